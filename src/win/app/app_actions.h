@@ -1,0 +1,30 @@
+// What the tray shell asks of the windows that stand behind its commands.
+// Each is the one place where the window it names is opened.
+#pragma once
+
+#include <windows.h>
+
+namespace lg::win {
+
+// Kinds of capture: 0 an area the user selects, 1 the foreground window,
+// 2 the whole virtual screen.
+void RequestCapture(int typeSelect);
+
+// The settings window, modal, one at a time; a second start's request
+// lands here too.
+void OpenSettingsWindow(HWND owner);
+
+// The about window, modeless; an open one comes to the front.
+void OpenAboutWindow(HWND owner);
+
+// The companion offer window, unless it is already showing.
+void ShowOfferWindow();
+
+// The update list check.
+void CheckForUpdate(HWND owner);
+
+// The welcome window of the installer's first start, modal; true when the
+// user asked for a capture from it.
+bool ShowWelcomeWindow(HWND owner);
+
+}  // namespace lg::win

@@ -1,0 +1,57 @@
+// The hidden main window: tray icon, tray menu, start-up and update timers,
+// and the request of a second start to show the settings.
+#pragma once
+
+#include <windows.h>
+#include <shellapi.h>
+
+#include "platform/handles.h"
+#include "platform/window.h"
+
+namespace lg::win {
+
+inline constexpr wchar_t kMainFormClass[] = L"TVEY_Lumigrab_MainForm";
+inline constexpr wchar_t kMainFormCaption[] = L"VEY_Lumigrab_MainForm";
+inline constexpr wchar_t kShowSettingsMessage[] = L"VEY_LUMIGRAB_SHOWSETTINGS";
+
+class TVEY_Lumigrab_MainForm : public Window {
+public:
+    // `installRequest`: the command line asked for the welcome window.
+    explicit TVEY_Lumigrab_MainForm(bool installRequest) : installRequest_(installRequest) {}
+    ~TVEY_Lumigrab_MainForm() override;
+
+    // Creates the window and runs FormCreate.
+    bool CreateForm();
+
+protected:
+    LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+    void OnDestroyed() override;
+
+private:
+    void FormCreate();
+    void FormDestroy();
+    void TrayIcon1Click();
+    void ShowPopupMenu1();
+    void N1Click();
+    void N2Click();
+    void N3Click();
+    void N4Click();
+    void N5Click();
+    void N6Click();
+    void N9Click();
+    void N10Click();
+    void Timer1Timer();
+    void Timer_checkUpdateTimer();
+    void AddTrayIcon();
+    void RemoveTrayIcon();
+
+    bool installRequest_;
+    bool formDestroyed_ = false;
+    UINT SHOW_SETTINGS_MESSAGE = 0;
+    UINT taskbarCreatedMessage_ = 0;
+    bool trayAdded_ = false;
+    UniqueIcon trayIcon_;
+    UniqueMenu PopupMenu1;
+};
+
+}  // namespace lg::win

@@ -1,0 +1,304 @@
+"""End-to-end harness: the real Lumigrab.exe in a Wine virtual desktop on a
+private Xvfb display, driven with xdotool and looked at with lgprobe (a
+small Windows program that reports windows, the tray and the registry) and
+ImageMagick screenshots.
+
+Everything a session starts it stops again, however the scenario ends:
+Xvfb by its process id, Wine with `wineserver -k` on the build's own prefix.
+Every wait has a bound; nothing sleeps blindly.
+"""
+import fcntl
+import json
+import os
+import shutil
+import signal
+import subprocess
+import sys
+import tempfile
+import time
+
+ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
+BUILD = os.environ.get("LUMIGRAB_BUILD_DIR", os.path.join(ROOT, "build", "win32"))
+PROBE = os.environ.get("LUMIGRAB_PROBE", os.path.join(BUILD, "tests", "e2e", "lgprobe.exe"))
+DIST = os.path.join(ROOT, "dist")
+EXE = os.path.join(DIST, "Lumigrab.exe")
+SHOTS = os.path.join(BUILD, "e2e-shots")
+DESKTOP = "lumigrab"
+SIZE = (1280, 800)
+
+PROGRAM_KEY = r"Software\Vey Software\Lumigrab"
+
+
+class ScenarioError(AssertionError):
+    pass
+
+
+def wait_for(predicate, timeout, what, interval=0.2):
+    """Polls `predicate` until it returns something truthy; fails after
+    `timeout` seconds naming `what`."""
+    deadline = time.monotonic() + timeout
+    last = None
+    while True:
+        last = predicate()
+        if last:
+            return last
+        if time.monotonic() >= deadline:
+            raise ScenarioError(f"timed out after {timeout} s waiting for {what}")
+        time.sleep(interval)
+
+
+class App:
+    """One started copy of the program; its debug trace goes to a file."""
+
+    def __init__(self, session, args):
+        self.session = session
+        self.trace_path = tempfile.mktemp(prefix="lg-trace-", suffix=".log", dir=session.tmp)
+        self._trace = open(self.trace_path, "wb")
+        env = dict(session.env)
+        # Wine reports OutputDebugString as a warning of its "seh" channel.
+        env["WINEDEBUG"] = "-all,warn+seh"
+        self.proc = subprocess.Popen(["wine", EXE, *args], env=env, cwd=DIST,
+                                     stdout=subprocess.DEVNULL, stderr=self._trace)
+
+    def trace(self):
+        """The program's own trace lines, in order."""
+        self._trace.flush()
+        lines = []
+        with open(self.trace_path, "rb") as f:
+            for raw in f.read().decode("utf-8", "replace").splitlines():
+                at = raw.find("Lumigrab: ")
+                if at >= 0 and "OutputDebugString" in raw:
+                    text = raw[at + len("Lumigrab: "):]
+                    # Wine quotes the string and escapes the line end.
+                    for tail in ('\\n"', '"'):
+                        if text.endswith(tail):
+                            text = text[: -len(tail)]
+                    lines.append(text)
+        return lines
+
+    def wait_trace(self, text, timeout=20):
+        return wait_for(lambda: any(text in line for line in self.trace()), timeout,
+                        f"trace line '{text}' (have: {self.trace()})")
+
+    def running(self):
+        return self.proc.poll() is None
+
+    def wait_exit(self, timeout=20):
+        try:
+            return self.proc.wait(timeout=timeout)
+        except subprocess.TimeoutExpired:
+            raise ScenarioError(f"program still running after {timeout} s")
+
+    def close(self):
+        if self.proc.poll() is None:
+            self.proc.kill()
+            self.proc.wait(timeout=10)
+        self._trace.close()
+
+
+class Session:
+    """Xvfb + the Wine virtual desktop for one scenario."""
+
+    def __init__(self, name):
+        self.name = name
+        self.apps = []
+        self.xvfb = None
+        self.desktop = None
+        self.lock = None
+        self.tmp = tempfile.mkdtemp(prefix="lg-e2e-")
+        self.env = dict(os.environ)
+        self.env.update({
+            "WINEPREFIX": os.path.join(BUILD, "wineprefix"),
+            "WINEARCH": "win32",
+            "WINEDEBUG": "-all",
+            "WINEDLLOVERRIDES": "winemenubuilder.exe=d;mscoree=d;mshtml=d",
+        })
+
+    # -- lifetime ---------------------------------------------------------
+    def __enter__(self):
+        try:
+            self._start()
+        except BaseException:
+            self.__exit__(*sys.exc_info())
+            raise
+        return self
+
+    def _start(self):
+        if not os.path.exists(EXE):
+            raise ScenarioError(f"{EXE} is not built")
+        subprocess.run(["bash", "-c", f'. "{ROOT}/scripts/wine-env.sh" && lg_prefix_init'],
+                       env=self.env, check=True)
+        self.lock = open(self.env["WINEPREFIX"] + ".run-lock", "w")
+        deadline = time.monotonic() + 900
+        while True:
+            try:
+                fcntl.flock(self.lock, fcntl.LOCK_EX | fcntl.LOCK_NB)
+                break
+            except BlockingIOError:
+                if time.monotonic() > deadline:
+                    raise ScenarioError("the Wine prefix stayed busy")
+                time.sleep(0.5)
+        # A server left from an earlier run would hold the old display.
+        subprocess.run(["wineserver", "-k"], env=self.env, stderr=subprocess.DEVNULL)
+        self._start_xvfb()
+        self.desktop = subprocess.Popen(
+            ["wine", "explorer", f"/desktop={DESKTOP},{SIZE[0]}x{SIZE[1]}"], env=self.env,
+            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        wait_for(self._desktop_window, 60, "the Wine virtual desktop window")
+
+    def _start_xvfb(self):
+        r, w = os.pipe()
+        self.xvfb = subprocess.Popen(
+            ["Xvfb", "-displayfd", str(w), "-screen", "0", f"{SIZE[0]}x{SIZE[1]}x24",
+             "-nolisten", "tcp"], pass_fds=(w,), stdout=subprocess.DEVNULL,
+            stderr=subprocess.DEVNULL)
+        os.close(w)
+        number = b""
+        deadline = time.monotonic() + 20
+        while not number.endswith(b"\n"):
+            if time.monotonic() > deadline or self.xvfb.poll() is not None:
+                os.close(r)
+                raise ScenarioError("Xvfb did not start")
+            chunk = os.read(r, 16)
+            if not chunk:
+                break
+            number += chunk
+        os.close(r)
+        self.env["DISPLAY"] = ":" + number.decode().strip()
+
+    def _desktop_window(self):
+        out = subprocess.run(["xdotool", "search", "--name", f"{DESKTOP} - Wine desktop"],
+                             env=self.env, capture_output=True, text=True)
+        return out.stdout.strip()
+
+    def __exit__(self, *exc):
+        for app in self.apps:
+            try:
+                app.close()
+            except Exception:
+                pass
+        subprocess.run(["wineserver", "-k"], env=self.env, stderr=subprocess.DEVNULL)
+        if self.desktop and self.desktop.poll() is None:
+            self.desktop.kill()
+            self.desktop.wait(timeout=10)
+        if self.xvfb:
+            self.xvfb.send_signal(signal.SIGTERM)
+            try:
+                self.xvfb.wait(timeout=10)
+            except subprocess.TimeoutExpired:
+                self.xvfb.kill()
+        if self.lock:
+            self.lock.close()
+        shutil.rmtree(self.tmp, ignore_errors=True)
+        return False
+
+    # -- the program ------------------------------------------------------
+    def start(self, *args):
+        app = App(self, list(args))
+        self.apps.append(app)
+        return app
+
+    # -- looking --------------------------------------------------------
+    def probe(self, *args):
+        out = subprocess.run(["wine", PROBE, *args], env=self.env, capture_output=True,
+                             timeout=60)
+        text = out.stdout.decode("utf-8", "replace").strip()
+        try:
+            return json.loads(text) if text else None
+        except json.JSONDecodeError:
+            raise ScenarioError(f"lgprobe {args}: unreadable output {text!r}")
+
+    def windows(self):
+        return self.probe("windows") or []
+
+    def find_window(self, cls=None, caption=None, visible=None):
+        for w in self.windows():
+            if cls is not None and w["class"] != cls:
+                continue
+            if caption is not None and w["caption"] != caption:
+                continue
+            if visible is not None and w["visible"] != visible:
+                continue
+            return w
+        return None
+
+    def wait_window(self, cls=None, caption=None, visible=None, timeout=30):
+        return wait_for(lambda: self.find_window(cls, caption, visible), timeout,
+                        f"a window class={cls} caption={caption}")
+
+    def reg(self, key, value=None):
+        return self.probe("reg", key, *([value] if value else []))
+
+    def pixels(self, x, y, w, h):
+        """RGB of a screen region as {(x, y): (r, g, b)}, read from a fresh
+        screenshot."""
+        shot = self.screenshot("_region")
+        out = subprocess.run(["convert", shot, "-crop", f"{w}x{h}+{x}+{y}", "+repage", "txt:-"],
+                             capture_output=True, text=True, check=True, timeout=60)
+        found = {}
+        for line in out.stdout.splitlines():
+            if line.startswith("#"):
+                continue
+            pos, _, rest = line.partition(":")
+            px, py = (int(v) for v in pos.split(","))
+            rgb = rest.strip().split(")")[0].lstrip("(").split(",")[:3]
+            found[(x + px, y + py)] = tuple(int(float(v)) for v in rgb)
+        return found
+
+    def tray_icon_center(self, timeout=30):
+        """Where the program's icon shows in the notification area: found by
+        its accent colour at the right end of the taskbar, as a person finds it."""
+        accent = (28, 194, 241)
+
+        def look():
+            strip = self.pixels(SIZE[0] - 320, SIZE[1] - 22, 320, 22)
+            hits = [p for p, c in strip.items()
+                    if all(abs(a - b) <= 12 for a, b in zip(c, accent))]
+            if len(hits) < 20:
+                return None
+            return (sum(p[0] for p in hits) // len(hits), sum(p[1] for p in hits) // len(hits))
+
+        return wait_for(look, timeout, "the tray icon")
+
+    def tray_menu(self, timeout=15):
+        """Right-clicks the tray icon and returns the popup menu's window."""
+        x, y = self.tray_icon_center()
+        self.click(x, y, button=3)
+        return self.wait_window(cls="#32768", visible=True, timeout=timeout)
+
+    def screenshot(self, name):
+        os.makedirs(SHOTS, exist_ok=True)
+        path = os.path.join(SHOTS, f"{name}.png")
+        subprocess.run(["import", "-window", "root", path], env=self.env, check=True,
+                       timeout=60)
+        return path
+
+    # -- input -------------------------------------------------------------
+    def xdotool(self, *args):
+        subprocess.run(["xdotool", *map(str, args)], env=self.env, check=True, timeout=30)
+
+    def key(self, *keys):
+        self.xdotool("key", *keys)
+
+    def click(self, x, y, button=1):
+        self.xdotool("mousemove", x, y)
+        self.xdotool("click", button)
+
+    def drag(self, x0, y0, x1, y1, steps=8, button=1):
+        self.xdotool("mousemove", x0, y0)
+        self.xdotool("mousedown", button)
+        for i in range(1, steps + 1):
+            self.xdotool("mousemove", x0 + (x1 - x0) * i // steps, y0 + (y1 - y0) * i // steps)
+        self.xdotool("mouseup", button)
+
+
+def run(scenario):
+    """Runs one scenario function and prints a closing line ctest can read."""
+    try:
+        scenario()
+    except Exception as e:  # noqa: BLE001 - the reason is printed, the exit code fails the test
+        import traceback
+        traceback.print_exc()
+        print(f"FAILED: {e}")
+        sys.exit(1)
+    print("PASSED")

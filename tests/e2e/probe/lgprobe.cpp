@@ -1,0 +1,162 @@
+// lgprobe: looks into the Wine session for the end-to-end scenarios and
+// prints what it sees as one line of JSON.
+//   lgprobe windows            top-level windows
+//   lgprobe tray               the taskbar's notification area and its children
+//   lgprobe reg KEY [VALUE]    a value (or the existence of a key) under HKCU
+//   lgprobe post CLASS MSGNAME registers MSGNAME and posts it to the window
+#include <windows.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::string Utf8(const std::wstring& s) {
+    if (s.empty()) return {};
+    int n = WideCharToMultiByte(CP_UTF8, 0, s.data(), static_cast<int>(s.size()), nullptr, 0,
+                                nullptr, nullptr);
+    std::string out(static_cast<size_t>(n), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, s.data(), static_cast<int>(s.size()), out.data(), n, nullptr,
+                        nullptr);
+    return out;
+}
+
+std::string Json(const std::wstring& s) {
+    std::string u = Utf8(s), out = "\"";
+    for (unsigned char c : u) {
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += static_cast<char>(c);
+        } else if (c < 0x20) {
+            char buf[8];
+            std::snprintf(buf, sizeof buf, "\\u%04x", c);
+            out += buf;
+        } else {
+            out += static_cast<char>(c);
+        }
+    }
+    return out + "\"";
+}
+
+std::string Describe(HWND w) {
+    wchar_t cls[256] = {}, text[512] = {};
+    GetClassNameW(w, cls, 256);
+    GetWindowTextW(w, text, 512);
+    RECT r{};
+    GetWindowRect(w, &r);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(w, &pid);
+    char buf[256];
+    std::snprintf(buf, sizeof buf,
+                  "\"hwnd\":%lu,\"visible\":%s,\"rect\":[%ld,%ld,%ld,%ld],\"pid\":%lu,"
+                  "\"style\":%lu,\"exstyle\":%lu",
+                  static_cast<unsigned long>(reinterpret_cast<UINT_PTR>(w)),
+                  IsWindowVisible(w) ? "true" : "false", r.left, r.top, r.right, r.bottom,
+                  static_cast<unsigned long>(pid),
+                  static_cast<unsigned long>(GetWindowLongW(w, GWL_STYLE)),
+                  static_cast<unsigned long>(GetWindowLongW(w, GWL_EXSTYLE)));
+    return "{\"class\":" + Json(cls) + ",\"caption\":" + Json(text) + "," + buf + "}";
+}
+
+BOOL CALLBACK Collect(HWND w, LPARAM lp) {
+    reinterpret_cast<std::vector<HWND>*>(lp)->push_back(w);
+    return TRUE;
+}
+
+void PrintList(const std::vector<HWND>& list) {
+    std::string out = "[";
+    for (size_t i = 0; i < list.size(); ++i) {
+        if (i) out += ",";
+        out += Describe(list[i]);
+    }
+    std::printf("%s]\n", out.c_str());
+}
+
+int Windows() {
+    std::vector<HWND> list;
+    EnumWindows(&Collect, reinterpret_cast<LPARAM>(&list));
+    PrintList(list);
+    return 0;
+}
+
+int Tray() {
+    HWND tray = FindWindowW(L"Shell_TrayWnd", nullptr);
+    if (!tray) {
+        std::printf("null\n");
+        return 1;
+    }
+    std::vector<HWND> list{tray};
+    EnumChildWindows(tray, &Collect, reinterpret_cast<LPARAM>(&list));
+    PrintList(list);
+    return 0;
+}
+
+int Reg(const wchar_t* key, const wchar_t* value) {
+    HKEY h = nullptr;
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, key, 0, KEY_READ, &h) != ERROR_SUCCESS) {
+        std::printf("{\"key\":false}\n");
+        return 0;
+    }
+    if (!value) {
+        RegCloseKey(h);
+        std::printf("{\"key\":true}\n");
+        return 0;
+    }
+    DWORD type = 0, size = 0;
+    if (RegQueryValueExW(h, value, nullptr, &type, nullptr, &size) != ERROR_SUCCESS) {
+        RegCloseKey(h);
+        std::printf("{\"key\":true,\"value\":false}\n");
+        return 0;
+    }
+    std::vector<BYTE> data(size + 2, 0);
+    RegQueryValueExW(h, value, nullptr, &type, data.data(), &size);
+    RegCloseKey(h);
+    std::string shown;
+    if (type == REG_DWORD && size == 4) {
+        DWORD v;
+        memcpy(&v, data.data(), 4);
+        shown = std::to_string(v);
+    } else if (type == REG_SZ || type == REG_EXPAND_SZ) {
+        shown = Json(reinterpret_cast<const wchar_t*>(data.data()));
+    } else {
+        shown = "\"";
+        for (DWORD i = 0; i < size; ++i) {
+            char b[4];
+            std::snprintf(b, sizeof b, "%02x", data[i]);
+            shown += b;
+        }
+        shown += "\"";
+    }
+    std::printf("{\"key\":true,\"value\":true,\"type\":%lu,\"data\":%s}\n",
+                static_cast<unsigned long>(type), shown.c_str());
+    return 0;
+}
+
+int Post(const wchar_t* cls, const wchar_t* msgName) {
+    HWND w = FindWindowW(cls, nullptr);
+    if (!w) {
+        std::printf("{\"posted\":false}\n");
+        return 1;
+    }
+    UINT msg = RegisterWindowMessageW(msgName);
+    BOOL ok = PostMessageW(w, msg, 0, 0);
+    std::printf("{\"posted\":%s}\n", ok ? "true" : "false");
+    return ok ? 0 : 1;
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: lgprobe windows|tray|reg KEY [VALUE]|post CLASS MSG\n");
+        return 2;
+    }
+    std::wstring cmd = argv[1];
+    if (cmd == L"windows") return Windows();
+    if (cmd == L"tray") return Tray();
+    if (cmd == L"reg" && argc >= 3) return Reg(argv[2], argc >= 4 ? argv[3] : nullptr);
+    if (cmd == L"post" && argc >= 4) return Post(argv[2], argv[3]);
+    std::fprintf(stderr, "lgprobe: unknown command\n");
+    return 2;
+}
