@@ -1,0 +1,233 @@
+// The encoders on real screen content (../shared/corpus), beside libpng's
+// defaults as the reference and a plain copy of the frame as the floor.
+// Sizes are reported as counters: "bytes", and "size_vs_libpng" for PNGs.
+#include <benchmark/benchmark.h>
+#include <png.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
+#include <filesystem>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "output/image_view.h"
+#include "output/jpeg_encoder.h"
+#include "output/png_encoder.h"
+#include "output/png_encoder_p.h"
+
+namespace {
+
+struct Frame {
+    std::vector<uint32_t> pixels;
+    int width = 0;
+    int height = 0;
+    lg::ImageView32 View() const { return {pixels.data(), width, height, width}; }
+};
+
+// Decodes a corpus PNG into $AARRGGBB words, as a capture would hold them.
+const Frame& LoadFrame(const std::string& path) {
+    static std::map<std::string, std::unique_ptr<Frame>> cache;
+    auto& slot = cache[path];
+    if (slot) return *slot;
+    slot = std::make_unique<Frame>();
+    png_image image{};
+    image.version = PNG_IMAGE_VERSION;
+    if (png_image_begin_read_from_file(&image, path.c_str())) {
+        image.format = PNG_FORMAT_BGRA;  // bytes B, G, R, A: little-endian $AARRGGBB
+        slot->pixels.resize(static_cast<size_t>(image.width) * image.height);
+        if (png_image_finish_read(&image, nullptr, slot->pixels.data(), 0, nullptr)) {
+            slot->width = static_cast<int>(image.width);
+            slot->height = static_cast<int>(image.height);
+        }
+    }
+    png_image_free(&image);
+    return *slot;
+}
+
+void WriteToVector(png_structp png, png_bytep data, png_size_t size) {
+    auto* out = static_cast<std::vector<uint8_t>*>(png_get_io_ptr(png));
+    out->insert(out->end(), data, data + size);
+}
+
+// libpng with its defaults (level 6, all five filters tried per row), fed
+// the 32-bit frame directly as an application would.
+bool EncodeWithLibpng(const Frame& frame, std::vector<uint8_t>& out) {
+    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+    png_infop info = png_create_info_struct(png);
+    std::vector<png_bytep> rows(static_cast<size_t>(frame.height));
+    if (setjmp(png_jmpbuf(png))) {
+        png_destroy_write_struct(&png, &info);
+        return false;
+    }
+    png_set_write_fn(png, &out, WriteToVector, nullptr);
+    png_set_IHDR(png, info, frame.width, frame.height, 8, PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
+                 PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+    png_write_info(png, info);
+    png_set_bgr(png);
+    png_set_filler(png, 0, PNG_FILLER_AFTER);
+    for (int y = 0; y < frame.height; ++y) {
+        rows[y] = reinterpret_cast<png_bytep>(
+            const_cast<uint32_t*>(frame.pixels.data() + static_cast<size_t>(y) * frame.width));
+    }
+    png_write_image(png, rows.data());
+    png_write_end(png, info);
+    png_destroy_write_struct(&png, &info);
+    return true;
+}
+
+size_t LibpngSize(const std::string& path) {
+    static std::map<std::string, size_t> sizes;
+    auto it = sizes.find(path);
+    if (it != sizes.end()) return it->second;
+    std::vector<uint8_t> out;
+    EncodeWithLibpng(LoadFrame(path), out);
+    return sizes[path] = out.size();
+}
+
+void ReportPngSize(benchmark::State& state, const std::string& path, size_t bytes) {
+    state.counters["bytes"] = static_cast<double>(bytes);
+    state.counters["size_vs_libpng"] =
+        static_cast<double>(bytes) / static_cast<double>(LibpngSize(path));
+}
+
+bool CheckFrame(benchmark::State& state, const Frame& frame) {
+    if (frame.width > 0) return true;
+    state.SkipWithError("corpus image could not be read");
+    return false;
+}
+
+void BM_LibpngDefault(benchmark::State& state, std::string path) {
+    const Frame& frame = LoadFrame(path);
+    if (!CheckFrame(state, frame)) return;
+    std::vector<uint8_t> out;
+    for (auto _ : state) {
+        out.clear();
+        if (!EncodeWithLibpng(frame, out)) state.SkipWithError("libpng failed");
+        benchmark::DoNotOptimize(out.data());
+    }
+    ReportPngSize(state, path, out.size());
+}
+
+void BM_Png(benchmark::State& state, std::string path, int threads) {
+    const Frame& frame = LoadFrame(path);
+    if (!CheckFrame(state, frame)) return;
+    std::vector<uint8_t> out;
+    for (auto _ : state) {
+        out.clear();
+        if (lg::EncodePng(frame.View(), out, {threads}) != lg::EncodeStatus::kOk) {
+            state.SkipWithError("EncodePng failed");
+        }
+        benchmark::DoNotOptimize(out.data());
+    }
+    ReportPngSize(state, path, out.size());
+}
+
+// One lever at a time, on one thread.
+void BM_PngPlan(benchmark::State& state, std::string path, lg::png::IdatPlan plan) {
+    const Frame& frame = LoadFrame(path);
+    if (!CheckFrame(state, frame)) return;
+    std::vector<uint8_t> out;
+    for (auto _ : state) {
+        out.clear();
+        if (lg::png::EncodeWithPlan(frame.View(), plan, out) != lg::EncodeStatus::kOk) {
+            state.SkipWithError("EncodeWithPlan failed");
+        }
+        benchmark::DoNotOptimize(out.data());
+    }
+    ReportPngSize(state, path, out.size());
+}
+
+void BM_JpegQ90(benchmark::State& state, std::string path) {
+    const Frame& frame = LoadFrame(path);
+    if (!CheckFrame(state, frame)) return;
+    std::vector<uint8_t> out;
+    for (auto _ : state) {
+        out.clear();
+        if (lg::EncodeJpeg(frame.View(), out) != lg::EncodeStatus::kOk) {
+            state.SkipWithError("EncodeJpeg failed");
+        }
+        benchmark::DoNotOptimize(out.data());
+    }
+    state.counters["bytes"] = static_cast<double>(out.size());
+}
+
+void BM_CopyFrame(benchmark::State& state, std::string path) {
+    const Frame& frame = LoadFrame(path);
+    if (!CheckFrame(state, frame)) return;
+    std::vector<uint32_t> copy(frame.pixels.size());
+    for (auto _ : state) {
+        std::memcpy(copy.data(), frame.pixels.data(), frame.pixels.size() * sizeof(uint32_t));
+        benchmark::DoNotOptimize(copy.data());
+        benchmark::ClobberMemory();
+    }
+    state.counters["bytes"] = static_cast<double>(frame.pixels.size() * sizeof(uint32_t));
+}
+
+struct Lever {
+    const char* name;
+    lg::png::IdatPlan plan;
+};
+
+std::vector<Lever> Levers() {
+    using lg::png::FilterPolicy;
+    auto with = [](FilterPolicy filter, lg::png::DeflateSettings screen,
+                   lg::png::DeflateSettings photo) {
+        lg::png::IdatPlan plan = lg::png::DefaultPlan();
+        plan.filter = filter;
+        plan.screen = screen;
+        plan.photo = photo;
+        plan.threads = 1;
+        return plan;
+    };
+    lg::png::IdatPlan chosen = lg::png::DefaultPlan();
+    chosen.threads = 1;
+    return {
+        // The same choices as libpng, through our band pipeline.
+        {"adaptive_l6", with(FilterPolicy::kAdaptive, {6, Z_DEFAULT_STRATEGY}, {6, 0})},
+        {"none_l6", with(FilterPolicy::kNone, {6, Z_DEFAULT_STRATEGY}, {6, 0})},
+        {"sub_l1", with(FilterPolicy::kSub, {1, Z_DEFAULT_STRATEGY}, {1, 0})},
+        // Row classification only: deflate settings as libpng's.
+        {"screen_l6", with(FilterPolicy::kScreen, {6, Z_DEFAULT_STRATEGY}, {6, 0})},
+        {"screen_l6_photo_l1", with(FilterPolicy::kScreen, {6, Z_DEFAULT_STRATEGY}, {1, 0})},
+        {"screen_l6_photo_l3", with(FilterPolicy::kScreen, {6, Z_DEFAULT_STRATEGY}, {3, 0})},
+        {"screen_l6_photo_rle", with(FilterPolicy::kScreen, {6, Z_DEFAULT_STRATEGY}, {6, Z_RLE})},
+        {"screen_l6_photo_filt4",
+         with(FilterPolicy::kScreen, {6, Z_DEFAULT_STRATEGY}, {4, Z_FILTERED})},
+        {"screen_l4_photo_rle", with(FilterPolicy::kScreen, {4, Z_DEFAULT_STRATEGY}, {6, Z_RLE})},
+        {"screen_l5_photo_rle", with(FilterPolicy::kScreen, {5, Z_DEFAULT_STRATEGY}, {6, Z_RLE})},
+        {"screen_l3_photo_rle", with(FilterPolicy::kScreen, {3, Z_DEFAULT_STRATEGY}, {6, Z_RLE})},
+        {"chosen", chosen},
+    };
+}
+
+// Registers every benchmark for every corpus picture, in a fixed order.
+const bool kRegistered = [] {
+    std::vector<std::string> paths;
+    std::error_code ec;
+    for (const auto& entry : std::filesystem::directory_iterator(LUMIGRAB_CORPUS_DIR, ec)) {
+        if (entry.path().extension() == ".png") paths.push_back(entry.path().string());
+    }
+    std::sort(paths.begin(), paths.end());
+    for (const std::string& path : paths) {
+        const std::string name = std::filesystem::path(path).stem().string();
+        auto ms = [](benchmark::internal::Benchmark* b) {
+            b->Unit(benchmark::kMillisecond)->UseRealTime();
+        };
+        ms(benchmark::RegisterBenchmark(("libpng_default/" + name).c_str(), BM_LibpngDefault,
+                                        path));
+        ms(benchmark::RegisterBenchmark(("png_1thread/" + name).c_str(), BM_Png, path, 1));
+        ms(benchmark::RegisterBenchmark(("png_2threads/" + name).c_str(), BM_Png, path, 2));
+        for (const Lever& lever : Levers()) {
+            ms(benchmark::RegisterBenchmark(("png_lever/" + name + "/" + lever.name).c_str(),
+                                            BM_PngPlan, path, lever.plan));
+        }
+        ms(benchmark::RegisterBenchmark(("jpeg_q90/" + name).c_str(), BM_JpegQ90, path));
+        ms(benchmark::RegisterBenchmark(("copy_frame/" + name).c_str(), BM_CopyFrame, path));
+    }
+    return true;
+}();
+
+}  // namespace

@@ -1,0 +1,76 @@
+// Row filters of the PNG encoder and the choice between them.
+//
+// Screen pictures are mostly flat UI and text, where unfiltered rows keep the
+// exact repeats that deflate finds best (a glyph drawn twice is the same
+// bytes twice); a prediction filter there only scatters those repeats. Photo
+// regions are the opposite: every pixel differs a little from its
+// neighbours, and only a prediction filter leaves deflate something to work
+// with. So each row is classified by how many of its pixels repeat a
+// neighbour, and only rows that look like photos pay for the filter search.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <span>
+
+namespace lg::png {
+
+inline constexpr int kBytesPerPixel = 3;  // RGB, 8 bits a channel
+
+enum class Filter : uint8_t { kNone = 0, kSub = 1, kUp = 2, kAverage = 3, kPaeth = 4 };
+inline constexpr int kFilterCount = 5;
+
+// How the filter of a row is chosen.
+enum class FilterPolicy : uint8_t {
+    kNone,      // every row unfiltered
+    kSub,       // every row Sub
+    kAdaptive,  // every row the filter with the smallest sum of |signed residual|
+    kScreen,    // None on rows of repeats, the adaptive choice on photo-like rows
+};
+
+// The R, G, B bytes of `width` $AARRGGBB pixels; `rgb` holds 3 * width bytes.
+void UnpackRgb(const uint32_t* pixels, int width, std::span<uint8_t> rgb);
+
+// Applies `filter` to `row` (the unpacked current row) against `prior` (the
+// unpacked row above, all zeros for the first row), writing `out`. All three
+// spans have the same size.
+void FilterRow(Filter filter, std::span<const uint8_t> row, std::span<const uint8_t> prior,
+               std::span<uint8_t> out);
+
+// The sum of |residual| over `filtered`, each byte read as a signed value:
+// the usual cheap proxy for how well a filtered row will compress.
+uint64_t SignedAbsoluteSum(std::span<const uint8_t> filtered);
+
+// True when most pixels of `row` repeat the pixel to their left or the one
+// above (`above` is null for the first row): UI, text and flat fills, where
+// the unfiltered row compresses best. Alpha does not count.
+bool IsRepetitiveRow(const uint32_t* row, const uint32_t* above, int width);
+
+// Filters rows one after the other, choosing each row's filter by `policy`.
+// The choice depends only on the row and the row above, so any band of rows
+// comes out byte for byte the same whichever row the filtering started at.
+class RowFilterer {
+public:
+    RowFilterer(FilterPolicy policy, int width);
+
+    // Writes the filter byte and the filtered row (1 + 3 * width bytes) to
+    // `out`. `above` is the row above in the picture, null for the first.
+    // Returns true when the row was taken as photo-like.
+    bool Filter(const uint32_t* row, const uint32_t* above, std::span<uint8_t> out);
+
+    size_t RowBytes() const { return 1 + rowRgb_.size(); }
+
+private:
+    png::Filter ChooseAdaptive(std::span<uint8_t> out);
+
+    FilterPolicy policy_;
+    int width_;
+    const uint32_t* lastRow_ = nullptr;  // the row whose bytes are in priorRgb_
+    std::span<uint8_t> rowRgb_;
+    std::span<uint8_t> priorRgb_;
+    std::span<uint8_t> trial_;
+    std::unique_ptr<uint8_t[]> storage_;
+};
+
+}  // namespace lg::png
