@@ -36,7 +36,7 @@ struct RawRegValue {
 
 class MemoryRegistryStore final : public RegistryStore {
 public:
-    // Test set-up and inspection.
+    // For tests: planting values and looking at what was written.
     void AddKey(std::u16string_view key);
     // Plants a value, creating the key when needed.
     void SetRaw(std::u16string_view key, std::u16string_view name, RawRegValue value);
