@@ -61,5 +61,22 @@ TEST(ExecutableTest, EmbedsTheManifest) {
     EXPECT_NE(manifest.find("version=\"6.0.0.0\""), std::string::npos);
 }
 
+TEST(ExecutableTest, CarriesTheCaptureCursorWithItsHotSpotInTheMiddle) {
+    HMODULE exe = LoadLibraryExW(DistExe().c_str(), nullptr, LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+    ASSERT_NE(exe, nullptr);
+    EXPECT_NE(FindResourceW(exe, L"CUR_1", MAKEINTRESOURCEW(12)), nullptr);  // RT_GROUP_CURSOR
+    HCURSOR cursor = static_cast<HCURSOR>(LoadImageW(exe, L"CUR_1", IMAGE_CURSOR, 32, 32, 0));
+    ASSERT_NE(cursor, nullptr);
+    ICONINFO info{};
+    ASSERT_TRUE(GetIconInfo(cursor, &info));
+    EXPECT_FALSE(info.fIcon);
+    EXPECT_EQ(info.xHotspot, 15u);
+    EXPECT_EQ(info.yHotspot, 15u);
+    if (info.hbmColor) DeleteObject(info.hbmColor);
+    if (info.hbmMask) DeleteObject(info.hbmMask);
+    DestroyCursor(cursor);
+    FreeLibrary(exe);
+}
+
 }  // namespace
 }  // namespace lg::win
