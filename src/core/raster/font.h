@@ -1,0 +1,33 @@
+// The platform-neutral description of a font, as a bitmap carries it.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "raster/color32.h"
+
+namespace lg {
+
+// Style bits of TFontDesc::Style.
+enum TFontStyle : std::uint8_t {
+    fsBold = 1,
+    fsItalic = 2,
+    fsUnderline = 4,
+    fsStrikeOut = 8,
+};
+
+struct TFontDesc {
+    // Face name; empty means the platform's default interface face.
+    std::u16string Family;
+    // Size in points (positive). The default is the size of the platform's
+    // default interface font.
+    int Size = 8;
+    // Bits of TFontStyle.
+    std::uint8_t Style = 0;
+    // Colour of the glyphs drawn by Textout.
+    TColor32 Color = 0xFF000000u;
+
+    friend bool operator==(const TFontDesc&, const TFontDesc&) = default;
+};
+
+}  // namespace lg

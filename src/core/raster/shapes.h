@@ -1,0 +1,28 @@
+// Filled ellipses (the stamp's disc, the selection's handles) and thick
+// open polylines (the text caret).
+#pragma once
+
+#include <span>
+
+#include "raster/bitmap32.h"
+#include "raster/geometry.h"
+#include "raster/rasterizer.h"
+
+namespace lg {
+
+// The ellipse inscribed in r, filled with one colour (non-zero winding,
+// anti-aliased, no outline), combined by dst's combine mode.
+void FillEllipse(TBitmap32& dst, const TFloatRect& r, TColor32 color,
+                 TAntialiasMode mode = am16times);
+
+// The circle of `radius` pixels around a 16.16 fixed-point centre: the
+// ellipse inscribed in (cx - r, cy - r, cx + r, cy + r).
+void FillCircle(TBitmap32& dst, TFixedPoint centre, double radius, TColor32 color,
+                TAntialiasMode mode = am16times);
+
+// The points joined by an open line of `width` pixels in one colour (flat
+// ends, bevelled joins), anti-aliased.
+void ThickPolyline(TBitmap32& dst, std::span<const TFloatPoint> points, TColor32 color,
+                   double width, TAntialiasMode mode = am16times);
+
+}  // namespace lg

@@ -1,0 +1,98 @@
+// TBitmap32::Draw: 1:1 transfers in the three draw modes.
+#include <algorithm>
+#include <array>
+#include <cstring>
+#include <optional>
+
+#include "raster/bitmap32.h"
+#include "raster/blend_p.h"
+
+namespace lg {
+
+namespace {
+
+// Master alpha applied to every source alpha: W = round(a * m / 255).
+std::array<std::uint8_t, 256> WeightTable(std::uint32_t master) {
+    std::array<std::uint8_t, 256> t{};
+    for (std::uint32_t a = 0; a < 256; ++a) t[a] = static_cast<std::uint8_t>(ScaleAlpha(a, master));
+    return t;
+}
+
+void TransferRow(TColor32* d, const TColor32* s, int n, const TBitmap32& src,
+                 const std::array<std::uint8_t, 256>& weights) {
+    switch (src.DrawMode()) {
+        case dmOpaque:
+            std::memmove(d, s, static_cast<std::size_t>(n) * sizeof(TColor32));
+            break;
+        case dmTransparent: {
+            const TColor32 outer = src.OuterColor();
+            for (int i = 0; i < n; ++i) {
+                if (s[i] != outer) d[i] = s[i];
+            }
+            break;
+        }
+        case dmBlend:
+            if (src.CombineMode() == cmBlend) {
+                for (int i = 0; i < n; ++i) d[i] = BlendWeighted(s[i], d[i], weights[s[i] >> 24]);
+            } else {
+                const MergeTables& t = GetMergeTables();
+                for (int i = 0; i < n; ++i) {
+                    const TColor32 f = WithAlpha(s[i], weights[s[i] >> 24]);
+                    d[i] = MergeWith(t, f, d[i]);
+                }
+            }
+            break;
+    }
+}
+
+}  // namespace
+
+void TBitmap32::Draw(int x, int y, const TBitmap32& src) {
+    Draw(TRect{x, y, x + src.Width(), y + src.Height()}, src.BoundsRect(), src);
+}
+
+void TBitmap32::Draw(const TRect& dstRect, const TRect& srcRect, const TBitmap32& src) {
+    if (dstRect.IsEmpty() || srcRect.IsEmpty() || Empty() || src.Empty()) return;
+    // 1:1: the common size of both rectangles, at dstRect's top-left. 64-bit
+    // so that rectangles near the int limits cannot overflow.
+    const std::int64_t w = std::min<std::int64_t>(std::int64_t{dstRect.Right} - dstRect.Left,
+                                                  std::int64_t{srcRect.Right} - srcRect.Left);
+    const std::int64_t h = std::min<std::int64_t>(std::int64_t{dstRect.Bottom} - dstRect.Top,
+                                                  std::int64_t{srcRect.Bottom} - srcRect.Top);
+    // Source area within the source, then the destination area within the
+    // clip rectangle; each cut shifts the other side by the same amount.
+    std::int64_t sl = srcRect.Left, st = srcRect.Top, sr = sl + w, sb = st + h;
+    std::int64_t dl = dstRect.Left, dt = dstRect.Top;
+    auto cutLow = [](std::int64_t& lo, std::int64_t limit, std::int64_t& other) {
+        if (lo < limit) {
+            other += limit - lo;
+            lo = limit;
+        }
+    };
+    cutLow(sl, 0, dl);
+    cutLow(st, 0, dt);
+    sr = std::min<std::int64_t>(sr, src.Width());
+    sb = std::min<std::int64_t>(sb, src.Height());
+    cutLow(dl, clip_.Left, sl);
+    cutLow(dt, clip_.Top, st);
+    const std::int64_t cw = std::min(sr - sl, std::int64_t{clip_.Right} - dl);
+    const std::int64_t ch = std::min(sb - st, std::int64_t{clip_.Bottom} - dt);
+    if (cw <= 0 || ch <= 0) return;
+
+    // Drawing a bitmap into itself: read from a copy, so no pixel is read
+    // after it was written.
+    std::optional<TBitmap32> self;
+    const TBitmap32* from = &src;
+    if (from == this) {
+        self.emplace(src);
+        from = &*self;
+    }
+    const auto weights = WeightTable(from->MasterAlpha());
+    for (std::int64_t row = 0; row < ch; ++row) {
+        TransferRow(PixelPtr(static_cast<int>(dl), static_cast<int>(dt + row)),
+                    from->PixelPtr(static_cast<int>(sl), static_cast<int>(st + row)),
+                    static_cast<int>(cw), *from, weights);
+    }
+}
+
+}  // namespace lg
