@@ -52,9 +52,12 @@ constexpr TColor32 BlendByAlpha(TColor32 f, TColor32 b) {
 TColor32 Merge(TColor32 f, TColor32 b);
 
 // round(a * m / 255) for bytes: scales an alpha by a master alpha or a
-// coverage. 255 leaves a unchanged.
+// coverage. 255 leaves a unchanged. t div 255 is taken as
+// (t + 1 + t div 256) div 256, exact for t < 65535 (here t <= 65152),
+// which vector units can do and a division they cannot.
 constexpr std::uint32_t ScaleAlpha(std::uint32_t a, std::uint32_t m) {
-    return (a * m + 127) / 255;
+    const std::uint32_t t = a * m + 127;
+    return (t + 1 + (t >> 8)) >> 8;
 }
 
 // F put onto B the way a translucent-aware operation does it: alpha $FF

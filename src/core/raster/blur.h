@@ -5,10 +5,10 @@
 
 namespace lg {
 
-// Radii above this are taken as this: a 4097-pixel box already spans a
-// whole screen, and the sums of one window (k * 255) stay far inside 32
-// bits.
-inline constexpr int kMaxBlurRadius = 2048;
+// Radii above this are taken as this: a 257-pixel box already blurs past
+// recognition, and the sums of one window (k * 255) then fit 16 bits, which
+// lets the four channels share one 64-bit word.
+inline constexpr int kMaxBlurRadius = 128;
 
 // Box blur of radius r over the clip rectangle of `bmp`, once along rows
 // and once along columns, on all four channels separately; pixels beyond

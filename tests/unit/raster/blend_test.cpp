@@ -99,6 +99,14 @@ TEST(BlendRule, OpaqueColourIsExactAndTransparentOneChangesNothing) {
     }
 }
 
+TEST(BlendRule, ScaleAlphaRoundsTheProductOverEveryPair) {
+    for (std::uint32_t a = 0; a < 256; ++a) {
+        for (std::uint32_t m = 0; m < 256; ++m) {
+            ASSERT_EQ(ScaleAlpha(a, m), (a * m + 127) / 255) << a << " * " << m;
+        }
+    }
+}
+
 struct MergeCase {
     const char* why;
     TColor32 f, b, want;

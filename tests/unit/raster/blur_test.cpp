@@ -60,6 +60,7 @@ TEST(BoxBlur, MatchesDefinitionOnRandomBitmaps) {
         {"a thin strip, just wider than the radius", 6, 50, 5, {}},
         {"smaller than the radius both ways: edges repeat", 3, 4, 5, {}},
         {"one pixel", 1, 1, 5, {}},
+        {"the largest radius: window sums near 16 bits", 9, 300, kMaxBlurRadius, {}},
         {"only the clip rectangle", 30, 30, 3, Rect(4, 6, 21, 25)},
     };
     std::mt19937 rng(31337u);
@@ -72,6 +73,15 @@ TEST(BoxBlur, MatchesDefinitionOnRandomBitmaps) {
         EXPECT_TRUE(std::equal(b.Pixels().begin(), b.Pixels().end(), want.Pixels().begin()))
             << c.why;
     }
+}
+
+TEST(BoxBlur, RadiusAboveTheLimitCountsAsTheLimit) {
+    std::mt19937 rng(77u);
+    TBitmap32 b(40, 3);
+    testing::FillRandom(b, rng);
+    const TBitmap32 want = ReferenceBlur(b, kMaxBlurRadius);
+    BoxBlur(b, kMaxBlurRadius + 500);
+    EXPECT_TRUE(std::equal(b.Pixels().begin(), b.Pixels().end(), want.Pixels().begin()));
 }
 
 TEST(BoxBlur, KeepsAFlatImageFlat) {
