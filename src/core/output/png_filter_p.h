@@ -9,6 +9,7 @@
 // neighbour, and only rows that look like photos pay for the filter search.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -38,9 +39,33 @@ void UnpackRgb(const uint32_t* pixels, int width, std::span<uint8_t> rgb);
 void FilterRow(Filter filter, std::span<const uint8_t> row, std::span<const uint8_t> prior,
                std::span<uint8_t> out);
 
-// The sum of |residual| over `filtered`, each byte read as a signed value:
-// the usual cheap proxy for how well a filtered row will compress.
-uint64_t SignedAbsoluteSum(std::span<const uint8_t> filtered);
+// For every filter, the sum of |residual| over the filtered row with each
+// byte read as a signed value: the usual cheap proxy for how well a row will
+// compress. Computed in one pass, without writing any filtered row.
+using FilterScores = std::array<uint64_t, kFilterCount>;
+FilterScores ScoreFilters(std::span<const uint8_t> row, std::span<const uint8_t> prior);
+
+// The paths behind FilterRow and ScoreFilters, open for the tests. The SSE2
+// ones may only run where simd::HasSse2() says so.
+void FilterRowPortable(Filter filter, std::span<const uint8_t> row, std::span<const uint8_t> prior,
+                       std::span<uint8_t> out);
+void FilterRowSse2(Filter filter, std::span<const uint8_t> row, std::span<const uint8_t> prior,
+                   std::span<uint8_t> out);
+FilterScores ScoreFiltersPortable(std::span<const uint8_t> row, std::span<const uint8_t> prior);
+FilterScores ScoreFiltersSse2(std::span<const uint8_t> row, std::span<const uint8_t> prior);
+
+// The portable kernels over bytes [begin, end) of a row; the vector paths
+// use them for the bytes their 16-byte steps do not cover.
+void FilterBytes(Filter filter, std::span<const uint8_t> row, std::span<const uint8_t> prior,
+                 std::span<uint8_t> out, size_t begin, size_t end);
+void ScoreBytes(std::span<const uint8_t> row, std::span<const uint8_t> prior, size_t begin,
+                size_t end, FilterScores& scores);
+
+// How many pixels of `row` equal (alpha aside) the pixel to their left or
+// the one above (`above` is null for the first row), and its two paths.
+int CountRepeats(const uint32_t* row, const uint32_t* above, int width);
+int CountRepeatsPortable(const uint32_t* row, const uint32_t* above, int width);
+int CountRepeatsSse2(const uint32_t* row, const uint32_t* above, int width);
 
 // True when most pixels of `row` repeat the pixel to their left or the one
 // above (`above` is null for the first row): UI, text and flat fills, where
@@ -56,20 +81,20 @@ public:
 
     // Writes the filter byte and the filtered row (1 + 3 * width bytes) to
     // `out`. `above` is the row above in the picture, null for the first.
-    // Returns true when the row was taken as photo-like.
+    // Returns true when the screen policy took the row as photo-like.
     bool Filter(const uint32_t* row, const uint32_t* above, std::span<uint8_t> out);
 
     size_t RowBytes() const { return 1 + rowRgb_.size(); }
 
 private:
-    png::Filter ChooseAdaptive(std::span<uint8_t> out);
+    png::Filter ChooseAdaptive();
+    void UnpackPrior(const uint32_t* above);
 
     FilterPolicy policy_;
     int width_;
     const uint32_t* lastRow_ = nullptr;  // the row whose bytes are in priorRgb_
     std::span<uint8_t> rowRgb_;
     std::span<uint8_t> priorRgb_;
-    std::span<uint8_t> trial_;
     std::unique_ptr<uint8_t[]> storage_;
 };
 

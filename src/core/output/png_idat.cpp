@@ -1,5 +1,7 @@
 #include "output/png_idat_p.h"
 
+#include "output/adler32_p.h"
+
 #include <algorithm>
 #include <atomic>
 #include <new>
@@ -23,20 +25,9 @@ struct BandResult {
     std::vector<uint8_t> deflated;
     uint32_t adler = 1;
     size_t rawBytes = 0;
-    EncodeStatus status = EncodeStatus::kCodecFailure;  // until the band is done
 };
 
-uint32_t Adler(uint32_t adler, const uint8_t* data, size_t size) {
-    while (size > 0) {
-        uInt piece = static_cast<uInt>(std::min(size, kZlibPiece));
-        adler = static_cast<uint32_t>(adler32(adler, data, piece));
-        data += piece;
-        size -= piece;
-    }
-    return adler;
-}
-
-// Owns a deflate stream for the length of one band.
+// A raw deflate stream that a worker reuses from band to band.
 class Deflater {
 public:
     Deflater() = default;
@@ -46,43 +37,51 @@ public:
         if (live_) deflateEnd(&z_);
     }
 
-    bool Init(const DeflateSettings& s) {
-        live_ = deflateInit2(&z_, s.level, Z_DEFLATED, kWindowBits, kMemLevel, s.strategy) == Z_OK;
-        if (live_ && s.maxChain > 0) {
+    // Starts a fresh stream with `s`.
+    bool Begin(const DeflateSettings& s) {
+        if (!live_) {
+            live_ =
+                deflateInit2(&z_, s.level, Z_DEFLATED, kWindowBits, kMemLevel, s.strategy) == Z_OK;
+            if (!live_) return false;
+        } else if (deflateReset(&z_) != Z_OK || deflateParams(&z_, s.level, s.strategy) != Z_OK) {
+            return false;
+        }
+        if (s.maxChain > 0) {
             return deflateTune(&z_, s.goodLength, s.maxLazy, s.niceLength, s.maxChain) == Z_OK;
         }
-        return live_;
+        return true;
     }
 
     bool Prime(const uint8_t* dictionary, size_t size) {
         return deflateSetDictionary(&z_, dictionary, static_cast<uInt>(size)) == Z_OK;
     }
 
-    // Deflates all of `in` onto the end of `out`; `last` finishes the
-    // stream, otherwise it ends on a byte boundary.
-    bool Run(const uint8_t* in, size_t size, bool last, std::vector<uint8_t>& out) {
-        const int finalFlush = last ? Z_FINISH : Z_SYNC_FLUSH;
-        size_t done = 0;
+    // Deflates all of `in` into `out` from its start, growing it as needed
+    // (its old contents are scratch); `last` finishes the stream, otherwise
+    // it ends on a byte boundary. Returns the bytes produced, 0 on failure.
+    size_t Run(std::span<const uint8_t> in, bool last, std::vector<uint8_t>& out) {
+        // A sync flush adds a few bytes beyond deflateBound's figure.
+        const size_t bound = deflateBound(&z_, static_cast<uLong>(std::min(in.size(), kZlibPiece)));
+        if (out.size() < bound + 64) out.resize(bound + 64);
+        size_t used = 0;
         for (;;) {
-            const size_t piece = std::min(size - done, kZlibPiece);
-            const bool lastPiece = done + piece == size;
-            z_.next_in = const_cast<Bytef*>(in + done);
+            const size_t piece = std::min(in.size(), kZlibPiece);
+            const bool lastPiece = piece == in.size();
+            z_.next_in = const_cast<Bytef*>(in.data());
             z_.avail_in = static_cast<uInt>(piece);
-            const int flush = lastPiece ? finalFlush : Z_NO_FLUSH;
+            const int flush = !lastPiece ? Z_NO_FLUSH : last ? Z_FINISH : Z_SYNC_FLUSH;
             int ret = Z_OK;
             do {
-                // A sync flush adds a few bytes beyond deflateBound's figure.
-                const size_t room = deflateBound(&z_, z_.avail_in) + 64;
-                const size_t at = out.size();
-                out.resize(at + room);
-                z_.next_out = out.data() + at;
+                if (out.size() - used < 64) out.resize(out.size() * 2);
+                const size_t room = std::min(out.size() - used, kZlibPiece);
+                z_.next_out = out.data() + used;
                 z_.avail_out = static_cast<uInt>(room);
                 ret = deflate(&z_, flush);
-                out.resize(out.size() - z_.avail_out);
-                if (ret == Z_STREAM_ERROR) return false;
+                used += room - z_.avail_out;
+                if (ret == Z_STREAM_ERROR) return 0;
             } while (z_.avail_out == 0 || z_.avail_in > 0);
-            done += piece;
-            if (lastPiece) return !last || ret == Z_STREAM_END;
+            in = in.subspan(piece);
+            if (lastPiece) return (!last || ret == Z_STREAM_END) ? used : 0;
         }
     }
 
@@ -91,10 +90,11 @@ private:
     bool live_ = false;
 };
 
-// A worker's buffers, reused from band to band.
+// A worker's buffers and compressor, reused from band to band.
 struct Scratch {
+    Deflater deflater;
     std::vector<uint8_t> filtered;
-    std::vector<uint8_t> packed;  // sized for the worst case; only the used part is kept
+    std::vector<uint8_t> packed;  // sized for the worst case; only the used part is copied out
 };
 
 // Filters and deflates one band.
@@ -119,38 +119,56 @@ EncodeStatus CompressBand(const ImageView32& image, const IdatPlan& plan, const 
 
     const uint8_t* data = scratch.filtered.data() + contextBytes;
     result.rawBytes = bandBytes;
-    result.adler = Adler(1, data, bandBytes);
+    result.adler = Adler32(1, {data, bandBytes});
 
     const bool photoBand =
         plan.filter == FilterPolicy::kScreen &&
         static_cast<int64_t>(photoRows) * 100 >=
             static_cast<int64_t>(band.endRow - band.firstRow) * plan.photoBandPercent;
-    Deflater deflater;
-    if (!deflater.Init(photoBand ? plan.photo : plan.screen)) return EncodeStatus::kCodecFailure;
+    Deflater& deflater = scratch.deflater;
+    if (!deflater.Begin(photoBand ? plan.photo : plan.screen)) return EncodeStatus::kCodecFailure;
     const size_t primeBytes = std::min(contextBytes, kWindowBytes);
     if (primeBytes > 0 && !deflater.Prime(data - primeBytes, primeBytes)) {
         return EncodeStatus::kCodecFailure;
     }
-    scratch.packed.clear();
-    if (!deflater.Run(data, bandBytes, last, scratch.packed)) return EncodeStatus::kCodecFailure;
-    result.deflated.assign(scratch.packed.begin(), scratch.packed.end());
+    const size_t packed = deflater.Run({data, bandBytes}, last, scratch.packed);
+    if (packed == 0) return EncodeStatus::kCodecFailure;
+    result.deflated.assign(scratch.packed.begin(),
+                           scratch.packed.begin() + static_cast<std::ptrdiff_t>(packed));
     return EncodeStatus::kOk;
 }
 
 // Takes bands off the shared counter until none are left. Nothing escapes:
 // a failed allocation marks the band and the other workers carry on.
+// The shared band counter. After the first failure the remaining bands are
+// left undone and that failure is what the encoder reports.
+struct Queue {
+    std::atomic<size_t> next{0};
+    std::atomic<bool> failed{false};
+    std::atomic<EncodeStatus> failure{EncodeStatus::kOk};
+
+    void Fail(EncodeStatus status) {
+        EncodeStatus none = EncodeStatus::kOk;
+        failure.compare_exchange_strong(none, status);
+        failed = true;
+    }
+};
+
+// Takes bands off the queue until none are left. Nothing escapes a worker.
 void Work(const ImageView32& image, const IdatPlan& plan, const std::vector<Band>& bands,
-          std::vector<BandResult>& results, std::atomic<size_t>& next) {
+          std::vector<BandResult>& results, Queue& queue) {
     Scratch scratch;
-    for (size_t i = next++; i < bands.size(); i = next++) {
+    for (size_t i = queue.next++; i < bands.size() && !queue.failed; i = queue.next++) {
+        EncodeStatus status = EncodeStatus::kCodecFailure;
         try {
-            results[i].status =
+            status =
                 CompressBand(image, plan, bands[i], i + 1 == bands.size(), scratch, results[i]);
         } catch (const std::bad_alloc&) {
-            results[i].status = EncodeStatus::kOutOfMemory;
+            status = EncodeStatus::kOutOfMemory;
         } catch (...) {
-            results[i].status = EncodeStatus::kCodecFailure;
+            status = EncodeStatus::kCodecFailure;
         }
+        if (status != EncodeStatus::kOk) queue.Fail(status);
     }
 }
 
@@ -175,7 +193,7 @@ int ThreadCount(int requested, size_t bands) {
 EncodeStatus WriteImageData(const ImageView32& image, const IdatPlan& plan, IdatWriter& idat) {
     const std::vector<Band> bands = CutBands(image, plan.bandBytes);
     std::vector<BandResult> results(bands.size());
-    std::atomic<size_t> next{0};
+    Queue queue;
     {
         // Helpers that cannot be started are simply not there: the calling
         // thread works through whatever bands are left.
@@ -183,17 +201,17 @@ EncodeStatus WriteImageData(const ImageView32& image, const IdatPlan& plan, Idat
         const int threads = ThreadCount(plan.threads, bands.size());
         for (int t = 1; t < threads; ++t) {
             try {
-                helpers.emplace_back([&] { Work(image, plan, bands, results, next); });
+                helpers.emplace_back([&] { Work(image, plan, bands, results, queue); });
             } catch (...) {
                 break;
             }
         }
-        Work(image, plan, bands, results, next);
+        Work(image, plan, bands, results, queue);
     }
 
+    if (queue.failed) return queue.failure;
     uint32_t adler = 1;
     for (const BandResult& r : results) {
-        if (r.status != EncodeStatus::kOk) return r.status;
         adler = static_cast<uint32_t>(
             adler32_combine(adler, r.adler, static_cast<z_off_t>(r.rawBytes)));
     }

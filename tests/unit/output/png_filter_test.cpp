@@ -6,6 +6,7 @@
 #include <random>
 #include <vector>
 
+#include "output/simd_p.h"
 #include "output/test_pictures.h"
 
 namespace lg::png {
@@ -44,26 +45,79 @@ uint8_t ReferenceFiltered(Filter filter, const std::vector<uint8_t>& row,
     return static_cast<uint8_t>((x - predicted) & 0xFF);
 }
 
-TEST(PngFilter, EveryFilterMatchesItsDefinitionOnRandomRows) {
+uint32_t ReferenceMagnitude(uint8_t residual) {
+    return residual < 128 ? residual : 256u - residual;
+}
+
+// A pair of random rows; narrow value ranges make Paeth ties and equal
+// neighbours common, wide ones exercise wrap-around.
+struct RowPair {
+    std::vector<uint8_t> row, prior;
+};
+
+std::vector<RowPair> RandomRows() {
     std::mt19937 rng(20240611);
-    for (size_t pixels : {1u, 2u, 5u, 64u, 333u}) {
-        for (int round = 0; round < 20; ++round) {
-            std::vector<uint8_t> row(pixels * 3), prior(pixels * 3), out(pixels * 3);
-            // Narrow value ranges in some rounds make the Paeth ties common.
-            const unsigned range = round % 2 == 0 ? 256 : 3;
-            for (auto& v : row) v = static_cast<uint8_t>(rng() % range);
-            for (auto& v : prior) v = static_cast<uint8_t>(rng() % range);
-            for (int f = 0; f < kFilterCount; ++f) {
-                const auto filter = static_cast<Filter>(f);
-                FilterRow(filter, row, prior, out);
-                for (size_t i = 0; i < row.size(); ++i) {
-                    ASSERT_EQ(out[i], ReferenceFiltered(filter, row, prior, i))
-                        << "filter " << f << ", " << pixels << " pixels, byte " << i;
-                }
+    std::vector<RowPair> pairs;
+    // Lengths around the 16-byte steps and the 3-byte first pixel.
+    for (size_t pixels : {1u, 2u, 5u, 6u, 7u, 11u, 64u, 333u}) {
+        for (unsigned range : {256u, 3u, 2u}) {
+            for (int round = 0; round < 8; ++round) {
+                RowPair pair{std::vector<uint8_t>(pixels * 3), std::vector<uint8_t>(pixels * 3)};
+                for (auto& v : pair.row) v = static_cast<uint8_t>(rng() % range * (256 / range));
+                for (auto& v : pair.prior) v = static_cast<uint8_t>(rng() % range * (256 / range));
+                pairs.push_back(std::move(pair));
+            }
+        }
+    }
+    return pairs;
+}
+
+struct PathCase {
+    const char* name;
+    decltype(&FilterRowPortable) filter;
+    decltype(&ScoreFiltersPortable) score;
+    bool available;
+};
+
+class FilterPaths : public ::testing::TestWithParam<PathCase> {};
+
+TEST_P(FilterPaths, FiltersMatchTheirDefinition) {
+    const PathCase& path = GetParam();
+    if (!path.available) GTEST_SKIP() << "no SSE2 on this processor";
+    for (const RowPair& pair : RandomRows()) {
+        std::vector<uint8_t> out(pair.row.size());
+        for (int f = 0; f < kFilterCount; ++f) {
+            const auto filter = static_cast<Filter>(f);
+            path.filter(filter, pair.row, pair.prior, out);
+            for (size_t i = 0; i < out.size(); ++i) {
+                ASSERT_EQ(out[i], ReferenceFiltered(filter, pair.row, pair.prior, i))
+                    << "filter " << f << ", " << out.size() << " bytes, byte " << i;
             }
         }
     }
 }
+
+TEST_P(FilterPaths, ScoresAreSumsOfFilteredMagnitudes) {
+    const PathCase& path = GetParam();
+    if (!path.available) GTEST_SKIP() << "no SSE2 on this processor";
+    for (const RowPair& pair : RandomRows()) {
+        const FilterScores scores = path.score(pair.row, pair.prior);
+        for (int f = 0; f < kFilterCount; ++f) {
+            uint64_t expected = 0;
+            for (size_t i = 0; i < pair.row.size(); ++i) {
+                expected += ReferenceMagnitude(
+                    ReferenceFiltered(static_cast<Filter>(f), pair.row, pair.prior, i));
+            }
+            ASSERT_EQ(scores[f], expected) << "filter " << f << ", " << pair.row.size() << " bytes";
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Paths, FilterPaths,
+    ::testing::Values(PathCase{"portable", FilterRowPortable, ScoreFiltersPortable, true},
+                      PathCase{"sse2", FilterRowSse2, ScoreFiltersSse2, simd::HasSse2()}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(PngFilter, UnpackTakesRedGreenBlueAndDropsAlpha) {
     const uint32_t pixels[] = {0x80112233u, 0x00FFFEFDu};
@@ -104,6 +158,26 @@ INSTANTIATE_TEST_SUITE_P(
                                  {},
                                  true}),
     [](const auto& info) { return std::string(info.param.name); });
+
+TEST(RepeatCount, VectorPathMatchesPortable) {
+    if (!simd::HasSse2()) GTEST_SKIP() << "no SSE2 on this processor";
+    std::mt19937 rng(4242);
+    for (int width = 1; width <= 40; ++width) {
+        for (int round = 0; round < 30; ++round) {
+            // Three colours and random alpha: plenty of matches, some only
+            // in the colour bits.
+            std::vector<uint32_t> row(width), above(width);
+            for (auto& p : row) p = (rng() % 3) * 0x010101u | (rng() & 0xFF000000u);
+            for (auto& p : above) p = (rng() % 3) * 0x010101u | (rng() & 0xFF000000u);
+            const uint32_t* none = nullptr;
+            for (const uint32_t* up : {none, static_cast<const uint32_t*>(above.data())}) {
+                ASSERT_EQ(CountRepeatsSse2(row.data(), up, width),
+                          CountRepeatsPortable(row.data(), up, width))
+                    << width << " pixels";
+            }
+        }
+    }
+}
 
 // Bands recompute the rows before them to prime their compressor, which is
 // only sound if a row comes out the same whichever row filtering began at.
