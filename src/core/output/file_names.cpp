@@ -50,7 +50,7 @@ std::u16string JoinFolder(std::u16string_view folder, std::u16string_view name) 
 
 std::optional<std::u16string> FreePictureName(std::u16string_view folder, std::u16string_view base,
                                               std::u16string_view extension,
-                                              const PathExists& exists) {
+                                              const PathPredicate& exists) {
     const std::u16string stem = JoinFolder(folder, base);
     std::u16string name = stem + std::u16string(extension);
     if (!exists(name)) return name;

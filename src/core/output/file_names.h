@@ -27,8 +27,9 @@ std::u16string ScreenshotBaseName(const LocalDateTime& time);
 // needed: none when `folder` is empty or already ends with '\' or '/'.
 std::u16string JoinFolder(std::u16string_view folder, std::u16string_view name);
 
-// Whether something of that full name exists (a file, or a folder in the way).
-using PathExists = std::function<bool(std::u16string_view)>;
+// A question about a full name that the file system answers, such as
+// whether something of that name exists.
+using PathPredicate = std::function<bool(std::u16string_view)>;
 
 // How far the numbering of a taken name goes before giving up: two copies
 // a second is what a person manages, so a thousand taken names means
@@ -37,9 +38,10 @@ inline constexpr int kMaxPictureNumber = 999;
 
 // folder + base + extension when that is free, otherwise the first free of
 // folder + base + " (2)" + extension, " (3)" … up to kMaxPictureNumber.
-// Nothing when every one of them is taken.
+// `exists` says whether a name is taken (by a file, or by a folder in the
+// way). Nothing when every one of them is taken.
 std::optional<std::u16string> FreePictureName(std::u16string_view folder, std::u16string_view base,
                                               std::u16string_view extension,
-                                              const PathExists& exists);
+                                              const PathPredicate& exists);
 
 }  // namespace lg

@@ -56,8 +56,8 @@ std::u16string FolderPart(std::u16string_view fullName) {
 }
 
 std::u16string InitialDialogFolder(std::u16string_view lastPath, std::u16string_view path,
-                                   const FolderExists& exists) {
-    if (!lastPath.empty() && exists(lastPath)) return std::u16string(lastPath);
+                                   const PathPredicate& folderExists) {
+    if (!lastPath.empty() && folderExists(lastPath)) return std::u16string(lastPath);
     return std::u16string(path);
 }
 

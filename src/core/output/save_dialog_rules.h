@@ -3,10 +3,10 @@
 // change of the selection does to the typed name, and where it opens.
 #pragma once
 
-#include <functional>
 #include <string>
 #include <string_view>
 
+#include "output/file_names.h"
 #include "output/picture_format.h"
 
 namespace lg {
@@ -44,12 +44,9 @@ std::u16string NameWithoutExtension(std::u16string_view name);
 // the name has no folder.
 std::u16string FolderPart(std::u16string_view fullName);
 
-// Whether a folder of that name exists.
-using FolderExists = std::function<bool(std::u16string_view)>;
-
 // Where the dialog opens: the folder of the last dialog save while it still
-// exists, otherwise the folder of the automatic copies.
+// exists (`folderExists`), otherwise the folder of the automatic copies.
 std::u16string InitialDialogFolder(std::u16string_view lastPath, std::u16string_view path,
-                                   const FolderExists& exists);
+                                   const PathPredicate& folderExists);
 
 }  // namespace lg

@@ -76,7 +76,7 @@ TEST(JoinFolderTest, OneSeparatorBetweenFolderAndName) {
 struct FakeFolder {
     std::set<std::u16string> files;
     std::vector<std::u16string> asked;
-    PathExists Exists() {
+    PathPredicate Exists() {
         return [this](std::u16string_view name) {
             asked.emplace_back(name);
             return files.count(std::u16string(name)) != 0;

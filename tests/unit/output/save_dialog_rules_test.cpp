@@ -105,7 +105,7 @@ TEST(SaveDialogRulesTest, FolderPartKeepsItsTrailingDelimiter) {
 
 TEST(SaveDialogRulesTest, OpensInLastFolderOnlyWhileItExists) {
     const std::set<std::u16string> folders = {u"D:\\Last\\", u"D:\\Auto\\"};
-    const FolderExists exists = [&](std::u16string_view f) {
+    const PathPredicate exists = [&](std::u16string_view f) {
         return folders.count(std::u16string(f)) != 0;
     };
     EXPECT_EQ(InitialDialogFolder(u"D:\\Last\\", u"D:\\Auto\\", exists), u"D:\\Last\\");
