@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 
+#include "raster/font.h"
 #include "settings/shortcut.h"
 
 namespace lg {
@@ -39,9 +40,7 @@ struct TLGSettings {
     friend bool operator==(const TLGSettings&, const TLGSettings&) = default;
 };
 
-enum TFontStyle : std::uint8_t { fsBold, fsItalic, fsUnderline, fsStrikeOut };
-
-// A set of TFontStyle.
+// A set of TFontStyle (the raster engine's style bits).
 class TFontStyles {
 public:
     constexpr TFontStyles() = default;
@@ -55,10 +54,12 @@ public:
         bits_ = static_cast<std::uint8_t>(bits_ & ~Bit(s));
         return *this;
     }
+    // The bits as a font description carries them.
+    constexpr std::uint8_t Bits() const { return bits_; }
     friend constexpr bool operator==(TFontStyles, TFontStyles) = default;
 
 private:
-    static constexpr std::uint8_t Bit(TFontStyle s) { return static_cast<std::uint8_t>(1u << s); }
+    static constexpr std::uint8_t Bit(TFontStyle s) { return static_cast<std::uint8_t>(s); }
     std::uint8_t bits_ = 0;
 };
 

@@ -1,0 +1,56 @@
+#include "capture/capture_geometry.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace lg {
+namespace {
+
+TEST(ComputeRectWorkTest, BoundsEveryMonitor) {
+    struct Case {
+        const char* why;
+        std::vector<TRect> monitors;
+        TRect expected;
+    };
+    const Case cases[] = {
+        {"one monitor", {{0, 0, 1920, 1080}}, {0, 0, 1920, 1080}},
+        {"second to the right, taller",
+         {{0, 0, 1920, 1080}, {1920, -200, 3360, 1240}},
+         {0, -200, 3360, 1240}},
+        {"second to the left and above",
+         {{0, 0, 1920, 1080}, {-1280, -1024, 0, 0}},
+         {-1280, -1024, 1920, 1080}},
+        {"no monitor reported: the primary screen", {}, {0, 0, 1920, 1080}},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(ComputeRectWork(1920, 1080, c.monitors), c.expected) << c.why;
+    }
+}
+
+TEST(InitialSelectionTest, WindowIsClippedAndMovedIntoCaptureCoordinates) {
+    const TRect work{-1280, -200, 1920, 1080};
+    struct Case {
+        const char* why;
+        int kind;
+        std::optional<TRect> window;
+        std::optional<TRect> expected;
+    };
+    const Case cases[] = {
+        {"area capture has none yet", 0, TRect{0, 0, 10, 10}, std::nullopt},
+        {"whole screen", 2, std::nullopt, TRect{0, 0, 3200, 1280}},
+        {"window inside", 1, TRect{100, 50, 500, 450}, TRect{1380, 250, 1780, 650}},
+        {"window over the left edge", 1, TRect{-1400, 0, -1000, 100}, TRect{0, 200, 280, 300}},
+        {"no foreground window", 1, std::nullopt, std::nullopt},
+        {"zero width", 1, TRect{10, 10, 10, 90}, std::nullopt},
+        // Clipping a window that lies wholly off the screen inverts it.
+        {"window off the screen", 1, TRect{3000, 0, 3500, 100}, std::nullopt},
+        {"window below the screen", 1, TRect{0, 2000, 100, 2100}, std::nullopt},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(InitialSelection(c.kind, work, c.window), c.expected) << c.why;
+    }
+}
+
+}  // namespace
+}  // namespace lg
