@@ -1,0 +1,186 @@
+#include "controls/img_view_control.h"
+
+#include <windowsx.h>
+
+#include <algorithm>
+
+#include "platform/handles.h"
+
+namespace lg::win {
+namespace {
+
+constexpr wchar_t kClassName[] = L"LgImgView32";
+
+}  // namespace
+
+HCURSOR SystemCursorFor(TCursor c) {
+    const wchar_t* id = MAKEINTRESOURCEW(32512);  // IDC_ARROW
+    switch (c) {
+        case crCross: id = MAKEINTRESOURCEW(32515); break;     // IDC_CROSS
+        case crIBeam: id = MAKEINTRESOURCEW(32513); break;     // IDC_IBEAM
+        case crSizeNESW: id = MAKEINTRESOURCEW(32643); break;  // IDC_SIZENESW
+        case crSizeNS: id = MAKEINTRESOURCEW(32645); break;    // IDC_SIZENS
+        case crSizeNWSE: id = MAKEINTRESOURCEW(32642); break;  // IDC_SIZENWSE
+        case crSizeWE: id = MAKEINTRESOURCEW(32644); break;    // IDC_SIZEWE
+        case crSizeAll: id = MAKEINTRESOURCEW(32646); break;   // IDC_SIZEALL
+        default: break;
+    }
+    return LoadCursorW(nullptr, id);
+}
+
+ImgViewControl::ImgViewControl(TImgView32& view) : view_(view) {
+    view_.OnInvalidate = [this](const TRect& r) {
+        if (!hwnd()) return;
+        RECT rc{r.Left, r.Top, r.Right, r.Bottom};
+        InvalidateRect(hwnd(), &rc, FALSE);
+    };
+}
+
+ImgViewControl::~ImgViewControl() { view_.OnInvalidate = nullptr; }
+
+bool ImgViewControl::CreateControl(HWND parent, int x, int y, int width, int height) {
+    if (!RegisterClassOnce(kClassName, CS_DBLCLKS)) return false;
+    if (!Create(kClassName, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, x, y, width, height,
+                parent))
+        return false;
+    SetBounds(x, y, width, height);
+    return true;
+}
+
+void ImgViewControl::SetBounds(int x, int y, int width, int height) {
+    if (hwnd()) MoveWindow(hwnd(), x, y, width, height, FALSE);
+    view_.SetClientSize(width, height);
+    // The back buffer keeps its pixels while the size stays.
+    buffer_.SetSize(width, height);
+    view_.Invalidate();
+}
+
+void ImgViewControl::Flush() {
+    if (!hwnd() || !view_.HasDirtyRects()) return;
+    ScopedGetDc dc(hwnd());
+    for (const TRect& r : view_.PaintDirtyRects(buffer_)) Blit(dc.get(), r);
+    ValidateRect(hwnd(), nullptr);
+}
+
+void ImgViewControl::Blit(HDC dc, const TRect& area) {
+    TRect r = IntersectRect(area, buffer_.BoundsRect());
+    if (r.IsEmpty()) return;
+    BITMAPINFO bi{};
+    bi.bmiHeader.biSize = sizeof(bi.bmiHeader);
+    bi.bmiHeader.biWidth = buffer_.Width();
+    bi.bmiHeader.biHeight = -r.Height();
+    bi.bmiHeader.biPlanes = 1;
+    bi.bmiHeader.biBitCount = 32;
+    bi.bmiHeader.biCompression = BI_RGB;
+    // Rows r.Top.. of the buffer, as a DIB of that many rows.
+    SetDIBitsToDevice(dc, r.Left, r.Top, r.Width(), r.Height(), r.Left, 0, 0, r.Height(),
+                      buffer_.ScanLine(r.Top), &bi, DIB_RGB_COLORS);
+}
+
+void ImgViewControl::OnPaint() {
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(hwnd(), &ps);
+    TRect exposed{ps.rcPaint.left, ps.rcPaint.top, ps.rcPaint.right, ps.rcPaint.bottom};
+    try {
+        // What the view marked dirty, then whatever else the system exposed.
+        for (const TRect& r : view_.PaintDirtyRects(buffer_)) Blit(dc, r);
+        if (!exposed.IsEmpty()) {
+            view_.PaintArea(buffer_, exposed);
+            Blit(dc, exposed);
+        }
+    } catch (...) {
+        // A picture too large to paint leaves the old pixels; never a crash.
+    }
+    EndPaint(hwnd(), &ps);
+}
+
+bool ImgViewControl::OnSetCursor() {
+    TCursor c = view_.CurrentCursor();
+    HCURSOR cursor = (c == crCross && crossCursor_) ? crossCursor_ : SystemCursorFor(c);
+    SetCursor(cursor);
+    return true;
+}
+
+TShiftState ImgViewControl::ShiftFromKeys(WPARAM wp) {
+    TShiftState s = 0;
+    if (wp & MK_SHIFT) s |= ssShift;
+    if (wp & MK_CONTROL) s |= ssCtrl;
+    if (wp & MK_LBUTTON) s |= ssLeft;
+    if (wp & MK_RBUTTON) s |= ssRight;
+    if (wp & MK_MBUTTON) s |= ssMiddle;
+    if (GetKeyState(VK_MENU) < 0) s |= ssAlt;
+    return s;
+}
+
+TShiftState ImgViewControl::ShiftNow() {
+    TShiftState s = 0;
+    if (GetKeyState(VK_SHIFT) < 0) s |= ssShift;
+    if (GetKeyState(VK_CONTROL) < 0) s |= ssCtrl;
+    if (GetKeyState(VK_MENU) < 0) s |= ssAlt;
+    return s;
+}
+
+LRESULT ImgViewControl::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+    const int x = GET_X_LPARAM(lp), y = GET_Y_LPARAM(lp);
+    switch (msg) {
+        case WM_PAINT:
+            OnPaint();
+            return 0;
+        case WM_ERASEBKGND:
+            return 1;  // the view paints every pixel
+        case WM_SETCURSOR:
+            if (LOWORD(lp) == HTCLIENT) return OnSetCursor();
+            break;
+        case WM_LBUTTONDOWN:
+        case WM_RBUTTONDOWN:
+        case WM_MBUTTONDOWN:
+        case WM_LBUTTONDBLCLK:
+        case WM_RBUTTONDBLCLK:
+        case WM_MBUTTONDBLCLK: {
+            SetFocus(hwnd());
+            if (buttonsDown_++ == 0) SetCapture(hwnd());
+            TMouseButton b = (msg == WM_LBUTTONDOWN || msg == WM_LBUTTONDBLCLK)   ? mbLeft
+                             : (msg == WM_RBUTTONDOWN || msg == WM_RBUTTONDBLCLK) ? mbRight
+                                                                                  : mbMiddle;
+            TShiftState s = ShiftFromKeys(wp);
+            if (msg == WM_LBUTTONDBLCLK || msg == WM_RBUTTONDBLCLK || msg == WM_MBUTTONDBLCLK)
+                s |= ssDouble;
+            view_.MouseDown(b, s, x, y);
+            OnSetCursor();
+            return 0;
+        }
+        case WM_MOUSEMOVE:
+            view_.MouseMove(ShiftFromKeys(wp), x, y);
+            OnSetCursor();
+            return 0;
+        case WM_LBUTTONUP:
+        case WM_RBUTTONUP:
+        case WM_MBUTTONUP: {
+            TMouseButton b = msg == WM_LBUTTONUP ? mbLeft : msg == WM_RBUTTONUP ? mbRight : mbMiddle;
+            buttonsDown_ = std::max(0, buttonsDown_ - 1);
+            if (buttonsDown_ == 0) ReleaseCapture();
+            view_.MouseUp(b, ShiftFromKeys(wp), x, y);
+            OnSetCursor();
+            return 0;
+        }
+        case WM_CAPTURECHANGED:
+            buttonsDown_ = 0;
+            return 0;
+        case WM_GETDLGCODE:
+            return DLGC_WANTALLKEYS | DLGC_WANTCHARS | DLGC_WANTARROWS;
+        case WM_KEYDOWN: {
+            std::uint16_t key = static_cast<std::uint16_t>(wp);
+            view_.KeyDown(key, ShiftNow());
+            if (key == 0) return 0;
+            break;
+        }
+        case WM_CHAR: {
+            char16_t ch = static_cast<char16_t>(wp);
+            view_.KeyPress(ch);
+            return 0;
+        }
+    }
+    return Window::HandleMessage(msg, wp, lp);
+}
+
+}  // namespace lg::win
