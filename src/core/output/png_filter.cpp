@@ -40,6 +40,13 @@ uint32_t Magnitude(int residual) {
 }  // namespace
 
 void UnpackRgb(const uint32_t* pixels, int width, std::span<uint8_t> rgb) {
+#if LG_HAVE_SSE2_PATH
+    if (simd::HasSse2()) return UnpackRgbSse2(pixels, width, rgb);
+#endif
+    UnpackRgbPortable(pixels, width, rgb);
+}
+
+void UnpackRgbPortable(const uint32_t* pixels, int width, std::span<uint8_t> rgb) {
     uint8_t* out = rgb.data();
     int x = 0;
     if constexpr (std::endian::native == std::endian::little) {

@@ -32,6 +32,8 @@ enum class FilterPolicy : uint8_t {
 
 // The R, G, B bytes of `width` $AARRGGBB pixels; `rgb` holds 3 * width bytes.
 void UnpackRgb(const uint32_t* pixels, int width, std::span<uint8_t> rgb);
+void UnpackRgbPortable(const uint32_t* pixels, int width, std::span<uint8_t> rgb);
+void UnpackRgbSse2(const uint32_t* pixels, int width, std::span<uint8_t> rgb);
 
 // Applies `filter` to `row` (the unpacked current row) against `prior` (the
 // unpacked row above, all zeros for the first row), writing `out`. All three

@@ -152,6 +152,33 @@ LG_TARGET_SSE2 FilterScores ScoreFiltersSse2(std::span<const uint8_t> row,
     return scores;
 }
 
+// Four pixels a step: swap R and B into memory order inside each 32-bit
+// lane, close the gap between the two lanes of each 64-bit half, and store
+// the two 6-byte halves with 8-byte stores whose spare bytes the next step
+// overwrites. One pixel is kept back for the tail so no store runs past the
+// row.
+LG_TARGET_SSE2 void UnpackRgbSse2(const uint32_t* pixels, int width, std::span<uint8_t> rgb) {
+    const __m128i lowByte = _mm_set1_epi32(0x000000FF);
+    const __m128i middleByte = _mm_set1_epi32(0x0000FF00);
+    const __m128i firstPixel = _mm_set_epi32(0, 0x00FFFFFF, 0, 0x00FFFFFF);
+    const __m128i secondPixel = _mm_set_epi32(0x0000FFFF, static_cast<int>(0xFF000000u), 0x0000FFFF,
+                                              static_cast<int>(0xFF000000u));
+    uint8_t* out = rgb.data();
+    int x = 0;
+    for (; x + 4 < width; x += 4, out += 4 * kBytesPerPixel) {
+        const __m128i v = Load(reinterpret_cast<const uint8_t*>(pixels + x));
+        const __m128i inOrder =
+            _mm_or_si128(_mm_or_si128(_mm_and_si128(_mm_srli_epi32(v, 16), lowByte),
+                                      _mm_and_si128(v, middleByte)),
+                         _mm_slli_epi32(_mm_and_si128(v, lowByte), 16));
+        const __m128i packed = _mm_or_si128(_mm_and_si128(inOrder, firstPixel),
+                                            _mm_and_si128(_mm_srli_epi64(inOrder, 8), secondPixel));
+        _mm_storel_epi64(reinterpret_cast<__m128i*>(out), packed);
+        _mm_storel_epi64(reinterpret_cast<__m128i*>(out + 6), _mm_srli_si128(packed, 8));
+    }
+    UnpackRgbPortable(pixels + x, width - x, rgb.subspan(static_cast<size_t>(x) * kBytesPerPixel));
+}
+
 // Four pixels a step: compare each with its left and upper neighbour and
 // count the lanes where either matched (a matching lane is -1).
 LG_TARGET_SSE2 int CountRepeatsSse2(const uint32_t* row, const uint32_t* above, int width) {
@@ -200,6 +227,9 @@ FilterScores ScoreFiltersSse2(std::span<const uint8_t> row, std::span<const uint
 }
 int CountRepeatsSse2(const uint32_t* row, const uint32_t* above, int width) {
     return CountRepeatsPortable(row, above, width);
+}
+void UnpackRgbSse2(const uint32_t* pixels, int width, std::span<uint8_t> rgb) {
+    UnpackRgbPortable(pixels, width, rgb);
 }
 }  // namespace lg::png
 #endif

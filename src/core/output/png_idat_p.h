@@ -43,7 +43,7 @@ struct IdatPlan {
     // A band is deflated with `photo` when at least this percentage of its
     // rows are photo-like (always `screen` unless the policy is kScreen).
     int photoBandPercent = 50;
-    size_t bandBytes = 1u << 20;
+    size_t bandBytes = 512 * 1024;
     int threads = 1;  // 0: one per hardware thread
 };
 

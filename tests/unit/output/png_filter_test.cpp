@@ -119,11 +119,25 @@ INSTANTIATE_TEST_SUITE_P(
                       PathCase{"sse2", FilterRowSse2, ScoreFiltersSse2, simd::HasSse2()}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(PngFilter, UnpackTakesRedGreenBlueAndDropsAlpha) {
-    const uint32_t pixels[] = {0x80112233u, 0x00FFFEFDu};
-    std::vector<uint8_t> rgb(6);
-    UnpackRgb(pixels, 2, rgb);
-    EXPECT_EQ(rgb, (std::vector<uint8_t>{0x11, 0x22, 0x33, 0xFF, 0xFE, 0xFD}));
+TEST(PngFilter, UnpackPathsAgreeAndStayInsideTheRow) {
+    std::mt19937 rng(99);
+    for (int width = 1; width <= 40; ++width) {
+        std::vector<uint32_t> pixels(width);
+        for (auto& p : pixels) p = static_cast<uint32_t>(rng());
+        // A guard byte after the row catches a store that runs past it.
+        std::vector<uint8_t> portable(3 * width + 1, 0xA5), vector(3 * width + 1, 0xA5);
+        UnpackRgbPortable(pixels.data(), width, std::span(portable).first(3 * width));
+        for (int x = 0; x < width; ++x) {
+            ASSERT_EQ(portable[3 * x], RedOf(pixels[x]));
+            ASSERT_EQ(portable[3 * x + 1], GreenOf(pixels[x]));
+            ASSERT_EQ(portable[3 * x + 2], BlueOf(pixels[x]));
+        }
+        EXPECT_EQ(portable.back(), 0xA5) << width << " pixels";
+        if (simd::HasSse2()) {
+            UnpackRgbSse2(pixels.data(), width, std::span(vector).first(3 * width));
+            EXPECT_EQ(vector, portable) << width << " pixels";
+        }
+    }
 }
 
 struct RepeatCase {
