@@ -4,6 +4,9 @@
 #include <cstddef>
 #include <cstdint>
 
+// RedOf, GreenOf, BlueOf: the channels of one pixel.
+#include "raster/color32.h"
+
 namespace lg {
 
 // Pixels are $AARRGGBB words (bytes B, G, R, A in memory); alpha is ignored
@@ -23,16 +26,5 @@ struct ImageView32 {
         return pixels != nullptr && width > 0 && height > 0 && stride >= width;
     }
 };
-
-// The channels of one pixel.
-constexpr uint8_t RedOf(uint32_t argb) {
-    return static_cast<uint8_t>(argb >> 16);
-}
-constexpr uint8_t GreenOf(uint32_t argb) {
-    return static_cast<uint8_t>(argb >> 8);
-}
-constexpr uint8_t BlueOf(uint32_t argb) {
-    return static_cast<uint8_t>(argb);
-}
 
 }  // namespace lg
