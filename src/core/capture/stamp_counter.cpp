@@ -1,0 +1,10 @@
+#include "capture/stamp_counter.h"
+
+namespace lg {
+
+int& StampCounter() {
+    static int counter = 1;
+    return counter;
+}
+
+}  // namespace lg
