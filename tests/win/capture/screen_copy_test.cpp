@@ -71,5 +71,32 @@ TEST(ScreenCopyTest, CopiesWhatTheScreenShowsOpaque) {
     DestroyWindow(wnd);
 }
 
+TEST(ScreenCopyTest, DrawsThePointerOnlyWhenAsked) {
+    SetCursorPos(400, 300);
+    SetCursor(LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)));  // IDC_ARROW
+    Pump();
+    CURSORINFO ci{};
+    ci.cbSize = sizeof(ci);
+    if (!GetCursorInfo(&ci) || ci.flags != CURSOR_SHOWING) {
+        GTEST_SKIP() << "this display reports no visible pointer";
+    }
+    const TRect area{ci.ptScreenPos.x, ci.ptScreenPos.y, ci.ptScreenPos.x + 32,
+                     ci.ptScreenPos.y + 32};
+    TBitmap32 plain, withPointer;
+    ASSERT_TRUE(CopyScreen(plain, area, false));
+    ASSERT_TRUE(CopyScreen(withPointer, area, true));
+    int changed = 0;
+    for (size_t i = 0; i < plain.Pixels().size(); ++i) {
+        changed += plain.Pixels()[i] != withPointer.Pixels()[i];
+    }
+    EXPECT_GT(changed, 10) << "the pointer's image lands at the pointer position";
+    // Its top-left corner is at the pointer: the pixel just above-left is untouched.
+    TBitmap32 around, aroundWith;
+    const TRect wider{area.Left - 4, area.Top - 4, area.Right, area.Bottom};
+    ASSERT_TRUE(CopyScreen(around, wider, false));
+    ASSERT_TRUE(CopyScreen(aroundWith, wider, true));
+    EXPECT_EQ(around.PixelS(0, 0), aroundWith.PixelS(0, 0));
+}
+
 }  // namespace
 }  // namespace lg::win
