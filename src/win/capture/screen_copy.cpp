@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "capture/capture_geometry.h"
+#include "platform/dib.h"
 #include "platform/handles.h"
 
 namespace lg::win {
@@ -51,13 +52,7 @@ bool CopyScreen(TBitmap32& dst, const TRect& rectWork, bool withCursor) {
     // stays small however wide the desktop is.
     constexpr int kBandRows = 256;
     const int bandRows = std::min(h, kBandRows);
-    BITMAPINFO bi{};
-    bi.bmiHeader.biSize = sizeof(bi.bmiHeader);
-    bi.bmiHeader.biWidth = w;
-    bi.bmiHeader.biHeight = -bandRows;
-    bi.bmiHeader.biPlanes = 1;
-    bi.bmiHeader.biBitCount = 32;
-    bi.bmiHeader.biCompression = BI_RGB;
+    BITMAPINFO bi = TopDownDib32(w, bandRows);
 
     ScopedGetDc screen(nullptr);
     if (!screen.get()) return false;

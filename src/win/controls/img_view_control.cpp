@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "platform/dib.h"
 #include "platform/handles.h"
 
 namespace lg::win {
@@ -65,13 +66,7 @@ void ImgViewControl::Flush() {
 void ImgViewControl::Blit(HDC dc, const TRect& area) {
     TRect r = IntersectRect(area, buffer_.BoundsRect());
     if (r.IsEmpty()) return;
-    BITMAPINFO bi{};
-    bi.bmiHeader.biSize = sizeof(bi.bmiHeader);
-    bi.bmiHeader.biWidth = buffer_.Width();
-    bi.bmiHeader.biHeight = -r.Height();
-    bi.bmiHeader.biPlanes = 1;
-    bi.bmiHeader.biBitCount = 32;
-    bi.bmiHeader.biCompression = BI_RGB;
+    BITMAPINFO bi = TopDownDib32(buffer_.Width(), r.Height());
     // Rows r.Top.. of the buffer, as a DIB of that many rows.
     SetDIBitsToDevice(dc, r.Left, r.Top, r.Width(), r.Height(), r.Left, 0, 0, r.Height(),
                       buffer_.ScanLine(r.Top), &bi, DIB_RGB_COLORS);

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "platform/dib.h"
 #include "platform/u16.h"
 #include "raster/bitmap32.h"
 
@@ -69,13 +70,7 @@ void GdiTextRasterizer::Draw(TBitmap32& target, int x, int y, std::u16string_vie
                                target.ClipRect());
     if (area.IsEmpty()) return;
 
-    BITMAPINFO bi{};
-    bi.bmiHeader.biSize = sizeof(bi.bmiHeader);
-    bi.bmiHeader.biWidth = area.Width();
-    bi.bmiHeader.biHeight = -area.Height();
-    bi.bmiHeader.biPlanes = 1;
-    bi.bmiHeader.biBitCount = 32;
-    bi.bmiHeader.biCompression = BI_RGB;
+    BITMAPINFO bi = TopDownDib32(area.Width(), area.Height());
     void* bits = nullptr;
     UniqueGdiObject dib(CreateDIBSection(dc_.get(), &bi, DIB_RGB_COLORS, &bits, nullptr, 0));
     if (!dib || !bits) return;
