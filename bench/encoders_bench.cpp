@@ -184,20 +184,29 @@ std::vector<Lever> Levers() {
         plan.threads = 1;
         return plan;
     };
+    auto withoutCopyRuns = [](lg::png::IdatPlan plan) {
+        plan.minCopyRun = 0;
+        return plan;
+    };
     const lg::png::DeflateSettings level6{6, Z_DEFAULT_STRATEGY};
     const lg::png::DeflateSettings level1{1, Z_DEFAULT_STRATEGY};
     return {
         // libpng's choices through our band pipeline: the pipeline's own cost.
-        {"adaptive_l6", with(FilterPolicy::kAdaptive, level6, level6)},
+        {"adaptive_l6", withoutCopyRuns(with(FilterPolicy::kAdaptive, level6, level6))},
         // The two corners the corpus notes describe.
-        {"none_l6", with(FilterPolicy::kNone, level6, level6)},
-        {"sub_l1", with(FilterPolicy::kSub, level1, level1)},
-        // Lever 1: rows classified, None on UI and text, filters on photos.
-        {"rows_l6", with(FilterPolicy::kScreen, level6, level6)},
+        {"none_l6", withoutCopyRuns(with(FilterPolicy::kNone, level6, level6))},
+        {"sub_l1", withoutCopyRuns(with(FilterPolicy::kSub, level1, level1))},
+        // Lever 1: rows classified: None on UI and text, Up on copies of the
+        // row above, the best-scoring filter on photos.
+        {"rows_l6", withoutCopyRuns(with(FilterPolicy::kScreen, level6, level6))},
         // Lever 2: level 1 indexing every string on UI and text bands.
-        {"rows_fast_screen", with(FilterPolicy::kScreen, chosen.screen, level6)},
-        // Lever 3: run-length matching on photo bands: the chosen plan.
-        {"rows_fast_screen_rle_photo", with(FilterPolicy::kScreen, chosen.screen, chosen.photo)},
+        {"rows_fast_screen", withoutCopyRuns(with(FilterPolicy::kScreen, chosen.screen, level6))},
+        // Lever 3: run-length matching on photo bands.
+        {"rows_fast_screen_rle_photo",
+         withoutCopyRuns(with(FilterPolicy::kScreen, chosen.screen, chosen.photo))},
+        // Lever 4: run-length matching on runs of copied rows: the chosen plan.
+        {"rows_fast_screen_rle_photo_copies",
+         with(FilterPolicy::kScreen, chosen.screen, chosen.photo)},
     };
 }
 

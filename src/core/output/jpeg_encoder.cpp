@@ -6,12 +6,11 @@
 #include <new>
 
 #include <jpeglib.h>
+// jerror.h after jpeglib.h: it names the codes of libjpeg's messages.
+#include <jerror.h>
 
 namespace lg {
 namespace {
-
-// libjpeg's own limit on either side.
-constexpr int kMaxSide = JPEG_MAX_DIMENSION;
 
 // libjpeg reports fatal errors through error_exit, whose default ends the
 // process. Ours jumps back to the setjmp in Compress instead.
@@ -94,9 +93,11 @@ bool Compress(Job& job, const ImageView32& image, unsigned char* rgbRow) {
 
 }  // namespace
 
+// Sides beyond JPEG_MAX_DIMENSION are left for libjpeg to refuse, before it
+// reads a row: that keeps its own limit the only one, and the way back from
+// its errors in use.
 EncodeStatus EncodeJpeg(const ImageView32& image, std::vector<uint8_t>& out) {
     if (!image.IsEncodable()) return EncodeStatus::kEmptyImage;
-    if (image.width > kMaxSide || image.height > kMaxSide) return EncodeStatus::kTooLarge;
 
     std::vector<unsigned char> rgbRow;
     Job job;
@@ -114,7 +115,9 @@ EncodeStatus EncodeJpeg(const ImageView32& image, std::vector<uint8_t>& out) {
     if (job.created) jpeg_destroy_compress(&job.cinfo);
     std::free(job.buffer);
     if (status != EncodeStatus::kOk) return status;
-    return ok ? EncodeStatus::kOk : EncodeStatus::kCodecFailure;
+    if (ok) return EncodeStatus::kOk;
+    return job.err.base.msg_code == JERR_IMAGE_TOO_BIG ? EncodeStatus::kTooLarge
+                                                       : EncodeStatus::kCodecFailure;
 }
 
 }  // namespace lg

@@ -27,6 +27,11 @@ IdatPlan DefaultPlan() {
     // level 6 and is several times faster.
     plan.photo = {1, Z_RLE};
     plan.photoBandPercent = 50;
+    // Rows that copy the row above (blank areas, the gaps between lines of
+    // text: three quarters of a desktop's rows) are all zeros after Up, and
+    // run-length matching passes over them without hashing a byte. Closing a
+    // block to switch costs a few bytes, so even two rows are worth it.
+    plan.minCopyRun = 2;
     // Bands of 512 KiB: enough of them to keep two to eight threads busy on a
     // 1080p capture and to follow photo and text regions closely, few enough
     // that priming each with 32 KiB of history stays a small cost.

@@ -171,15 +171,29 @@ RowFilterer::RowFilterer(FilterPolicy policy, int width) : policy_(policy), widt
     priorRgb_ = {storage_.get() + n, n};
 }
 
-bool RowFilterer::Filter(const uint32_t* row, const uint32_t* above, std::span<uint8_t> out) {
-    std::span<uint8_t> body = out.subspan(1, rowRgb_.size());
+RowKind RowFilterer::Filter(const uint32_t* row, const uint32_t* above, std::span<uint8_t> out) {
+    const size_t rowBytes = rowRgb_.size();
+    std::span<uint8_t> body = out.subspan(1, rowBytes);
+    const bool screen = policy_ == FilterPolicy::kScreen;
+
+    // A copy of the row above (alpha included: a capture has one alpha
+    // throughout, and a difference there only loses this shortcut).
+    if (screen && above != nullptr &&
+        std::memcmp(row, above, static_cast<size_t>(width_) * sizeof(uint32_t)) == 0) {
+        out[0] = static_cast<uint8_t>(png::Filter::kUp);
+        std::fill(body.begin(), body.end(), uint8_t{0});
+        // The bytes kept for the row above are this row's bytes too.
+        lastRow_ = lastRow_ == above ? row : nullptr;
+        return RowKind::kCopy;
+    }
+
     const bool predict = policy_ == FilterPolicy::kSub || policy_ == FilterPolicy::kAdaptive ||
-                         (policy_ == FilterPolicy::kScreen && !IsRepetitiveRow(row, above, width_));
+                         (screen && !IsRepetitiveRow(row, above, width_));
     if (!predict) {
         out[0] = static_cast<uint8_t>(png::Filter::kNone);
         UnpackRgb(row, width_, body);
         lastRow_ = nullptr;  // its bytes were not kept for the next row
-        return false;
+        return RowKind::kScreen;
     }
 
     UnpackPrior(above);
@@ -190,7 +204,7 @@ bool RowFilterer::Filter(const uint32_t* row, const uint32_t* above, std::span<u
 
     std::swap(rowRgb_, priorRgb_);
     lastRow_ = row;
-    return policy_ == FilterPolicy::kScreen;
+    return RowKind::kPhoto;
 }
 
 void RowFilterer::UnpackPrior(const uint32_t* above) {

@@ -74,6 +74,13 @@ int CountRepeatsSse2(const uint32_t* row, const uint32_t* above, int width);
 // the unfiltered row compresses best. Alpha does not count.
 bool IsRepetitiveRow(const uint32_t* row, const uint32_t* above, int width);
 
+// What the row filterer took a row for.
+enum class RowKind : uint8_t {
+    kScreen,  // UI or text (or any row under the None policy): left unfiltered
+    kPhoto,   // predicted with the best-scoring filter (every row under Sub or adaptive)
+    kCopy,    // the same pixels as the row above (screen policy): Up turns it into zeros
+};
+
 // Filters rows one after the other, choosing each row's filter by `policy`.
 // The choice depends only on the row and the row above, so any band of rows
 // comes out byte for byte the same whichever row the filtering started at.
@@ -83,8 +90,7 @@ public:
 
     // Writes the filter byte and the filtered row (1 + 3 * width bytes) to
     // `out`. `above` is the row above in the picture, null for the first.
-    // Returns true when the screen policy took the row as photo-like.
-    bool Filter(const uint32_t* row, const uint32_t* above, std::span<uint8_t> out);
+    RowKind Filter(const uint32_t* row, const uint32_t* above, std::span<uint8_t> out);
 
     size_t RowBytes() const { return 1 + rowRgb_.size(); }
 

@@ -27,7 +27,8 @@ struct BandResult {
     size_t rawBytes = 0;
 };
 
-// A raw deflate stream that a worker reuses from band to band.
+// A raw deflate stream that a worker reuses from band to band, writing into
+// the worker's output buffer.
 class Deflater {
 public:
     Deflater() = default;
@@ -37,8 +38,13 @@ public:
         if (live_) deflateEnd(&z_);
     }
 
-    // Starts a fresh stream with `s`.
-    bool Begin(const DeflateSettings& s) {
+    // Starts a fresh stream with `s`, writing to `out` from its start (its
+    // old contents are scratch; it grows as needed).
+    bool Begin(const DeflateSettings& s, std::vector<uint8_t>& out) {
+        out_ = &out;
+        used_ = 0;
+        level_ = s.level;
+        strategy_ = s.strategy;
         if (!live_) {
             live_ =
                 deflateInit2(&z_, s.level, Z_DEFLATED, kWindowBits, kMemLevel, s.strategy) == Z_OK;
@@ -52,50 +58,104 @@ public:
         return true;
     }
 
-    bool Prime(const uint8_t* dictionary, size_t size) {
-        return deflateSetDictionary(&z_, dictionary, static_cast<uInt>(size)) == Z_OK;
+    bool Prime(std::span<const uint8_t> dictionary) {
+        return deflateSetDictionary(&z_, dictionary.data(), static_cast<uInt>(dictionary.size())) ==
+               Z_OK;
     }
 
-    // Deflates all of `in` into `out` from its start, growing it as needed
-    // (its old contents are scratch); `last` finishes the stream, otherwise
-    // it ends on a byte boundary. Returns the bytes produced, 0 on failure.
-    size_t Run(std::span<const uint8_t> in, bool last, std::vector<uint8_t>& out) {
-        // A sync flush adds a few bytes beyond deflateBound's figure.
-        const size_t bound = deflateBound(&z_, static_cast<uLong>(std::min(in.size(), kZlibPiece)));
-        if (out.size() < bound + 64) out.resize(bound + 64);
-        size_t used = 0;
-        for (;;) {
+    // Deflates all of `in` with `flush` (Z_NO_FLUSH, Z_BLOCK, Z_SYNC_FLUSH or
+    // Z_FINISH) applied after its last byte.
+    bool Deflate(std::span<const uint8_t> in, int flush) {
+        do {
             const size_t piece = std::min(in.size(), kZlibPiece);
             const bool lastPiece = piece == in.size();
             z_.next_in = const_cast<Bytef*>(in.data());
             z_.avail_in = static_cast<uInt>(piece);
-            const int flush = !lastPiece ? Z_NO_FLUSH : last ? Z_FINISH : Z_SYNC_FLUSH;
             int ret = Z_OK;
             do {
-                if (out.size() - used < 64) out.resize(out.size() * 2);
-                const size_t room = std::min(out.size() - used, kZlibPiece);
-                z_.next_out = out.data() + used;
-                z_.avail_out = static_cast<uInt>(room);
-                ret = deflate(&z_, flush);
-                used += room - z_.avail_out;
-                if (ret == Z_STREAM_ERROR) return 0;
+                const size_t room = PrepareOutput();
+                ret = deflate(&z_, lastPiece ? flush : Z_NO_FLUSH);
+                used_ += room - z_.avail_out;
+                // Z_BUF_ERROR only says there was nothing left to do.
+                if (ret == Z_STREAM_ERROR) return false;
             } while (z_.avail_out == 0 || z_.avail_in > 0);
             in = in.subspan(piece);
-            if (lastPiece) return (!last || ret == Z_STREAM_END) ? used : 0;
-        }
+            if (lastPiece && flush == Z_FINISH && ret != Z_STREAM_END) return false;
+        } while (!in.empty());
+        return true;
     }
 
+    // Ends the current block and goes on at the same level with `strategy`.
+    bool SetStrategy(int strategy) {
+        if (strategy == strategy_) return true;
+        // deflateParams flushes by itself, but only as far as the output
+        // room it is given; flushing first leaves it nothing to write.
+        if (!Deflate({}, Z_BLOCK)) return false;
+        const size_t room = PrepareOutput();
+        const int ret = deflateParams(&z_, level_, strategy);
+        used_ += room - z_.avail_out;
+        strategy_ = strategy;
+        return ret == Z_OK;
+    }
+
+    size_t Produced() const { return used_; }
+
 private:
+    // Points zlib at free room in the output, growing it when little is left.
+    size_t PrepareOutput() {
+        constexpr size_t kMinRoom = 16 * 1024;
+        if (out_->size() - used_ < kMinRoom)
+            out_->resize(std::max(2 * out_->size(), used_ + 4 * kMinRoom));
+        const size_t room = std::min(out_->size() - used_, kZlibPiece);
+        z_.next_out = out_->data() + used_;
+        z_.avail_out = static_cast<uInt>(room);
+        return room;
+    }
+
     z_stream z_{};
     bool live_ = false;
+    std::vector<uint8_t>* out_ = nullptr;
+    size_t used_ = 0;
+    int level_ = 0;
+    int strategy_ = 0;
 };
 
 // A worker's buffers and compressor, reused from band to band.
 struct Scratch {
     Deflater deflater;
     std::vector<uint8_t> filtered;
-    std::vector<uint8_t> packed;  // sized for the worst case; only the used part is copied out
+    std::vector<RowKind> kinds;
+    std::vector<uint8_t> packed;  // grows to the largest band; only the used part is copied out
 };
+
+// Rows of one kind of matching: [firstRow, endRow) of the band, run-length
+// or the band's own settings.
+struct Segment {
+    size_t firstRow;
+    size_t endRow;
+    bool runLength;
+};
+
+// Runs of at least `minCopyRun` copied rows (all zeros after Up) are cheapest
+// as run-length matches; shorter ones stay with their neighbours, because
+// each change of strategy closes a deflate block and starts new code tables.
+std::vector<Segment> CutSegments(const std::vector<RowKind>& kinds, int minCopyRun) {
+    std::vector<Segment> segments;
+    const size_t rows = kinds.size();
+    size_t start = 0;
+    for (size_t row = 0; row < rows;) {
+        size_t end = row;
+        while (end < rows && kinds[end] == RowKind::kCopy) ++end;
+        if (minCopyRun > 0 && end - row >= static_cast<size_t>(minCopyRun)) {
+            if (start < row) segments.push_back({start, row, false});
+            segments.push_back({row, end, true});
+            start = end;
+        }
+        row = std::max(end, row + 1);
+    }
+    if (start < rows) segments.push_back({start, rows, false});
+    return segments;
+}
 
 // Filters and deflates one band.
 EncodeStatus CompressBand(const ImageView32& image, const IdatPlan& plan, const Band& band,
@@ -106,40 +166,52 @@ EncodeStatus CompressBand(const ImageView32& image, const IdatPlan& plan, const 
         static_cast<int>(std::min<size_t>(band.firstRow, (kWindowBytes + rowBytes - 1) / rowBytes));
     const int startRow = band.firstRow - contextRows;
     const size_t contextBytes = static_cast<size_t>(contextRows) * rowBytes;
-    const size_t bandBytes = static_cast<size_t>(band.endRow - band.firstRow) * rowBytes;
+    const size_t bandRows = static_cast<size_t>(band.endRow - band.firstRow);
+    const size_t bandBytes = bandRows * rowBytes;
     scratch.filtered.resize(contextBytes + bandBytes);
+    scratch.kinds.clear();
 
     int photoRows = 0;
     uint8_t* at = scratch.filtered.data();
     for (int y = startRow; y < band.endRow; ++y, at += rowBytes) {
         const uint32_t* above = y > 0 ? image.Row(y - 1) : nullptr;
-        bool photo = filterer.Filter(image.Row(y), above, {at, rowBytes});
-        if (y >= band.firstRow && photo) ++photoRows;
+        const RowKind kind = filterer.Filter(image.Row(y), above, {at, rowBytes});
+        if (y < band.firstRow) continue;
+        scratch.kinds.push_back(kind);
+        if (kind == RowKind::kPhoto) ++photoRows;
     }
 
-    const uint8_t* data = scratch.filtered.data() + contextBytes;
+    const std::span<const uint8_t> data(scratch.filtered.data() + contextBytes, bandBytes);
     result.rawBytes = bandBytes;
-    result.adler = Adler32(1, {data, bandBytes});
+    result.adler = Adler32(1, data);
 
-    const bool photoBand =
-        plan.filter == FilterPolicy::kScreen &&
-        static_cast<int64_t>(photoRows) * 100 >=
-            static_cast<int64_t>(band.endRow - band.firstRow) * plan.photoBandPercent;
+    const bool photoBand = plan.filter == FilterPolicy::kScreen &&
+                           static_cast<int64_t>(photoRows) * 100 >=
+                               static_cast<int64_t>(bandRows) * plan.photoBandPercent;
+    const DeflateSettings& settings = photoBand ? plan.photo : plan.screen;
     Deflater& deflater = scratch.deflater;
-    if (!deflater.Begin(photoBand ? plan.photo : plan.screen)) return EncodeStatus::kCodecFailure;
+    if (!deflater.Begin(settings, scratch.packed)) return EncodeStatus::kCodecFailure;
     const size_t primeBytes = std::min(contextBytes, kWindowBytes);
-    if (primeBytes > 0 && !deflater.Prime(data - primeBytes, primeBytes)) {
+    if (primeBytes > 0 && !deflater.Prime({data.data() - primeBytes, primeBytes})) {
         return EncodeStatus::kCodecFailure;
     }
-    const size_t packed = deflater.Run({data, bandBytes}, last, scratch.packed);
-    if (packed == 0) return EncodeStatus::kCodecFailure;
-    result.deflated.assign(scratch.packed.begin(),
-                           scratch.packed.begin() + static_cast<std::ptrdiff_t>(packed));
+    const std::vector<Segment> segments = CutSegments(scratch.kinds, plan.minCopyRun);
+    for (const Segment& segment : segments) {
+        const bool lastSegment = &segment == &segments.back();
+        const int flush = !lastSegment ? Z_NO_FLUSH : last ? Z_FINISH : Z_SYNC_FLUSH;
+        if (!deflater.SetStrategy(segment.runLength ? Z_RLE : settings.strategy) ||
+            !deflater.Deflate(data.subspan(segment.firstRow * rowBytes,
+                                           (segment.endRow - segment.firstRow) * rowBytes),
+                              flush)) {
+            return EncodeStatus::kCodecFailure;
+        }
+    }
+    result.deflated.assign(
+        scratch.packed.begin(),
+        scratch.packed.begin() + static_cast<std::ptrdiff_t>(deflater.Produced()));
     return EncodeStatus::kOk;
 }
 
-// Takes bands off the shared counter until none are left. Nothing escapes:
-// a failed allocation marks the band and the other workers carry on.
 // The shared band counter. After the first failure the remaining bands are
 // left undone and that failure is what the encoder reports.
 struct Queue {
@@ -183,9 +255,14 @@ std::vector<Band> CutBands(const ImageView32& image, size_t bandBytes) {
     return bands;
 }
 
+// A sanity bound on requested threads; a capture is at most a few dozen
+// bands wide per thread anyway.
+constexpr int kMaxThreads = 64;
+
 int ThreadCount(int requested, size_t bands) {
     int n = requested > 0 ? requested : static_cast<int>(std::thread::hardware_concurrency());
-    return static_cast<int>(std::clamp<size_t>(static_cast<size_t>(std::max(n, 1)), 1, bands));
+    n = std::clamp(n, 1, kMaxThreads);
+    return static_cast<int>(std::min(static_cast<size_t>(n), bands));
 }
 
 }  // namespace

@@ -43,6 +43,9 @@ struct IdatPlan {
     // A band is deflated with `photo` when at least this percentage of its
     // rows are photo-like (always `screen` unless the policy is kScreen).
     int photoBandPercent = 50;
+    // Runs of at least this many rows that copy the row above are deflated
+    // run-length (0: never), whatever the band's settings.
+    int minCopyRun = 0;
     size_t bandBytes = 512 * 1024;
     int threads = 1;  // 0: one per hardware thread
 };

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <random>
 #include <vector>
@@ -196,39 +197,57 @@ TEST(RepeatCount, VectorPathMatchesPortable) {
 // Bands recompute the rows before them to prime their compressor, which is
 // only sound if a row comes out the same whichever row filtering began at.
 TEST(RowFilterer, RowsDoNotDependOnWhereFilteringStarted) {
-    const test::Picture picture = test::Mixed(57, 40);
-    const ImageView32 view = picture.View();
-    for (FilterPolicy policy : {FilterPolicy::kNone, FilterPolicy::kSub, FilterPolicy::kAdaptive,
-                                FilterPolicy::kScreen}) {
-        RowFilterer whole(policy, view.width);
-        std::vector<std::vector<uint8_t>> expected;
-        for (int y = 0; y < view.height; ++y) {
-            expected.emplace_back(whole.RowBytes());
-            whole.Filter(view.Row(y), y > 0 ? view.Row(y - 1) : nullptr, expected.back());
-        }
-        for (int start : {1, 7, 39}) {
-            RowFilterer part(policy, view.width);
-            std::vector<uint8_t> row(part.RowBytes());
-            for (int y = start; y < view.height; ++y) {
-                part.Filter(view.Row(y), view.Row(y - 1), row);
-                ASSERT_EQ(row, expected[y]) << "policy " << static_cast<int>(policy) << ", start "
-                                            << start << ", row " << y;
+    // Photo beside text, and text with blank (copied) rows.
+    for (const test::Picture& picture : {test::Mixed(57, 40), test::Text(57, 40)}) {
+        const ImageView32 view = picture.View();
+        for (FilterPolicy policy : {FilterPolicy::kNone, FilterPolicy::kSub,
+                                    FilterPolicy::kAdaptive, FilterPolicy::kScreen}) {
+            RowFilterer whole(policy, view.width);
+            std::vector<std::vector<uint8_t>> expected;
+            std::vector<RowKind> expectedKinds;
+            for (int y = 0; y < view.height; ++y) {
+                expected.emplace_back(whole.RowBytes());
+                expectedKinds.push_back(
+                    whole.Filter(view.Row(y), y > 0 ? view.Row(y - 1) : nullptr, expected.back()));
+            }
+            for (int start : {1, 7, 39}) {
+                RowFilterer part(policy, view.width);
+                std::vector<uint8_t> row(part.RowBytes());
+                for (int y = start; y < view.height; ++y) {
+                    ASSERT_EQ(part.Filter(view.Row(y), view.Row(y - 1), row), expectedKinds[y]);
+                    ASSERT_EQ(row, expected[y]) << "policy " << static_cast<int>(policy)
+                                                << ", start " << start << ", row " << y;
+                }
             }
         }
     }
 }
 
-TEST(RowFilterer, ScreenPolicyFiltersOnlyPhotoRows) {
+TEST(RowFilterer, ScreenPolicyClassifiesRows) {
     const test::Picture text = test::Text(90, 12);
     const test::Picture photo = test::Photo(90, 12);
     RowFilterer filterer(FilterPolicy::kScreen, 90);
     std::vector<uint8_t> row(filterer.RowBytes());
+    int copies = 0;
     for (int y = 1; y < 12; ++y) {
-        EXPECT_FALSE(filterer.Filter(text.View().Row(y), text.View().Row(y - 1), row));
-        EXPECT_EQ(row[0], static_cast<uint8_t>(Filter::kNone));
-        EXPECT_TRUE(filterer.Filter(photo.View().Row(y), photo.View().Row(y - 1), row));
+        const uint32_t* line = text.View().Row(y);
+        const bool copy = std::equal(line, line + 90, text.View().Row(y - 1));
+        const RowKind kind = filterer.Filter(line, text.View().Row(y - 1), row);
+        if (copy) {
+            // Up against an identical row: nothing but zeros.
+            ++copies;
+            EXPECT_EQ(kind, RowKind::kCopy) << y;
+            EXPECT_EQ(row[0], static_cast<uint8_t>(Filter::kUp));
+            EXPECT_TRUE(std::all_of(row.begin() + 1, row.end(), [](uint8_t b) { return b == 0; }));
+        } else {
+            EXPECT_EQ(kind, RowKind::kScreen) << y;
+            EXPECT_EQ(row[0], static_cast<uint8_t>(Filter::kNone));
+        }
+        EXPECT_EQ(filterer.Filter(photo.View().Row(y), photo.View().Row(y - 1), row),
+                  RowKind::kPhoto);
         EXPECT_NE(row[0], static_cast<uint8_t>(Filter::kNone));
     }
+    EXPECT_GT(copies, 0) << "the text fixture has blank rows";
 }
 
 }  // namespace
