@@ -7,6 +7,8 @@
 // neighbours, and only a prediction filter leaves deflate something to work
 // with. So each row is classified by how many of its pixels repeat a
 // neighbour, and only rows that look like photos pay for the filter search.
+// A row that copies the row above takes Up, which makes it all zeros, the
+// cheapest thing there is to deflate.
 #pragma once
 
 #include <array>

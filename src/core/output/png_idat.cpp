@@ -1,6 +1,7 @@
 #include "output/png_idat_p.h"
 
 #include "output/adler32_p.h"
+#include "output/png_deflater_p.h"
 
 #include <algorithm>
 #include <atomic>
@@ -12,9 +13,6 @@ namespace lg::png {
 namespace {
 
 constexpr size_t kWindowBytes = 32 * 1024;  // deflate's look-back distance
-constexpr int kWindowBits = -15;            // raw deflate, 32 KiB window
-constexpr int kMemLevel = 8;                // zlib's default hash size
-constexpr size_t kZlibPiece = 1u << 30;     // zlib counts in uInt; feed it in pieces
 
 struct Band {
     int firstRow = 0;
@@ -25,99 +23,6 @@ struct BandResult {
     std::vector<uint8_t> deflated;
     uint32_t adler = 1;
     size_t rawBytes = 0;
-};
-
-// A raw deflate stream that a worker reuses from band to band, writing into
-// the worker's output buffer.
-class Deflater {
-public:
-    Deflater() = default;
-    Deflater(const Deflater&) = delete;
-    Deflater& operator=(const Deflater&) = delete;
-    ~Deflater() {
-        if (live_) deflateEnd(&z_);
-    }
-
-    // Starts a fresh stream with `s`, writing to `out` from its start (its
-    // old contents are scratch; it grows as needed).
-    bool Begin(const DeflateSettings& s, std::vector<uint8_t>& out) {
-        out_ = &out;
-        used_ = 0;
-        level_ = s.level;
-        strategy_ = s.strategy;
-        if (!live_) {
-            live_ =
-                deflateInit2(&z_, s.level, Z_DEFLATED, kWindowBits, kMemLevel, s.strategy) == Z_OK;
-            if (!live_) return false;
-        } else if (deflateReset(&z_) != Z_OK || deflateParams(&z_, s.level, s.strategy) != Z_OK) {
-            return false;
-        }
-        if (s.maxChain > 0) {
-            return deflateTune(&z_, s.goodLength, s.maxLazy, s.niceLength, s.maxChain) == Z_OK;
-        }
-        return true;
-    }
-
-    bool Prime(std::span<const uint8_t> dictionary) {
-        return deflateSetDictionary(&z_, dictionary.data(), static_cast<uInt>(dictionary.size())) ==
-               Z_OK;
-    }
-
-    // Deflates all of `in` with `flush` (Z_NO_FLUSH, Z_BLOCK, Z_SYNC_FLUSH or
-    // Z_FINISH) applied after its last byte.
-    bool Deflate(std::span<const uint8_t> in, int flush) {
-        do {
-            const size_t piece = std::min(in.size(), kZlibPiece);
-            const bool lastPiece = piece == in.size();
-            z_.next_in = const_cast<Bytef*>(in.data());
-            z_.avail_in = static_cast<uInt>(piece);
-            int ret = Z_OK;
-            do {
-                const size_t room = PrepareOutput();
-                ret = deflate(&z_, lastPiece ? flush : Z_NO_FLUSH);
-                used_ += room - z_.avail_out;
-                // Z_BUF_ERROR only says there was nothing left to do.
-                if (ret == Z_STREAM_ERROR) return false;
-            } while (z_.avail_out == 0 || z_.avail_in > 0);
-            in = in.subspan(piece);
-            if (lastPiece && flush == Z_FINISH && ret != Z_STREAM_END) return false;
-        } while (!in.empty());
-        return true;
-    }
-
-    // Ends the current block and goes on at the same level with `strategy`.
-    bool SetStrategy(int strategy) {
-        if (strategy == strategy_) return true;
-        // deflateParams flushes by itself, but only as far as the output
-        // room it is given; flushing first leaves it nothing to write.
-        if (!Deflate({}, Z_BLOCK)) return false;
-        const size_t room = PrepareOutput();
-        const int ret = deflateParams(&z_, level_, strategy);
-        used_ += room - z_.avail_out;
-        strategy_ = strategy;
-        return ret == Z_OK;
-    }
-
-    size_t Produced() const { return used_; }
-
-private:
-    // Points zlib at free room in the output, growing it when little is left.
-    size_t PrepareOutput() {
-        constexpr size_t kMinRoom = 16 * 1024;
-        if (out_->size() - used_ < kMinRoom)
-            out_->resize(std::max(2 * out_->size(), used_ + 4 * kMinRoom));
-        const size_t room = std::min(out_->size() - used_, kZlibPiece);
-        z_.next_out = out_->data() + used_;
-        z_.avail_out = static_cast<uInt>(room);
-        return room;
-    }
-
-    z_stream z_{};
-    bool live_ = false;
-    std::vector<uint8_t>* out_ = nullptr;
-    size_t used_ = 0;
-    int level_ = 0;
-    int strategy_ = 0;
 };
 
 // A worker's buffers and compressor, reused from band to band.
@@ -255,8 +160,8 @@ std::vector<Band> CutBands(const ImageView32& image, size_t bandBytes) {
     return bands;
 }
 
-// A sanity bound on requested threads; a capture is at most a few dozen
-// bands wide per thread anyway.
+// More threads than this would only add start-up cost: an 8K capture has
+// about two hundred bands.
 constexpr int kMaxThreads = 64;
 
 int ThreadCount(int requested, size_t bands) {
@@ -276,12 +181,12 @@ EncodeStatus WriteImageData(const ImageView32& image, const IdatPlan& plan, Idat
         // thread works through whatever bands are left.
         std::vector<std::jthread> helpers;
         const int threads = ThreadCount(plan.threads, bands.size());
-        for (int t = 1; t < threads; ++t) {
-            try {
+        try {
+            helpers.reserve(static_cast<size_t>(threads - 1));
+            for (int t = 1; t < threads; ++t) {
                 helpers.emplace_back([&] { Work(image, plan, bands, results, queue); });
-            } catch (...) {
-                break;
             }
+        } catch (...) {
         }
         Work(image, plan, bands, results, queue);
     }

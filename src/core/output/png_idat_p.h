@@ -7,10 +7,12 @@
 // simply joined behind one zlib header. Each band's compressor is primed with
 // the last 32 KiB of filtered data before it (recomputed by that band, since
 // the filter choice of a row depends only on the row and the row above), so
-// cutting costs almost nothing in size. The Adler-32 checks of the bands are
-// joined with adler32_combine. Band layout depends on the picture and
-// `bandBytes` only, never on the thread count, so the output is the same
-// bytes whether one thread or many did the work.
+// cutting costs almost nothing in size. Inside a band, long runs of rows
+// that copy the row above are deflated run-length and the rest with the
+// band's settings (photo or screen, by its share of photo rows). The
+// Adler-32 checks of the bands are joined with adler32_combine. Band layout depends on the picture
+// and `bandBytes` only, never on the thread count, so the output is the same bytes whether one
+// thread or many did the work.
 #pragma once
 
 #include <cstddef>
@@ -21,19 +23,10 @@
 #include "output/encode_status.h"
 #include "output/image_view.h"
 #include "output/png_chunks_p.h"
+#include "output/png_deflater_p.h"
 #include "output/png_filter_p.h"
 
 namespace lg::png {
-
-struct DeflateSettings {
-    int level;
-    int strategy;  // Z_DEFAULT_STRATEGY, Z_FILTERED, Z_RLE, ...
-    // deflateTune's knobs; all zero keeps the level's own table.
-    int goodLength = 0;
-    int maxLazy = 0;
-    int niceLength = 0;
-    int maxChain = 0;
-};
 
 // The levers of the PNG encoder, exposed so the benchmark can measure each.
 struct IdatPlan {
