@@ -41,7 +41,8 @@ const PictureCase kPictures[] = {
 
 // Ways through the encoder: the public call, and the band pipeline cut into
 // one band, one band per row, and a few rows per band, on one or more
-// threads, with each filter policy.
+// threads, with each filter policy and each way of choosing deflate
+// settings (band by band, and switched inside a band for copied rows).
 struct PathCase {
     const char* name;
     std::function<EncodeStatus(const ImageView32&, std::vector<uint8_t>&)> encode;
@@ -53,6 +54,11 @@ png::IdatPlan Plan(size_t bandBytes, int threads,
     plan.bandBytes = bandBytes;
     plan.threads = threads;
     plan.filter = filter;
+    return plan;
+}
+
+png::IdatPlan With(png::IdatPlan plan, int png::IdatPlan::*field, int value) {
+    plan.*field = value;
     return plan;
 }
 
@@ -72,6 +78,10 @@ const PathCase kPaths[] = {
     {"noFilterBands", WithPlan(Plan(700, 2, png::FilterPolicy::kNone))},
     {"subFilterBands", WithPlan(Plan(700, 2, png::FilterPolicy::kSub))},
     {"adaptiveFilterBands", WithPlan(Plan(700, 2, png::FilterPolicy::kAdaptive))},
+    {"copyRunsFromOneRow", WithPlan(With(Plan(700, 2), &png::IdatPlan::minCopyRun, 1))},
+    {"photoSettingsOnEveryBand", WithPlan(With(Plan(700, 2), &png::IdatPlan::photoBandPercent, 0))},
+    {"screenSettingsOnEveryBand",
+     WithPlan(With(Plan(700, 2), &png::IdatPlan::photoBandPercent, 101))},
 };
 
 class PngRoundTrip : public ::testing::TestWithParam<std::tuple<PictureCase, PathCase>> {};
