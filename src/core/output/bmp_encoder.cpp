@@ -52,9 +52,9 @@ void PutRows(std::vector<uint8_t>& out, const ImageView32& image) {
         const uint32_t* pixels = image.Row(y);
         uint8_t* row = out.data() + at;
         for (int x = 0; x < image.width; ++x) {
-            row[3 * x] = BlueOf(pixels[x]);
-            row[3 * x + 1] = GreenOf(pixels[x]);
-            row[3 * x + 2] = RedOf(pixels[x]);
+            row[3 * x] = static_cast<uint8_t>(BlueOf(pixels[x]));
+            row[3 * x + 1] = static_cast<uint8_t>(GreenOf(pixels[x]));
+            row[3 * x + 2] = static_cast<uint8_t>(RedOf(pixels[x]));
         }
     }
 }

@@ -79,9 +79,9 @@ bool Compress(Job& job, const ImageView32& image, unsigned char* rgbRow) {
         JSAMPROW row = reinterpret_cast<JSAMPROW>(const_cast<uint32_t*>(pixels));
 #else
         for (int x = 0; x < image.width; ++x) {
-            rgbRow[3 * x] = RedOf(pixels[x]);
-            rgbRow[3 * x + 1] = GreenOf(pixels[x]);
-            rgbRow[3 * x + 2] = BlueOf(pixels[x]);
+            rgbRow[3 * x] = static_cast<uint8_t>(RedOf(pixels[x]));
+            rgbRow[3 * x + 1] = static_cast<uint8_t>(GreenOf(pixels[x]));
+            rgbRow[3 * x + 2] = static_cast<uint8_t>(BlueOf(pixels[x]));
         }
         JSAMPROW row = rgbRow;
 #endif

@@ -59,9 +59,9 @@ void UnpackRgbPortable(const uint32_t* pixels, int width, std::span<uint8_t> rgb
         }
     }
     for (; x < width; ++x, out += kBytesPerPixel) {
-        out[0] = RedOf(pixels[x]);
-        out[1] = GreenOf(pixels[x]);
-        out[2] = BlueOf(pixels[x]);
+        out[0] = static_cast<uint8_t>(RedOf(pixels[x]));
+        out[1] = static_cast<uint8_t>(GreenOf(pixels[x]));
+        out[2] = static_cast<uint8_t>(BlueOf(pixels[x]));
     }
 }
 
