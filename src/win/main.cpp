@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/command_line.h"
+#include "app/application.h"
 #include "app/main_form.h"
 #include "app/private_fonts.h"
 #include "platform/handles.h"
@@ -59,10 +60,10 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int) {
     if (GetLastError() == ERROR_ALREADY_EXISTS) {
         NotifyRunningCopy();
     } else {
-        auto mainForm = std::make_unique<lg::win::TVEY_Lumigrab_MainForm>(CommandLineAsksForInstall());
-        if (mainForm->CreateForm()) exitCode = RunMessageLoop();
+        auto app = std::make_unique<lg::win::Application>(CommandLineAsksForInstall());
+        if (app->CreateForms()) exitCode = RunMessageLoop();
         lg::win::LoadPrivateFonts(fontsFolder, true);
-        mainForm.reset();
+        app.reset();
         return exitCode;
     }
     lg::win::LoadPrivateFonts(fontsFolder, true);

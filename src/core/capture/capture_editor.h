@@ -1,0 +1,134 @@
+// The capture window's behaviour between the start of a capture and its
+// close, without the window: the image view with its draw layer, selection
+// layer and tool layer, the first selection drawn with the mouse, tools
+// switched and each finished figure flattened into the capture with an undo
+// snapshot, undo and redo, colour and width, and the keys. What only the
+// window can do (panels, showing, focus, the output buttons) it asks of a
+// CaptureHost, so all of it runs and is tested without a display.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+#include "capture/rubberband_layer_new.h"
+#include "capture/store_list_bitmap32.h"
+#include "layers/bitmap_layer.h"
+#include "layers/img_view32.h"
+#include "raster/bitmap32.h"
+#include "tools/base_tool_layer.h"
+#include "tools/cur_tool.h"
+
+namespace lg {
+
+class TTextToolControl;
+
+class CaptureHost {
+public:
+    virtual ~CaptureHost() = default;
+    // Places the panels, shows the output panel and the palette, places
+    // them again (the editor opens).
+    virtual void ShowEditorPanels() = 0;
+    // Hides the output panel, the palette and the pickers.
+    virtual void HidePanels() = 0;
+    // Moves the panels beside the selection.
+    virtual void UpdatePositionPanels() = 0;
+    // The palette's arrow button, set up and clicked: chooses the arrow.
+    virtual void SelectArrowTool() = 0;
+    // The output panel's upload and copy buttons, clicked.
+    virtual void ClickUpload() = 0;
+    virtual void ClickCopy() = 0;
+    // Hides the capture window (the editor has already done FormClose).
+    virtual void HideWindow() = 0;
+    // Gives the capture window the keyboard focus.
+    virtual void FocusWindow() = 0;
+    // The undo store's availability, for the palette's undo and redo.
+    virtual void UndoRedoStateChanged(bool availUndo, bool availRedo) = 0;
+};
+
+// Virtual-key codes the editor reacts to.
+inline constexpr std::uint16_t kVkEscape = 27;
+inline constexpr std::uint16_t kVkC = 'C', kVkY = 'Y', kVkZ = 'Z';
+
+class CaptureEditor {
+public:
+    explicit CaptureEditor(CaptureHost& host);
+    ~CaptureEditor();
+    CaptureEditor(const CaptureEditor&) = delete;
+    CaptureEditor& operator=(const CaptureEditor&) = delete;
+
+    TImgView32& View() { return imgView1; }
+    TRubberbandLayerNew& SelectionLayer() { return *LayerRect; }
+    TBitmapLayer& DrawLayer() { return *LayerDrawTool; }
+    TStoreListBitmap32& Store() { return StoreListBitmap32; }
+    TCurTool CurTypeTool() const { return FCurTypeTool; }
+    TBaseToolLayer* CurTool() const { return FCurTool; }
+    const TRect& RectWork() const { return rectWork_; }
+
+    // A capture is open: the window shows, or a selection is visible.
+    bool IsOpen() const { return showing_ || LayerRect->VisibleRect(); }
+
+    // Opens a capture of `kind` (0 area, 1 a window, 2 the whole screen)
+    // on the frozen screen `capture` of the virtual screen `rectWork`, with
+    // `selection` (capture coordinates) for kinds 1 and 2. False, with
+    // nothing kept, when a window or whole-screen capture has no selection:
+    // the capture ends there. On true the window must be shown, then
+    // ShowWindowDone called.
+    bool StartCapture(int kind, const TBitmap32& capture, const TRect& rectWork,
+                      std::optional<TRect> selection);
+    // The window is showing: kinds 1 and 2 hand over at once.
+    void ShowWindowDone();
+
+    // The hand-over after a completed selection: the editor, or an output
+    // at once when the editor is switched off and not forced.
+    void ShowSelectRegion(bool forceShowRedact, bool showGif);
+
+    // The selected area of the composed picture (frozen screen and every
+    // committed annotation) into `b`. False, leaving b empty, when the
+    // selection is empty: no negative or zero size reaches the copy.
+    bool GetBitmap(TBitmap32& b) const;
+
+    void AddTool(TCurTool aCurTool);
+    void EndTool();
+    void Undo();
+    void Redo();
+    // The drawing colour (a TColor), and the pen width when above 0.
+    void SetPropertyTool(TColor cl, int penwidth);
+    // Esc: commits text being edited, else closes the capture.
+    void TestClose();
+    // Closes the capture: panels hidden, tool ended, history dropped.
+    void Close();
+
+    // Resolves system colours for SetPropertyTool (the shell asks the
+    // platform); null resolves them to black.
+    SystemColorLookup systemColors = nullptr;
+
+    // The window's keys (key preview): Esc, Ctrl+Z, Ctrl+Y, Ctrl+C. The
+    // key is set to 0 when it was used.
+    void FormKeyDown(std::uint16_t& key, TShiftState shift);
+
+private:
+    void FormClose();
+    void imgView1MouseDown(TMouseButton button, TShiftState shift, int x, int y,
+                           TCustomLayer* layer);
+    void imgView1MouseMove(TShiftState shift, int x, int y, TCustomLayer* layer);
+    void imgView1MouseUp(TMouseButton button, TShiftState shift, int x, int y,
+                         TCustomLayer* layer);
+    void imgView1KeyPress(char16_t& key);
+    void LayerRectResizing(const TFloatRect& oldLocation, TFloatRect& newLocation);
+    TTextToolControl* TextTool() const;
+
+    CaptureHost& host_;
+    TImgView32 imgView1;
+    TBitmapLayer* LayerDrawTool = nullptr;
+    TRubberbandLayerNew* LayerRect = nullptr;
+    TCurTool FCurTypeTool = ctNone;
+    TBaseToolLayer* FCurTool = nullptr;
+    TStoreListBitmap32 StoreListBitmap32;
+    TRect rectWork_{};
+    int FOldX = 0, FOldY = 0;
+    bool showing_ = false;
+    int pendingKind_ = 0;
+    std::optional<TRect> pendingSelection_;
+};
+
+}  // namespace lg

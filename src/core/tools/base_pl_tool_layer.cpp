@@ -1,0 +1,68 @@
+#include "tools/base_pl_tool_layer.h"
+
+#include <cstdlib>
+
+#include "settings/settings.h"
+#include "tools/figure_bounds.h"
+
+namespace lg {
+
+TBasePLToolLayer::TBasePLToolLayer(TImgView32& imgv, const TFloatRect& location,
+                                   TBitmap32& drawBitmap)
+    : TBaseToolLayer(imgv, location, drawBitmap) {
+    ln32.EndStyle = esRounded;
+    ln32.JoinStyle = jsRounded;
+    // The hooks rather than the Do... overrides: the release's OnEnd frees
+    // the layer, and only a hook may do that. No paint hook: the stroke is
+    // drawn when a point is added, never again.
+    OnMouseDown = [this](TCustomLayer&, TMouseButton button, TShiftState, int x, int y) {
+        LayerMouseDown(button, x, y);
+    };
+    OnMouseMove = [this](TCustomLayer&, TShiftState, int x, int y) { LayerMouseMove(x, y); };
+    OnMouseUp = [this](TCustomLayer&, TMouseButton, TShiftState, int, int) { LayerMouseUp(); };
+}
+
+std::uint32_t TBasePLToolLayer::Now() const {
+    return tickSource_ ? tickSource_() : DefaultTickCount();
+}
+
+void TBasePLToolLayer::LayerMouseDown(TMouseButton button, int x, int y) {
+    if (button != mbLeft || FDrawingLine) return;
+    FLasTimeAdd = Now();
+    FDrawingLine = true;
+    X1 = x;
+    Y1 = y;
+    ln32.AddPoint(FixedPoint(x, y));
+}
+
+void TBasePLToolLayer::LayerMouseMove(int x, int y) {
+    const std::uint32_t t = Now();
+    // Unsigned: a tick count that wrapped past zero still gives the true
+    // distance in time.
+    if (t - FLasTimeAdd < kMinAddInterval) return;
+    // Taken even when no stroke runs or the point is then dropped: the
+    // interval counts from the last move looked at, not the last one kept.
+    FLasTimeAdd = t;
+    if (!FDrawingLine) return;
+    if (std::abs(X1 - x) <= kMinAddDistance && std::abs(Y1 - y) <= kMinAddDistance) return;
+    X1 = x;
+    Y1 = y;
+    ClearDrawBitmap();
+    ln32.AddPoint(FixedPoint(x, y));
+    DrawFigure();
+}
+
+void TBasePLToolLayer::LayerMouseUp() {
+    if (!FDrawingLine) return;
+    FDrawingLine = false;
+    SetCursor(crDefault);
+    RaiseEnd();
+}
+
+void TBasePLToolLayer::DrawFigure() {
+    const TLGSettings& settings = LGSettings();
+    ln32.Draw(DrawBitmap(), settings.pencolor, 0, static_cast<float>(settings.penwidth));
+    DrawBitmapChanged(LineBounds(ln32));
+}
+
+}  // namespace lg

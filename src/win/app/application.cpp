@@ -1,0 +1,50 @@
+#include "app/application.h"
+
+#include <windows.h>
+
+#include "app/main_form.h"
+#include "capture/set_region_form.h"
+#include "output/panel_save.h"
+#include "raster/text_rasterizer.h"
+#include "tools/panel_tools.h"
+#include "tools/tick_source.h"
+
+namespace lg::win {
+namespace {
+
+Application* g_app = nullptr;
+
+}  // namespace
+
+Application* App() { return g_app; }
+
+Application::Application(bool installRequest) : installRequest_(installRequest) {
+    g_app = this;
+    SetDefaultTextRasterizer(&text_);
+    SetDefaultTickSource([] { return static_cast<std::uint32_t>(GetTickCount()); });
+}
+
+Application::~Application() {
+    panelTools_.reset();
+    panelSave_.reset();
+    setRegionForm_.reset();
+    mainForm_.reset();
+    SetDefaultTickSource(nullptr);
+    SetDefaultTextRasterizer(nullptr);
+    g_app = nullptr;
+}
+
+bool Application::CreateForms() {
+    mainForm_ = std::make_unique<TVEY_Lumigrab_MainForm>(installRequest_);
+    if (!mainForm_->CreateForm()) return false;
+    setRegionForm_ = std::make_unique<TSetRegionForm>();
+    setRegionForm_->CreateForm();
+    panelSave_ = std::make_unique<TPanelSave>();
+    panelSave_->CreatePanel(setRegionForm_->hwnd());
+    panelTools_ = std::make_unique<TPanelTools>();
+    panelTools_->CreatePanel(setRegionForm_->hwnd());
+    setRegionForm_->SetPanels(panelSave_.get(), panelTools_.get());
+    return true;
+}
+
+}  // namespace lg::win

@@ -1,0 +1,43 @@
+// The application object: the long-lived windows, created once at start-up
+// in their order and kept until exit, and the platform services the core
+// uses (text output, the tick count).
+#pragma once
+
+#include <memory>
+
+#include "platform/gdi_text_rasterizer.h"
+
+namespace lg::win {
+
+class TVEY_Lumigrab_MainForm;
+class TSetRegionForm;
+class TPanelSave;
+class TPanelTools;
+
+class Application {
+public:
+    explicit Application(bool installRequest);
+    ~Application();
+    Application(const Application&) = delete;
+    Application& operator=(const Application&) = delete;
+
+    // Creates the windows; false when the main window could not be made.
+    bool CreateForms();
+
+    TSetRegionForm* SetRegionForm() const { return setRegionForm_.get(); }
+
+private:
+    GdiTextRasterizer text_;
+    bool installRequest_;
+    // Destroyed in reverse order: the panels before the capture window
+    // that owns them, the main window last.
+    std::unique_ptr<TVEY_Lumigrab_MainForm> mainForm_;
+    std::unique_ptr<TSetRegionForm> setRegionForm_;
+    std::unique_ptr<TPanelSave> panelSave_;
+    std::unique_ptr<TPanelTools> panelTools_;
+};
+
+// The running application, or null outside its lifetime.
+Application* App();
+
+}  // namespace lg::win

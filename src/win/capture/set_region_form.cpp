@@ -1,0 +1,181 @@
+#include "capture/set_region_form.h"
+
+#include <optional>
+
+#include "capture/capture_geometry.h"
+#include "capture/panel_placement.h"
+#include "capture/screen_copy.h"
+#include "capture/stamp_counter.h"
+#include "output/clipboard_picture.h"
+#include "output/panel_save.h"
+#include "platform/trace.h"
+#include "raster/raster_error.h"
+#include "settings/settings.h"
+#include "tools/panel_tools.h"
+
+namespace lg::win {
+namespace {
+
+constexpr wchar_t kClassName[] = L"TSetRegionForm";
+
+TColor LookupSystemColor(int index) { return GetSysColor(index); }
+
+TRect MonitorOf(HWND wnd) {
+    MONITORINFO mi{};
+    mi.cbSize = sizeof(mi);
+    if (!GetMonitorInfoW(MonitorFromWindow(wnd, MONITOR_DEFAULTTONEAREST), &mi)) return {};
+    return TRect{mi.rcMonitor.left, mi.rcMonitor.top, mi.rcMonitor.right, mi.rcMonitor.bottom};
+}
+
+std::optional<TRect> ForegroundWindowRect() {
+    HWND fg = GetForegroundWindow();
+    RECT r;
+    if (!fg || !GetWindowRect(fg, &r)) return std::nullopt;
+    return TRect{r.left, r.top, r.right, r.bottom};
+}
+
+}  // namespace
+
+TSetRegionForm::TSetRegionForm() : editor_(*this), imgView1(editor_.View()) {
+    editor_.systemColors = &LookupSystemColor;
+    editor_.View().OnKeyDown = [this](std::uint16_t& key, TShiftState shift) {
+        editor_.FormKeyDown(key, shift);
+    };
+}
+
+TSetRegionForm::~TSetRegionForm() { editor_.View().OnKeyDown = nullptr; }
+
+bool TSetRegionForm::CreateForm() {
+    if (!RegisterClassOnce(kClassName)) return false;
+    if (!Create(kClassName, L"ЛюмиГРАБ", WS_POPUP | WS_CLIPCHILDREN,
+                WS_EX_TOPMOST | WS_EX_TOOLWINDOW, 0, 0, 64, 64, nullptr))
+        return false;
+    // The cross-hair drawn for the capture replaces the system's.
+    cur1_ = LoadCursorW(GetModuleHandleW(nullptr), L"CUR_1");
+    imgView1.SetCrossCursor(cur1_);
+    return imgView1.CreateControl(hwnd(), 0, 0, 64, 64);
+}
+
+void TSetRegionForm::SetPanels(TPanelSave* panelSave, TPanelTools* panelTools) {
+    panelSave_ = panelSave;
+    panelTools_ = panelTools;
+    auto esc = [this] { editor_.TestClose(); };
+    if (panelSave_) panelSave_->OnEscape = esc;
+    if (panelTools_) panelTools_->OnEscape = esc;
+}
+
+void TSetRegionForm::StartSelectRegion(int typeSelect) {
+    StampCounter() = 1;
+    if (IsWindowVisible(hwnd()) || editor_.IsOpen()) return;
+
+    const TRect rectWork = VirtualScreenRect();
+    TBitmap32 capture;
+    try {
+        CopyScreen(capture, rectWork, LGSettings().showcursor);
+    } catch (const RasterError&) {
+        // A virtual screen too large for this process: no capture at all
+        // rather than a broken one.
+        Trace(L"capture failed: no memory for the screen");
+        return;
+    }
+    std::optional<TRect> selection;
+    if (typeSelect == 1) {
+        selection = InitialSelection(1, rectWork, ForegroundWindowRect());
+    } else if (typeSelect == 2) {
+        selection = InitialSelection(2, rectWork, std::nullopt);
+    }
+    if (!editor_.StartCapture(typeSelect, capture, rectWork, selection)) {
+        Trace(L"capture ended: no selection");
+        return;
+    }
+    capture = TBitmap32();  // the view holds its own copy
+
+    const int w = rectWork.Width(), h = rectWork.Height();
+    SetWindowPos(hwnd(), HWND_TOPMOST, rectWork.Left, rectWork.Top, w, h,
+                 SWP_SHOWWINDOW | SWP_NOACTIVATE);
+    imgView1.SetBounds(0, 0, w, h);
+    SetForegroundWindow(hwnd());
+    SetFocus(imgView1.hwnd());
+    editor_.ShowWindowDone();
+    Trace(L"capture shown");
+}
+
+bool TSetRegionForm::GetBitmap(TBitmap32& b) { return editor_.GetBitmap(b); }
+
+void TSetRegionForm::ShowEditorPanels() {
+    UpdatePositionPanels();
+    if (panelSave_) panelSave_->ShowPanel();
+    if (panelTools_) panelTools_->ShowPanel();
+    UpdatePositionPanels();
+    Trace(L"editor opened");
+}
+
+void TSetRegionForm::HidePanels() {
+    if (panelSave_) panelSave_->HidePanel();
+    if (panelTools_) panelTools_->HidePanel();
+}
+
+void TSetRegionForm::UpdatePositionPanels() {
+    if (!panelSave_ || !panelTools_) return;
+    const TRect rectWork = editor_.RectWork();
+    PanelPlacementInput in;
+    in.virtualScreen = rectWork;
+    in.selection = SelectionOnScreen(RoundRect(editor_.SelectionLayer().Location()), rectWork);
+    in.paletteSize = TSize{panelTools_->Width(), panelTools_->Height()};
+    in.outputPanelSize = TSize{panelSave_->Width(), panelSave_->Height()};
+    in.paletteMonitor = MonitorOf(panelTools_->hwnd());
+    in.outputPanelMonitor = MonitorOf(panelSave_->hwnd());
+    const PanelPlacement p = PlacePanels(in);
+    panelTools_->MoveTo(p.palette.Left, p.palette.Top);
+    panelSave_->MoveTo(p.outputPanel.Left, p.outputPanel.Top);
+}
+
+void TSetRegionForm::SelectArrowTool() { editor_.AddTool(ctArrow); }
+
+void TSetRegionForm::ClickUpload() {
+    // The upload comes with the output panel's buttons; until then a quick
+    // output copies.
+    ClickCopy();
+}
+
+void TSetRegionForm::ClickCopy() {
+    editor_.AddTool(ctNone);
+    TBitmap32 picture;
+    DWORD result = ERROR_INVALID_DATA;
+    if (editor_.GetBitmap(picture)) {
+        ImageView32 view{picture.Bits(), picture.Width(), picture.Height(), picture.Width()};
+        result = CopyPictureToClipboard(hwnd(), view);
+    }
+    editor_.Close();
+    Trace(result == ERROR_SUCCESS ? L"copied to the clipboard" : L"copy failed");
+}
+
+void TSetRegionForm::HideWindow() {
+    ShowWindow(hwnd(), SW_HIDE);
+    Trace(L"capture closed");
+}
+
+void TSetRegionForm::FocusWindow() {
+    SetForegroundWindow(hwnd());
+    SetFocus(imgView1.hwnd());
+}
+
+void TSetRegionForm::UndoRedoStateChanged(bool availUndo, bool availRedo) {
+    if (panelTools_) panelTools_->OnUpdateStateUndoRedo(availUndo, availRedo);
+}
+
+LRESULT TSetRegionForm::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+    switch (msg) {
+        case WM_SETFOCUS:
+            SetFocus(imgView1.hwnd());
+            return 0;
+        case WM_CLOSE:
+            editor_.Close();
+            return 0;
+        case WM_ERASEBKGND:
+            return 1;
+    }
+    return Window::HandleMessage(msg, wp, lp);
+}
+
+}  // namespace lg::win

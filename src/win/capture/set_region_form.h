@@ -1,0 +1,61 @@
+// The capture window: one long-lived, borderless, topmost window over the
+// whole virtual screen showing the frozen screen, the selection and the
+// annotations. Its behaviour lives in CaptureEditor; this class owns the
+// window side of it: the screen copy, showing and hiding, the panels, the
+// cursor and the keyboard.
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+
+#include "capture/capture_editor.h"
+#include "controls/img_view_control.h"
+#include "platform/window.h"
+
+namespace lg::win {
+
+class TPanelSave;
+class TPanelTools;
+
+class TSetRegionForm : public Window, private CaptureHost {
+public:
+    TSetRegionForm();
+    ~TSetRegionForm() override;
+
+    bool CreateForm();
+    // The long-lived panels, created after this window and owned by it.
+    void SetPanels(TPanelSave* panelSave, TPanelTools* panelTools);
+
+    // Starts a capture: 0 an area, 1 the foreground window, 2 the whole
+    // virtual screen. Does nothing while a capture is open.
+    void StartSelectRegion(int typeSelect);
+    // The selected area of the composed picture; false when there is none.
+    bool GetBitmap(TBitmap32& b);
+
+    CaptureEditor& Editor() { return editor_; }
+    TRect RectWork() const { return editor_.RectWork(); }
+
+protected:
+    LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+
+private:
+    // CaptureHost
+    void ShowEditorPanels() override;
+    void HidePanels() override;
+    void UpdatePositionPanels() override;
+    void SelectArrowTool() override;
+    void ClickUpload() override;
+    void ClickCopy() override;
+    void HideWindow() override;
+    void FocusWindow() override;
+    void UndoRedoStateChanged(bool availUndo, bool availRedo) override;
+
+    CaptureEditor editor_;
+    ImgViewControl imgView1;
+    HCURSOR cur1_ = nullptr;
+    TPanelSave* panelSave_ = nullptr;
+    TPanelTools* panelTools_ = nullptr;
+};
+
+}  // namespace lg::win

@@ -1,0 +1,268 @@
+#include "capture/capture_editor.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "capture/stamp_counter.h"
+#include "raster/fake_text_rasterizer.h"
+#include "settings/settings.h"
+#include "tools/tick_source.h"
+
+namespace lg {
+namespace {
+
+class FakeHost : public CaptureHost {
+public:
+    void ShowEditorPanels() override { calls.push_back("panels"); }
+    void HidePanels() override { calls.push_back("hide panels"); }
+    void UpdatePositionPanels() override { ++placements; }
+    void SelectArrowTool() override {
+        calls.push_back("arrow");
+        if (editor) editor->AddTool(ctPen);  // the only kind with a class in every build
+    }
+    void ClickUpload() override { calls.push_back("upload"); }
+    void ClickCopy() override { calls.push_back("copy"); }
+    void HideWindow() override { calls.push_back("hide window"); }
+    void FocusWindow() override { calls.push_back("focus"); }
+    void UndoRedoStateChanged(bool u, bool r) override {
+        availUndo = u;
+        availRedo = r;
+    }
+    bool Called(const std::string& what) const {
+        return std::find(calls.begin(), calls.end(), what) != calls.end();
+    }
+
+    CaptureEditor* editor = nullptr;
+    std::vector<std::string> calls;
+    int placements = 0;
+    bool availUndo = false, availRedo = false;
+};
+
+// A 400 × 300 capture of a gradient, opened as an area capture.
+class CaptureEditorTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        SetDefaultTextRasterizer(&text_);
+        SetDefaultTickSource([this] { return ticks_; });
+        LGSettings() = TLGSettings{};
+        host_.editor = &editor_;
+        capture_.SetSize(400, 300);
+        for (int y = 0; y < 300; ++y) {
+            for (int x = 0; x < 400; ++x) *capture_.PixelPtr(x, y) = 0xFF000000u | (x << 8) | y;
+        }
+    }
+    void TearDown() override {
+        SetDefaultTickSource(nullptr);
+        SetDefaultTextRasterizer(nullptr);
+        LGSettings() = TLGSettings{};
+    }
+
+    void Open(int kind = 0, std::optional<TRect> selection = std::nullopt) {
+        ASSERT_TRUE(editor_.StartCapture(kind, capture_, TRect{0, 0, 400, 300}, selection));
+        editor_.ShowWindowDone();
+    }
+    // A first selection dragged in small steps, as a mouse gives it.
+    void DragSelection(int x0, int y0, int x1, int y1, TShiftState atRelease = 0) {
+        TImgView32& v = editor_.View();
+        v.MouseDown(mbLeft, ssLeft, x0, y0);
+        for (int i = 1; i <= 10; ++i) {
+            v.MouseMove(ssLeft, x0 + (x1 - x0) * i / 10, y0 + (y1 - y0) * i / 10);
+        }
+        v.MouseUp(mbLeft, atRelease, x1, y1);
+    }
+    void Stroke(std::initializer_list<std::pair<int, int>> points) {
+        TImgView32& v = editor_.View();
+        auto it = points.begin();
+        v.MouseMove(0, it->first, it->second);
+        v.MouseDown(mbLeft, ssLeft, it->first, it->second);
+        for (++it; it != points.end(); ++it) {
+            ticks_ += 40;
+            v.MouseMove(ssLeft, it->first, it->second);
+        }
+        v.MouseUp(mbLeft, 0, (points.end() - 1)->first, (points.end() - 1)->second);
+    }
+
+    testing::FakeTextRasterizer text_;
+    std::uint32_t ticks_ = 1000;
+    FakeHost host_;
+    CaptureEditor editor_{host_};
+    TBitmap32 capture_;
+};
+
+TEST_F(CaptureEditorTest, FirstSelectionFollowsTheMouseAndOpensTheEditor) {
+    Open();
+    DragSelection(100, 80, 300, 200);
+    const TRubberbandLayerNew& sel = editor_.SelectionLayer();
+    EXPECT_EQ(sel.Location(), (TFloatRect{100, 80, 300, 200}));
+    EXPECT_EQ(sel.SelectState(), ssEnd);
+    EXPECT_TRUE(host_.Called("panels"));
+    EXPECT_TRUE(host_.Called("focus"));
+    EXPECT_EQ(editor_.CurTypeTool(), ctPen);
+    EXPECT_FALSE(host_.availUndo);
+}
+
+TEST_F(CaptureEditorTest, DraggingUpAndLeftGivesTheSameSelection) {
+    Open();
+    DragSelection(300, 200, 100, 80);
+    EXPECT_EQ(editor_.SelectionLayer().Location(), (TFloatRect{100, 80, 300, 200}));
+}
+
+TEST_F(CaptureEditorTest, TooSmallFirstSelectionShowsThePromptAgain) {
+    Open();
+    for (auto [dx, dy] : {std::pair{0, 0}, std::pair{2, 50}, std::pair{50, 2}}) {
+        DragSelection(100, 100, 100 + dx, 100 + dy);
+        EXPECT_FALSE(editor_.SelectionLayer().VisibleRect()) << dx << "," << dy;
+        EXPECT_EQ(editor_.SelectionLayer().SelectState(), ssMove);
+    }
+    EXPECT_FALSE(host_.Called("panels"));
+    DragSelection(100, 100, 110, 110);  // the next press starts over
+    EXPECT_EQ(editor_.SelectionLayer().SelectState(), ssEnd);
+}
+
+TEST_F(CaptureEditorTest, WithoutTheEditorTheSelectionIsOutputAtOnce) {
+    struct Case {
+        bool showRedact, server;
+        TShiftState shift;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {false, true, 0, "upload"},
+        {false, false, 0, "copy"},
+        {false, false, ssCtrl, "panels"},  // Ctrl at the release forces the editor
+        {true, false, 0, "panels"},
+    };
+    for (const Case& c : cases) {
+        FakeHost host;
+        CaptureEditor editor(host);
+        host.editor = &editor;
+        LGSettings().ShowRedact = c.showRedact;
+        LGSettings().Server = c.server;
+        ASSERT_TRUE(editor.StartCapture(0, capture_, TRect{0, 0, 400, 300}, std::nullopt));
+        editor.ShowWindowDone();
+        TImgView32& v = editor.View();
+        v.MouseDown(mbLeft, ssLeft, 10, 10);
+        for (int i = 1; i <= 5; ++i) v.MouseMove(ssLeft, 10 + 10 * i, 10 + 10 * i);
+        v.MouseUp(mbLeft, c.shift, 60, 60);
+        EXPECT_TRUE(host.Called(c.expected)) << c.expected;
+    }
+}
+
+TEST_F(CaptureEditorTest, ResizingIsClampedEdgeByEdgeWithAFivePixelMinimum) {
+    Open();
+    DragSelection(100, 100, 200, 200);
+    TImgView32& v = editor_.View();
+    // Move the whole selection far left: its left edge stops at 0 and it shrinks.
+    v.MouseMove(0, 150, 20);
+    v.MouseDown(mbLeft, ssLeft, 150, 20);
+    v.MouseMove(ssLeft, 20, 20);
+    v.MouseUp(mbLeft, 0, 20, 20);
+    EXPECT_EQ(editor_.SelectionLayer().Location(), (TFloatRect{0, 100, 70, 200}));
+    // The right edge dragged onto the left one: five pixels remain.
+    v.MouseMove(0, 69, 150);
+    v.MouseDown(mbLeft, ssLeft, 69, 150);
+    v.MouseMove(ssLeft, 1, 150);
+    v.MouseUp(mbLeft, 0, 1, 150);
+    EXPECT_EQ(editor_.SelectionLayer().Location(), (TFloatRect{0, 100, 5, 200}));
+    EXPECT_GT(host_.placements, 0);
+    // The tool's working area follows the selection.
+    ASSERT_NE(editor_.CurTool(), nullptr);
+    EXPECT_EQ(editor_.CurTool()->Location(), editor_.SelectionLayer().Location());
+}
+
+TEST_F(CaptureEditorTest, EachFigureIsOneSnapshotAndUndoRedoRestoreIt) {
+    Open();
+    DragSelection(50, 50, 350, 250);
+    const TBitmap32 before = editor_.View().Bitmap();
+    Stroke({{100, 100}, {150, 120}, {200, 140}});
+    EXPECT_EQ(editor_.Store().Count(), 2);
+    EXPECT_TRUE(host_.availUndo);
+    const TBitmap32 after = editor_.View().Bitmap();
+    ASSERT_NE(*after.PixelPtr(150, 120), *before.PixelPtr(150, 120)) << "the stroke is baked in";
+    // A fresh tool of the same kind waits at index 2.
+    ASSERT_EQ(editor_.View().Layers().Count(), 3);
+    EXPECT_EQ(editor_.View().Layers().Items(2), editor_.CurTool());
+
+    editor_.Undo();
+    EXPECT_TRUE(std::equal(before.Pixels().begin(), before.Pixels().end(),
+                           editor_.View().Bitmap().Pixels().begin()));
+    EXPECT_TRUE(host_.availRedo);
+    std::uint16_t key = 'Y';
+    editor_.FormKeyDown(key, ssCtrl);
+    EXPECT_EQ(key, 0);
+    EXPECT_TRUE(std::equal(after.Pixels().begin(), after.Pixels().end(),
+                           editor_.View().Bitmap().Pixels().begin()));
+    // The committed picture stays opaque.
+    for (TColor32 p : editor_.View().Bitmap().Pixels()) ASSERT_EQ(p >> 24, 0xFFu);
+}
+
+TEST_F(CaptureEditorTest, GetBitmapTakesTheSelectionWithoutFrameOrHandles) {
+    Open();
+    DragSelection(100, 50, 300, 150);
+    TBitmap32 out;
+    ASSERT_TRUE(editor_.GetBitmap(out));
+    ASSERT_EQ(out.Width(), 200);
+    ASSERT_EQ(out.Height(), 100);
+    for (int y = 0; y < 100; ++y) {
+        for (int x = 0; x < 200; ++x) {
+            ASSERT_EQ(*out.PixelPtr(x, y), *capture_.PixelPtr(100 + x, 50 + y)) << x << "," << y;
+        }
+    }
+}
+
+TEST_F(CaptureEditorTest, CopyKeyNeedsACompleteSelection) {
+    Open();
+    std::uint16_t key = 'C';
+    editor_.FormKeyDown(key, ssCtrl);
+    EXPECT_FALSE(host_.Called("copy")) << "nothing chosen yet";
+    DragSelection(10, 10, 100, 100);
+    key = 'C';
+    editor_.FormKeyDown(key, ssCtrl);
+    EXPECT_TRUE(host_.Called("copy"));
+}
+
+TEST_F(CaptureEditorTest, EscClosesAndResetsForTheNextCapture) {
+    Open();
+    DragSelection(10, 10, 100, 100);
+    Stroke({{20, 20}, {60, 60}});
+    ASSERT_TRUE(editor_.IsOpen());
+    std::uint16_t key = kVkEscape;
+    editor_.FormKeyDown(key, 0);
+    EXPECT_TRUE(host_.Called("hide panels"));
+    EXPECT_TRUE(host_.Called("hide window"));
+    EXPECT_FALSE(editor_.IsOpen());
+    EXPECT_EQ(editor_.SelectionLayer().SelectState(), ssNoVis);
+    EXPECT_EQ(editor_.CurTool(), nullptr);
+    EXPECT_EQ(editor_.Store().Count(), 0);
+    EXPECT_FALSE(host_.availUndo);
+
+    Open();
+    EXPECT_EQ(editor_.Store().Count(), 1) << "the new capture is the first snapshot";
+}
+
+TEST_F(CaptureEditorTest, WindowAndScreenCapturesSelectAtOnce) {
+    FakeHost host;
+    CaptureEditor editor(host);
+    host.editor = &editor;
+    EXPECT_FALSE(editor.StartCapture(1, capture_, TRect{0, 0, 400, 300}, std::nullopt));
+    EXPECT_EQ(editor.Store().Count(), 0) << "an ended capture keeps nothing";
+    ASSERT_TRUE(editor.StartCapture(2, capture_, TRect{0, 0, 400, 300}, TRect{0, 0, 400, 300}));
+    editor.ShowWindowDone();
+    EXPECT_EQ(editor.SelectionLayer().Location(), (TFloatRect{0, 0, 400, 300}));
+    EXPECT_EQ(editor.SelectionLayer().SelectState(), ssEnd);
+    EXPECT_TRUE(host.Called("panels"));
+}
+
+TEST_F(CaptureEditorTest, SetPropertyToolStoresColourAndWidth) {
+    editor_.SetPropertyTool(0x00336699, -1);
+    EXPECT_EQ(LGSettings().wincolor, 0x00336699u);
+    EXPECT_EQ(LGSettings().pencolor, 0xFF996633u);
+    EXPECT_EQ(LGSettings().penwidth, 5);
+    editor_.SetPropertyTool(0x000000FF, 3);
+    EXPECT_EQ(LGSettings().penwidth, 3);
+    EXPECT_EQ(LGSettings().pencolor, 0xFFFF0000u);
+}
+
+}  // namespace
+}  // namespace lg
