@@ -19,9 +19,10 @@ namespace {
 constexpr int kDeflateLevel = Z_BEST_SPEED;
 constexpr std::size_t kOutChunk = 64 * 1024;
 
-// Worst case of a band's run-length stream: a literal pixel costs 4 bytes,
-// alternating repeats of two cost 9 bytes per two pixels plus headers, and a
-// skip between literals at most 5 header bytes. 9 bytes per pixel bounds it.
+// Bound of a band's run-length stream, to refuse a corrupt length before
+// taking memory for it. The costliest pixel is a one-pixel token: a header
+// of at most 5 bytes plus 4 bytes of value, so 9 bytes a pixel never fall
+// short.
 std::size_t MaxBandStream(std::size_t pixels) {
     return pixels * 9 + 16;
 }

@@ -35,8 +35,9 @@ struct PackedXor {
     std::size_t HeldBytes() const { return bytes.capacity(); }
 };
 
-// Packs older ^ newer over rect, which must lie inside both. With no older
-// picture the XOR is taken against zero, which packs newer's own pixels.
+// Packs older ^ newer over rect, which must lie inside both (else nothing is
+// packed and the rectangle is empty). With no older picture the XOR is taken
+// against zero, which packs newer's own pixels.
 // Throws std::bad_alloc when memory runs out.
 PackedXor PackXor(const TBitmap32* older, const TBitmap32& newer, const TRect& rect,
                   DeltaPacking packing);

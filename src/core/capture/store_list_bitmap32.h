@@ -28,8 +28,9 @@
 //   counter (-1), stepping forward onto one takes it again (+1), so the
 //   counter stays 1 + the number of stamps in the picture shown.
 //
-// GUI thread only. No call throws: running out of memory is reported by
-// the result and leaves the store as it was.
+// GUI thread only. AddBitmap, UndoGet, RedoGet and Clear never throw:
+// running out of memory is reported by the result and leaves the store as
+// it was.
 #pragma once
 
 #include <cstddef>

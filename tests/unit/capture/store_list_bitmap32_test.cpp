@@ -210,6 +210,22 @@ TEST_F(StoreTest, IdenticalPictureIsStillASnapshot) {
     EXPECT_TRUE(SamePixels(*got, pictures[1]));
 }
 
+TEST_F(StoreTest, EmptyPictureIsASnapshotLikeAnyOther) {
+    // A zero-size picture between two of full size, both ways round.
+    ASSERT_TRUE(store.AddBitmap(TBitmap32(), false));
+    ASSERT_TRUE(store.AddBitmap(pictures[0], false));
+    ASSERT_TRUE(store.AddBitmap(TBitmap32(), false));
+    const TBitmap32Ex* got = store.UndoGet();
+    ASSERT_NE(got, nullptr);
+    EXPECT_TRUE(SamePixels(*got, pictures[0]));
+    got = store.UndoGet();
+    ASSERT_NE(got, nullptr);
+    EXPECT_TRUE(got->Empty());
+    got = store.RedoGet();
+    ASSERT_NE(got, nullptr);
+    EXPECT_TRUE(SamePixels(*got, pictures[0]));
+}
+
 TEST_F(StoreTest, ListenerMayReplaceItselfAndCallBack) {
     AddEdit(2);
     // The palette's handler may rebind the listener or ask the store again;
