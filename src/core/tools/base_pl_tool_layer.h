@@ -45,11 +45,11 @@ protected:
     // pen width in the pen colour, no outline.
     virtual void DrawFigure();
 
-    bool FDrawingLine = false;     // a stroke is in progress
-    int X1 = 0;                    // the last point added to the stroke
+    bool FDrawingLine = false;  // a stroke is in progress
+    int X1 = 0;                 // the last point added to the stroke
     int Y1 = 0;
-    TLine32 ln32;                  // the stroke; rounded ends and joins
-    std::uint32_t FLasTimeAdd = 0; // tick of the press or the last examined move
+    TLine32 ln32;                   // the stroke; rounded ends and joins
+    std::uint32_t FLasTimeAdd = 0;  // tick of the press or the last examined move
 
 private:
     std::uint32_t Now() const;

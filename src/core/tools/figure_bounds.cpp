@@ -43,9 +43,9 @@ TRect LineBounds(const TLine32& line) {
     // Pixel x covers [x, x + 1), so the exclusive right edge is the ceiling
     // of the far edge. Fixed-point points stay below 2^15 pixels, so these
     // fit an int.
-    return TRect{static_cast<int>(std::floor(left - reach)), static_cast<int>(std::floor(top - reach)),
-                 static_cast<int>(std::ceil(right + reach)),
-                 static_cast<int>(std::ceil(bottom + reach))};
+    return TRect{
+        static_cast<int>(std::floor(left - reach)), static_cast<int>(std::floor(top - reach)),
+        static_cast<int>(std::ceil(right + reach)), static_cast<int>(std::ceil(bottom + reach))};
 }
 
 }  // namespace lg

@@ -21,7 +21,9 @@ std::uint32_t SteadyTicks() {
 
 }  // namespace
 
-void SetDefaultTickSource(TTickSource source) { InstalledSource() = std::move(source); }
+void SetDefaultTickSource(TTickSource source) {
+    InstalledSource() = std::move(source);
+}
 
 std::uint32_t DefaultTickCount() {
     const TTickSource& source = InstalledSource();

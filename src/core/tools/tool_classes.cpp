@@ -51,6 +51,8 @@ TBaseToolLayer* CreateToolLayer(TCurTool kind, TImgView32& view, const TFloatRec
     return make ? &make(view, location, drawBitmap) : nullptr;
 }
 
-bool HasToolClass(TCurTool kind) { return FactoryOf(kind) != nullptr; }
+bool HasToolClass(TCurTool kind) {
+    return FactoryOf(kind) != nullptr;
+}
 
 }  // namespace lg

@@ -114,9 +114,15 @@ TEST_F(PenTool, MovesAreThinnedByTimeAndDistance) {
         for (const Step& s : c.steps) {
             now = s.t;
             switch (s.kind) {
-                case kDown: view.MouseDown(s.button, 0, s.x, s.y); break;
-                case kMove: view.MouseMove(0, s.x, s.y); break;
-                case kUp: view.MouseUp(s.button, 0, s.x, s.y); break;
+                case kDown:
+                    view.MouseDown(s.button, 0, s.x, s.y);
+                    break;
+                case kMove:
+                    view.MouseMove(0, s.x, s.y);
+                    break;
+                case kUp:
+                    view.MouseUp(s.button, 0, s.x, s.y);
+                    break;
             }
         }
         EXPECT_EQ(StrokePoints(), c.points);

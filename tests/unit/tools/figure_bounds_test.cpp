@@ -37,7 +37,9 @@ TEST(FigureBounds, HoldEveryPixelTheLineDraws) {
              l.JoinStyle = jsMitered;
              l.MiterLimit = 4;
          }},
-        {"arrow head with an invisible outline", {FixedPoint(40, 60), FixedPoint(130, 70)}, 3,
+        {"arrow head with an invisible outline",
+         {FixedPoint(40, 60), FixedPoint(130, 70)},
+         3,
          [](TLine32& l) {
              l.ArrowEnd.Style = asFourPoint;
              l.ArrowEnd.Size = 12;
@@ -45,7 +47,8 @@ TEST(FigureBounds, HoldEveryPixelTheLineDraws) {
              l.ArrowEnd.Pen = {0, 6};
          }},
         {"arrow head with a ring, on a line shorter than the head",
-         {FixedPoint(80, 60), FixedPoint(84, 62)}, 2,
+         {FixedPoint(80, 60), FixedPoint(84, 62)},
+         2,
          [](TLine32& l) {
              l.ArrowEnd.Style = asFourPoint;
              l.ArrowEnd.Size = 24;
@@ -68,8 +71,8 @@ TEST(FigureBounds, HoldEveryPixelTheLineDraws) {
             for (int x = 0; x < bitmap.Width(); ++x) {
                 if (*bitmap.PixelPtr(x, y) == kDrawBitmapClear) continue;
                 ++drawn;
-                outside += x < bounds.Left || x >= bounds.Right || y < bounds.Top ||
-                           y >= bounds.Bottom;
+                outside +=
+                    x < bounds.Left || x >= bounds.Right || y < bounds.Top || y >= bounds.Bottom;
             }
         }
         EXPECT_GT(drawn, 0);

@@ -26,7 +26,9 @@ TEST_F(ToolClasses, NoLayerForNoToolOrAnUnknownKind) {
     EXPECT_EQ(*Draw().PixelPtr(0, 0), 0xFF00FF00u) << "no layer, no clearing";
 }
 
-TEST_F(ToolClasses, ThePenHasAClass) { EXPECT_TRUE(HasToolClass(ctPen)); }
+TEST_F(ToolClasses, ThePenHasAClass) {
+    EXPECT_TRUE(HasToolClass(ctPen));
+}
 
 // Every kind that has a class, as the capture window creates it after a
 // figure was left in the draw bitmap (a layer deleted without a commit).
