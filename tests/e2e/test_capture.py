@@ -25,6 +25,21 @@ def clipboard_bmp(s):
     return out.stdout if out.returncode == 0 and out.stdout[:2] == b"BM" else None
 
 
+def red_pixels(bmp):
+    """Pixels of the pen's default red in a BMP of 24 or 32 bits."""
+    offset = struct.unpack_from("<I", bmp, 10)[0]
+    width, height = struct.unpack_from("<ii", bmp, 18)
+    bpp = struct.unpack_from("<H", bmp, 28)[0] // 8
+    stride = (width * bpp + 3) & ~3
+    count = 0
+    for y in range(abs(height)):
+        row = offset + y * stride
+        for x in range(width):
+            b, g, r = bmp[row + x * bpp: row + x * bpp + 3]
+            count += r > 200 and g < 60 and b < 60
+    return count
+
+
 def scenario():
     with Session("capture") as s:
         app = s.start()
@@ -57,16 +72,21 @@ def scenario():
                                                                        visible=True),
                  10, "the capture and its panels to close")
 
-        # Ctrl+C copies exactly the selection.
+        # Ctrl+C copies exactly the selection, with what was drawn on it: the
+        # editor opens with the arrow.
         start_capture(s, app)
         s.drag(100, 100, 500, 400, steps=12)
         app.wait_trace("editor opened")
+        s.drag(150, 150, 400, 300, steps=10)
+        s.screenshot("capture-arrow")
         s.key("ctrl+c")
         app.wait_trace("copied to the clipboard")
         bmp = wait_for(lambda: clipboard_bmp(s), 15, "a bitmap on the clipboard")
         width, height = struct.unpack_from("<ii", bmp, 18)
         if (width, abs(height)) != (400, 300):
             raise ScenarioError(f"the clipboard holds {width}x{height}, not 400x300")
+        if red_pixels(bmp) < 200:
+            raise ScenarioError("the arrow is not in the copied picture")
         if not app.running():
             raise ScenarioError("the program ended")
 
