@@ -1,5 +1,6 @@
 #include "capture/set_region_form.h"
 
+#include <exception>
 #include <optional>
 
 #include "capture/capture_geometry.h"
@@ -9,7 +10,6 @@
 #include "output/clipboard_picture.h"
 #include "output/panel_save.h"
 #include "platform/trace.h"
-#include "raster/raster_error.h"
 #include "settings/settings.h"
 #include "tools/panel_tools.h"
 
@@ -68,16 +68,21 @@ void TSetRegionForm::StartSelectRegion(int typeSelect) {
     StampCounter() = 1;
     if (IsWindowVisible(hwnd()) || editor_.IsOpen()) return;
 
+    try {
+        OpenCapture(typeSelect);
+    } catch (const std::exception&) {
+        // A virtual screen too large for this process (the capture, the
+        // view's copy, the back buffer): no capture rather than a broken
+        // one, and nothing thrown into the hook or window that asked.
+        Trace(L"capture failed: no memory for the screen");
+        editor_.Close();  // also drops a first snapshot already stored
+    }
+}
+
+void TSetRegionForm::OpenCapture(int typeSelect) {
     const TRect rectWork = VirtualScreenRect();
     TBitmap32 capture;
-    try {
-        CopyScreen(capture, rectWork, LGSettings().showcursor);
-    } catch (const RasterError&) {
-        // A virtual screen too large for this process: no capture at all
-        // rather than a broken one.
-        Trace(L"capture failed: no memory for the screen");
-        return;
-    }
+    CopyScreen(capture, rectWork, LGSettings().showcursor);
     std::optional<TRect> selection;
     if (typeSelect == 1) {
         selection = InitialSelection(1, rectWork, ForegroundWindowRect());

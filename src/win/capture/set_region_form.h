@@ -40,6 +40,9 @@ protected:
     LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
 
 private:
+    // The capture itself; throws when the memory for it cannot be had.
+    void OpenCapture(int typeSelect);
+
     // CaptureHost
     void ShowEditorPanels() override;
     void HidePanels() override;
