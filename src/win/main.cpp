@@ -5,8 +5,8 @@
 #include <memory>
 #include <vector>
 
-#include "app/command_line.h"
 #include "app/application.h"
+#include "app/command_line.h"
 #include "app/main_form.h"
 #include "app/private_fonts.h"
 #include "platform/handles.h"

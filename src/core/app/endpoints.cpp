@@ -34,7 +34,9 @@ bool IsUsableBase(std::string_view url) {
 
 }  // namespace
 
-std::string DefaultServerBase() { return std::string(TrimTrailingSlashes(build::kServerUrl)); }
+std::string DefaultServerBase() {
+    return std::string(TrimTrailingSlashes(build::kServerUrl));
+}
 
 std::string ServerBase(std::string_view overrideUrl) {
     std::string_view trimmed = TrimTrailingSlashes(overrideUrl);

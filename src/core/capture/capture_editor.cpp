@@ -33,8 +33,7 @@ void MakeOpaque(TBitmap32& b) {
 
 }  // namespace
 
-CaptureEditor::CaptureEditor(CaptureHost& host)
-    : host_(host), StoreListBitmap32(StampCounter()) {
+CaptureEditor::CaptureEditor(CaptureHost& host) : host_(host), StoreListBitmap32(StampCounter()) {
     LayerDrawTool = &imgView1.Layers().Add<TBitmapLayer>();
     LayerDrawTool->Bitmap().Clear(kDrawBitmapClear);
     LayerDrawTool->Bitmap().SetDrawMode(dmBlend);
@@ -42,9 +41,8 @@ CaptureEditor::CaptureEditor(CaptureHost& host)
 
     LayerRect = &imgView1.Layers().Add<TRubberbandLayerNew>();
     LayerRect->OnResizing = [this](TRubberbandLayer&, const TFloatRect& oldLocation,
-                                   TFloatRect& newLocation, TDragState, TShiftState) {
-        LayerRectResizing(oldLocation, newLocation);
-    };
+                                   TFloatRect& newLocation, TDragState,
+                                   TShiftState) { LayerRectResizing(oldLocation, newLocation); };
     LayerRect->SetVisibleRect(false);
     LayerRect->HasCurrentTool = [this] { return FCurTool != nullptr; };
 
@@ -92,8 +90,8 @@ void CaptureEditor::ShowWindowDone() {
     const TRect client = imgView1.ClientRect();
     LayerDrawTool->Bitmap().SetSize(client.Width(), client.Height());
     LayerDrawTool->Bitmap().Clear(kDrawBitmapClear);
-    LayerDrawTool->SetLocation(TFloatRect{0, 0, static_cast<float>(client.Width()),
-                                          static_cast<float>(client.Height())});
+    LayerDrawTool->SetLocation(
+        TFloatRect{0, 0, static_cast<float>(client.Width()), static_cast<float>(client.Height())});
     if (pendingKind_ == 1 || pendingKind_ == 2) {
         const TRect& s = *pendingSelection_;
         LayerRect->SetLocation(TFloatRect{static_cast<float>(s.Left), static_cast<float>(s.Top),

@@ -111,8 +111,7 @@ private:
     void imgView1MouseDown(TMouseButton button, TShiftState shift, int x, int y,
                            TCustomLayer* layer);
     void imgView1MouseMove(TShiftState shift, int x, int y, TCustomLayer* layer);
-    void imgView1MouseUp(TMouseButton button, TShiftState shift, int x, int y,
-                         TCustomLayer* layer);
+    void imgView1MouseUp(TMouseButton button, TShiftState shift, int x, int y, TCustomLayer* layer);
     void imgView1KeyPress(char16_t& key);
     void LayerRectResizing(const TFloatRect& oldLocation, TFloatRect& newLocation);
     TTextToolControl* TextTool() const;

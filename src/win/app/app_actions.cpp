@@ -18,13 +18,21 @@ void RequestCapture(int typeSelect) {
     }
 }
 
-void OpenSettingsWindow(HWND) { Trace(L"settings window requested"); }
+void OpenSettingsWindow(HWND) {
+    Trace(L"settings window requested");
+}
 
-void OpenAboutWindow(HWND) { Trace(L"about window requested"); }
+void OpenAboutWindow(HWND) {
+    Trace(L"about window requested");
+}
 
-void ShowOfferWindow() { Trace(L"offer window requested"); }
+void ShowOfferWindow() {
+    Trace(L"offer window requested");
+}
 
-void CheckForUpdate(HWND) { Trace(L"update check"); }
+void CheckForUpdate(HWND) {
+    Trace(L"update check");
+}
 
 bool ShowWelcomeWindow(HWND) {
     Trace(L"welcome window requested");

@@ -16,7 +16,9 @@ Application* g_app = nullptr;
 
 }  // namespace
 
-Application* App() { return g_app; }
+Application* App() {
+    return g_app;
+}
 
 Application::Application(bool installRequest) : installRequest_(installRequest) {
     g_app = this;

@@ -30,11 +30,16 @@ struct MenuItem {
 
 // Display order. Hidden items keep their commands but are not shown.
 constexpr MenuItem kPopupMenu1[] = {
-    {kN4, L"Сделать скриншот", true},     {kN3, L"Записать видео", true},
-    {kN7, L"-", true},                    {kN5, L"Техподдержка", false},
-    {kN2, L"Настройки", true},            {kN9, L"Оставить отзыв", true},
-    {kN10, L"Проверить обновление", false}, {kN6, L"О программе", true},
-    {kN8, L"-", true},                    {kN1, L"Выход", true},
+    {kN4, L"Сделать скриншот", true},
+    {kN3, L"Записать видео", true},
+    {kN7, L"-", true},
+    {kN5, L"Техподдержка", false},
+    {kN2, L"Настройки", true},
+    {kN9, L"Оставить отзыв", true},
+    {kN10, L"Проверить обновление", false},
+    {kN6, L"О программе", true},
+    {kN8, L"-", true},
+    {kN1, L"Выход", true},
 };
 
 void OpenPage(std::string_view path) {
@@ -138,14 +143,30 @@ LRESULT TVEY_Lumigrab_MainForm::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
             return 0;
         case WM_COMMAND:
             switch (LOWORD(wp)) {
-                case kN1: N1Click(); return 0;
-                case kN2: N2Click(); return 0;
-                case kN3: N3Click(); return 0;
-                case kN4: N4Click(); return 0;
-                case kN5: N5Click(); return 0;
-                case kN6: N6Click(); return 0;
-                case kN9: N9Click(); return 0;
-                case kN10: N10Click(); return 0;
+                case kN1:
+                    N1Click();
+                    return 0;
+                case kN2:
+                    N2Click();
+                    return 0;
+                case kN3:
+                    N3Click();
+                    return 0;
+                case kN4:
+                    N4Click();
+                    return 0;
+                case kN5:
+                    N5Click();
+                    return 0;
+                case kN6:
+                    N6Click();
+                    return 0;
+                case kN9:
+                    N9Click();
+                    return 0;
+                case kN10:
+                    N10Click();
+                    return 0;
             }
             break;
         case WM_TIMER:
@@ -180,16 +201,22 @@ void TVEY_Lumigrab_MainForm::ShowPopupMenu1() {
     PostMessageW(hwnd(), WM_NULL, 0, 0);
 }
 
-void TVEY_Lumigrab_MainForm::TrayIcon1Click() { RequestCapture(0); }
+void TVEY_Lumigrab_MainForm::TrayIcon1Click() {
+    RequestCapture(0);
+}
 
 void TVEY_Lumigrab_MainForm::N1Click() {
     Trace(L"exit requested");
     DestroyWindow(hwnd());
 }
 
-void TVEY_Lumigrab_MainForm::N2Click() { OpenSettingsWindow(hwnd()); }
+void TVEY_Lumigrab_MainForm::N2Click() {
+    OpenSettingsWindow(hwnd());
+}
 
-void TVEY_Lumigrab_MainForm::N3Click() { ShowOfferWindow(); }
+void TVEY_Lumigrab_MainForm::N3Click() {
+    ShowOfferWindow();
+}
 
 void TVEY_Lumigrab_MainForm::N4Click() {
     // Lets the menu vanish from the screen before it is frozen.
@@ -197,13 +224,21 @@ void TVEY_Lumigrab_MainForm::N4Click() {
     RequestCapture(0);
 }
 
-void TVEY_Lumigrab_MainForm::N5Click() { OpenPage(endpoint::kSupport); }
+void TVEY_Lumigrab_MainForm::N5Click() {
+    OpenPage(endpoint::kSupport);
+}
 
-void TVEY_Lumigrab_MainForm::N6Click() { OpenAboutWindow(hwnd()); }
+void TVEY_Lumigrab_MainForm::N6Click() {
+    OpenAboutWindow(hwnd());
+}
 
-void TVEY_Lumigrab_MainForm::N9Click() { OpenPage(endpoint::kSurvey); }
+void TVEY_Lumigrab_MainForm::N9Click() {
+    OpenPage(endpoint::kSurvey);
+}
 
-void TVEY_Lumigrab_MainForm::N10Click() { CheckForUpdate(hwnd()); }
+void TVEY_Lumigrab_MainForm::N10Click() {
+    CheckForUpdate(hwnd());
+}
 
 void TVEY_Lumigrab_MainForm::Timer1Timer() {
     KillTimer(hwnd(), kTimer1);
@@ -216,6 +251,8 @@ void TVEY_Lumigrab_MainForm::Timer1Timer() {
     CheckForUpdate(hwnd());
 }
 
-void TVEY_Lumigrab_MainForm::Timer_checkUpdateTimer() { CheckForUpdate(hwnd()); }
+void TVEY_Lumigrab_MainForm::Timer_checkUpdateTimer() {
+    CheckForUpdate(hwnd());
+}
 
 }  // namespace lg::win

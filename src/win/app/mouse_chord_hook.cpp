@@ -38,6 +38,8 @@ void InstallMouseChordHook() {
     }
 }
 
-void RemoveMouseChordHook() { g_hook.reset(); }
+void RemoveMouseChordHook() {
+    g_hook.reset();
+}
 
 }  // namespace lg::win

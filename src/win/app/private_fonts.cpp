@@ -48,6 +48,8 @@ void LoadPrivateFonts(const std::wstring& folder, bool remove) {
     }
 }
 
-std::wstring PrivateFontsFolder() { return ExeFolder() + L"Fonts\\"; }
+std::wstring PrivateFontsFolder() {
+    return ExeFolder() + L"Fonts\\";
+}
 
 }  // namespace lg::win

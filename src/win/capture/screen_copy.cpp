@@ -26,8 +26,8 @@ void DrawCursor(HDC dc, const TRect& rectWork) {
     ICONINFO ii{};
     if (!GetIconInfo(ci.hCursor, &ii)) return;
     UniqueGdiObject mask(ii.hbmMask), color(ii.hbmColor);
-    DrawIconEx(dc, ci.ptScreenPos.x - rectWork.Left, ci.ptScreenPos.y - rectWork.Top, ci.hCursor,
-               0, 0, 0, nullptr, DI_NORMAL);
+    DrawIconEx(dc, ci.ptScreenPos.x - rectWork.Left, ci.ptScreenPos.y - rectWork.Top, ci.hCursor, 0,
+               0, 0, nullptr, DI_NORMAL);
 }
 
 }  // namespace
@@ -70,7 +70,8 @@ bool CopyScreen(TBitmap32& dst, const TRect& rectWork, bool withCursor) {
             ok = false;
         }
         if (withCursor) {
-            TRect band{rectWork.Left, rectWork.Top + top, rectWork.Right, rectWork.Top + top + rows};
+            TRect band{rectWork.Left, rectWork.Top + top, rectWork.Right,
+                       rectWork.Top + top + rows};
             DrawCursor(mem.get(), band);
         }
         GdiFlush();

@@ -18,7 +18,9 @@ namespace {
 
 constexpr wchar_t kClassName[] = L"TSetRegionForm";
 
-TColor LookupSystemColor(int index) { return GetSysColor(index); }
+TColor LookupSystemColor(int index) {
+    return GetSysColor(index);
+}
 
 TRect MonitorOf(HWND wnd) {
     MONITORINFO mi{};
@@ -43,7 +45,9 @@ TSetRegionForm::TSetRegionForm() : editor_(*this), imgView1(editor_.View()) {
     };
 }
 
-TSetRegionForm::~TSetRegionForm() { editor_.View().OnKeyDown = nullptr; }
+TSetRegionForm::~TSetRegionForm() {
+    editor_.View().OnKeyDown = nullptr;
+}
 
 bool TSetRegionForm::CreateForm() {
     if (!RegisterClassOnce(kClassName)) return false;
@@ -105,7 +109,9 @@ void TSetRegionForm::OpenCapture(int typeSelect) {
     Trace(L"capture shown");
 }
 
-bool TSetRegionForm::GetBitmap(TBitmap32& b) { return editor_.GetBitmap(b); }
+bool TSetRegionForm::GetBitmap(TBitmap32& b) {
+    return editor_.GetBitmap(b);
+}
 
 void TSetRegionForm::ShowEditorPanels() {
     UpdatePositionPanels();
@@ -135,7 +141,9 @@ void TSetRegionForm::UpdatePositionPanels() {
     panelSave_->MoveTo(p.outputPanel.Left, p.outputPanel.Top);
 }
 
-void TSetRegionForm::SelectArrowTool() { editor_.AddTool(ctArrow); }
+void TSetRegionForm::SelectArrowTool() {
+    editor_.AddTool(ctArrow);
+}
 
 void TSetRegionForm::ClickUpload() {
     // The upload comes with the output panel's buttons; until then a quick

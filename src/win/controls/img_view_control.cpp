@@ -17,14 +17,29 @@ constexpr wchar_t kClassName[] = L"LgImgView32";
 HCURSOR SystemCursorFor(TCursor c) {
     const wchar_t* id = MAKEINTRESOURCEW(32512);  // IDC_ARROW
     switch (c) {
-        case crCross: id = MAKEINTRESOURCEW(32515); break;     // IDC_CROSS
-        case crIBeam: id = MAKEINTRESOURCEW(32513); break;     // IDC_IBEAM
-        case crSizeNESW: id = MAKEINTRESOURCEW(32643); break;  // IDC_SIZENESW
-        case crSizeNS: id = MAKEINTRESOURCEW(32645); break;    // IDC_SIZENS
-        case crSizeNWSE: id = MAKEINTRESOURCEW(32642); break;  // IDC_SIZENWSE
-        case crSizeWE: id = MAKEINTRESOURCEW(32644); break;    // IDC_SIZEWE
-        case crSizeAll: id = MAKEINTRESOURCEW(32646); break;   // IDC_SIZEALL
-        default: break;
+        case crCross:
+            id = MAKEINTRESOURCEW(32515);
+            break;  // IDC_CROSS
+        case crIBeam:
+            id = MAKEINTRESOURCEW(32513);
+            break;  // IDC_IBEAM
+        case crSizeNESW:
+            id = MAKEINTRESOURCEW(32643);
+            break;  // IDC_SIZENESW
+        case crSizeNS:
+            id = MAKEINTRESOURCEW(32645);
+            break;  // IDC_SIZENS
+        case crSizeNWSE:
+            id = MAKEINTRESOURCEW(32642);
+            break;  // IDC_SIZENWSE
+        case crSizeWE:
+            id = MAKEINTRESOURCEW(32644);
+            break;  // IDC_SIZEWE
+        case crSizeAll:
+            id = MAKEINTRESOURCEW(32646);
+            break;  // IDC_SIZEALL
+        default:
+            break;
     }
     return LoadCursorW(nullptr, id);
 }
@@ -37,7 +52,9 @@ ImgViewControl::ImgViewControl(TImgView32& view) : view_(view) {
     };
 }
 
-ImgViewControl::~ImgViewControl() { view_.OnInvalidate = nullptr; }
+ImgViewControl::~ImgViewControl() {
+    view_.OnInvalidate = nullptr;
+}
 
 bool ImgViewControl::CreateControl(HWND parent, int x, int y, int width, int height) {
     if (!RegisterClassOnce(kClassName, CS_DBLCLKS)) return false;
@@ -151,7 +168,9 @@ LRESULT ImgViewControl::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         case WM_LBUTTONUP:
         case WM_RBUTTONUP:
         case WM_MBUTTONUP: {
-            TMouseButton b = msg == WM_LBUTTONUP ? mbLeft : msg == WM_RBUTTONUP ? mbRight : mbMiddle;
+            TMouseButton b = msg == WM_LBUTTONUP   ? mbLeft
+                             : msg == WM_RBUTTONUP ? mbRight
+                                                   : mbMiddle;
             buttonsDown_ = std::max(0, buttonsDown_ - 1);
             if (buttonsDown_ == 0) ReleaseCapture();
             view_.MouseUp(b, ShiftFromKeys(wp), x, y);

@@ -6,8 +6,8 @@ bool FloatingPanel::CreatePanel(HWND owner) {
     surface_.reset(CreateSolidBrush(kPanelSurface));
     if (!RegisterClassOnce(className_, 0, static_cast<HBRUSH>(surface_.get()))) return false;
     // WS_POPUP with an owner: no taskbar button, always above the owner.
-    return Create(className_, L"", WS_POPUP | WS_CLIPCHILDREN, WS_EX_TOPMOST | WS_EX_TOOLWINDOW,
-                  0, 0, width_, height_, owner);
+    return Create(className_, L"", WS_POPUP | WS_CLIPCHILDREN, WS_EX_TOPMOST | WS_EX_TOOLWINDOW, 0,
+                  0, width_, height_, owner);
 }
 
 void FloatingPanel::ShowPanel() {

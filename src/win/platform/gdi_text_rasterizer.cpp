@@ -36,8 +36,8 @@ HFONT GdiTextRasterizer::FontFor(const TFontDesc& font) {
     lf.lfOutPrecision = OUT_TT_PRECIS;
     // Grey-scale smoothing: its coverage is what text rendering turns into alpha.
     lf.lfQuality = ANTIALIASED_QUALITY;
-    std::wstring_view family = font.Family.empty() ? std::wstring_view(L"Tahoma")
-                                                   : AsWide(font.Family);
+    std::wstring_view family =
+        font.Family.empty() ? std::wstring_view(L"Tahoma") : AsWide(font.Family);
     lstrcpynW(lf.lfFaceName, std::wstring(family).c_str(), LF_FACESIZE);
     UniqueGdiObject handle(CreateFontIndirectW(&lf));
     if (!handle) handle.reset(GetStockObject(DEFAULT_GUI_FONT));
@@ -66,8 +66,8 @@ void GdiTextRasterizer::Draw(TBitmap32& target, int x, int y, std::u16string_vie
     TSize extent = Measure(font, text);
     // Italic and some glyphs overhang their advance; give them room.
     int slack = extent.cy / 2 + 2;
-    TRect area = IntersectRect(Rect(x - slack, y, x + extent.cx + slack, y + extent.cy),
-                               target.ClipRect());
+    TRect area =
+        IntersectRect(Rect(x - slack, y, x + extent.cx + slack, y + extent.cy), target.ClipRect());
     if (area.IsEmpty()) return;
 
     BITMAPINFO bi = TopDownDib32(area.Width(), area.Height());

@@ -2,8 +2,8 @@
 // deleter per handle kind, move-only.
 #pragma once
 
-#include <windows.h>
 #include <objbase.h>
+#include <windows.h>
 
 #include <utility>
 

@@ -15,7 +15,9 @@ inline std::u16string_view AsU16(std::wstring_view s) {
 inline std::wstring_view AsWide(std::u16string_view s) {
     return {reinterpret_cast<const wchar_t*>(s.data()), s.size()};
 }
-inline std::wstring ToWide(std::u16string_view s) { return std::wstring(AsWide(s)); }
+inline std::wstring ToWide(std::u16string_view s) {
+    return std::wstring(AsWide(s));
+}
 
 // UTF-8 (the core's ASCII addresses and names) to UTF-16.
 std::wstring Utf8ToWide(std::string_view s);

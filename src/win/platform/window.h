@@ -23,8 +23,8 @@ public:
 
 protected:
     // Creates the window; `this` is bound before the first message.
-    bool Create(const wchar_t* className, const wchar_t* caption, DWORD style, DWORD exStyle,
-                int x, int y, int w, int h, HWND parent);
+    bool Create(const wchar_t* className, const wchar_t* caption, DWORD style, DWORD exStyle, int x,
+                int y, int w, int h, HWND parent);
     virtual LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp);
     // Called from WM_NCDESTROY; the handle is no longer usable after it.
     virtual void OnDestroyed() {}

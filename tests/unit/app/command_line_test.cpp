@@ -34,9 +34,15 @@ TEST(FontFilesTest, RegistersTtfAndOtfWhateverTheirCase) {
         bool font;
     };
     const Case cases[] = {
-        {u"Roboto-Regular.ttf", true}, {u"NOTO.TTF", true},   {u"x.OtF", true},
-        {u"fonts.ttc", false},         {u"readme.txt", false}, {u"ttf", false},
-        {u".ttf", true},               {u"a.ttf.bak", false},  {u"a.ttfx", false},
+        {u"Roboto-Regular.ttf", true},
+        {u"NOTO.TTF", true},
+        {u"x.OtF", true},
+        {u"fonts.ttc", false},
+        {u"readme.txt", false},
+        {u"ttf", false},
+        {u".ttf", true},
+        {u"a.ttf.bak", false},
+        {u"a.ttfx", false},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(IsPrivateFontFileName(c.name), c.font)

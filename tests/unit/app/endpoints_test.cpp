@@ -29,10 +29,8 @@ INSTANTIATE_TEST_SUITE_P(
         BaseCase{"trailingSlash", "https://localhost:8443/", "https://localhost:8443"},
         BaseCase{"upperScheme", "HTTPS://Host", "HTTPS://Host"},
         // Pictures must never travel unencrypted.
-        BaseCase{"plainHttp", "http://host", nullptr},
-        BaseCase{"noHost", "https://", nullptr},
-        BaseCase{"noHostPath", "https:///x", nullptr},
-        BaseCase{"space", "https://a b", nullptr},
+        BaseCase{"plainHttp", "http://host", nullptr}, BaseCase{"noHost", "https://", nullptr},
+        BaseCase{"noHostPath", "https:///x", nullptr}, BaseCase{"space", "https://a b", nullptr},
         BaseCase{"notUrl", "lumigrab", nullptr}),
     [](const auto& info) { return std::string(info.param.name); });
 

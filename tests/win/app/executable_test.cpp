@@ -40,8 +40,8 @@ TEST(ExecutableTest, CarriesVersion2AndItsProductName) {
                     Field{L"ProductName", L"ЛюмиГРАБ"}}) {
         wchar_t* value = nullptr;
         std::wstring query = std::wstring(L"\\StringFileInfo\\041904B0\\") + f.name;
-        ASSERT_TRUE(VerQueryValueW(data.data(), query.c_str(), reinterpret_cast<void**>(&value),
-                                   &len))
+        ASSERT_TRUE(
+            VerQueryValueW(data.data(), query.c_str(), reinterpret_cast<void**>(&value), &len))
             << WideToUtf8(f.name);
         EXPECT_EQ(std::wstring(value), f.expected) << WideToUtf8(f.name);
     }

@@ -55,8 +55,8 @@ TEST(ScreenCopyTest, CopiesWhatTheScreenShowsOpaque) {
     ASSERT_TRUE(CopyScreen(shot, work, false));
     ASSERT_EQ(shot.Width(), work.Width());
     ASSERT_EQ(shot.Height(), work.Height());
-    const TColor32 expected = 0xFF000000u | (GetRValue(kPaint) << 16) | (GetGValue(kPaint) << 8) |
-                              GetBValue(kPaint);
+    const TColor32 expected =
+        0xFF000000u | (GetRValue(kPaint) << 16) | (GetGValue(kPaint) << 8) | GetBValue(kPaint);
     EXPECT_EQ(shot.PixelS(150 - work.Left, 170 - work.Top), expected);
     EXPECT_EQ(shot.PixelS(100 - work.Left, 120 - work.Top), expected);
     EXPECT_EQ(shot.PixelS(299 - work.Left, 219 - work.Top), expected);
