@@ -31,6 +31,7 @@ inline constexpr TCursor crSizeNESW = -6;
 inline constexpr TCursor crSizeNS = -7;
 inline constexpr TCursor crSizeNWSE = -8;
 inline constexpr TCursor crSizeWE = -9;
+inline constexpr TCursor crHandPoint = -21;
 inline constexpr TCursor crSizeAll = -22;
 
 }  // namespace lg

@@ -1,0 +1,67 @@
+// The pictures of the image buttons, drawn from vector shapes by the raster
+// engine: one light-on-navy family for the palette, the output panel and the
+// small windows. Every picture has straight alpha; what a picture leaves
+// transparent shows the window behind the button.
+#pragma once
+
+#include <cstdint>
+
+#include "raster/bitmap32.h"
+
+namespace lg::art {
+
+// The glyph of an icon button.
+enum class Glyph : std::uint8_t {
+    Arrow,       // shaft with a dart head, up-right
+    Pen,         // a slanted pencil
+    Rect,        // rectangle outline
+    Line,        // diagonal
+    Marker,      // chisel tip with a broad translucent stroke
+    Width,       // three horizontal lines of 1, 2 and 4 px
+    FillRect,    // translucent fill with an outline
+    Text,        // "T" with serifs
+    Stamp,       // a disc with "1"
+    Blur,        // a square of dots fading out
+    Color,       // a frame around a transparent swatch hole (the colour
+                 // shows through from the button's background picture)
+    Undo,        // curved arrow to the left
+    Redo,        // curved arrow to the right
+    Upload,      // a cloud with an up arrow
+    Copy,        // two overlapping sheets
+    Save,        // a down arrow onto a tray
+    Close,       // a thin x (38 x 38 output button)
+    CloseSmall,  // a thin x for the 20 x 20 close button of small windows
+};
+
+// The four pictures of one set: normal, pressed, hover, disabled.
+struct StatePictures {
+    TBitmap32 normal;
+    TBitmap32 down;
+    TBitmap32 move;
+    TBitmap32 disabled;
+};
+
+// Both sets of a button: `plain` when not latched, `latched` when the
+// button is down (the current tool).
+struct ButtonArt {
+    StatePictures plain;
+    StatePictures latched;
+};
+
+// An icon button of `width` x `height` pixels (38 x 38 in the palette, 48 x
+// 38 for the colour button, 38 x 33 for the upload button, 20 x 20 for
+// CloseSmall).
+ButtonArt DrawGlyphButton(Glyph glyph, int width, int height);
+
+enum class TextButtonKind : std::uint8_t { Primary, Secondary };
+
+// The body of a button with a caption (the caption is drawn by the button
+// itself): normal, pressed, hover and disabled; the latched set equals the
+// plain set.
+ButtonArt DrawTextButton(TextButtonKind kind, int width, int height);
+
+// A separator: a 1 px line inset 8 px from its ends, vertical when the
+// picture is taller than wide, horizontal otherwise.
+TBitmap32 DrawSeparator(int width, int height);
+
+}  // namespace lg::art
