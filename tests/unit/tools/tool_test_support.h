@@ -22,6 +22,29 @@ inline constexpr int kViewH = 150;
 inline constexpr TFloatRect kSelection{10, 10, 120, 100};
 inline constexpr TColor32 kCapture = 0xFF336699u;
 
+// The blend rule as it is stated, one channel at a time, alpha included:
+// (256*B + (F - B)*W + 128) div 256, where weight 0 keeps B and 255 gives F
+// exactly. Written out here, apart from the raster code's packed version,
+// so a tool's expected colours do not come from the code under test.
+inline TColor32 ReferenceBlend(TColor32 f, TColor32 b, std::uint32_t w) {
+    if (w == 0) return b;
+    if (w >= 255) return f;
+    TColor32 out = 0;
+    for (int shift = 0; shift < 32; shift += 8) {
+        const int fc = static_cast<int>((f >> shift) & 0xFF),
+                  bc = static_cast<int>((b >> shift) & 0xFF);
+        const int c = (256 * bc + (fc - bc) * static_cast<int>(w) + 128) / 256;
+        out |= static_cast<TColor32>(c) << shift;
+    }
+    return out;
+}
+
+// A capture of five vertical bands, 40 pixels each, from white through
+// black: the extremes of every channel under a translucent figure.
+inline constexpr TColor32 kBands[] = {0xFFFFFFFFu, 0xFF000000u, 0xFF808080u, 0xFF336699u,
+                                      0xFFE0C010u};
+inline constexpr int kBandWidth = kViewW / 5;
+
 class CaptureView : public ::testing::Test {
 protected:
     CaptureView() {
@@ -43,6 +66,19 @@ protected:
     ~CaptureView() override { LGSettings() = savedSettings; }
 
     TBitmap32& Draw() { return drawLayer->Bitmap(); }
+
+    void PaintBands() {
+        for (int y = 0; y < kViewH; ++y) {
+            for (int x = 0; x < kViewW; ++x) *view.Bitmap().PixelPtr(x, y) = kBands[x / kBandWidth];
+        }
+    }
+
+    // The view as the screen shows it.
+    TBitmap32 Screen() {
+        TBitmap32 screen(kViewW, kViewH);
+        view.PaintTo(screen, screen.BoundsRect());
+        return screen;
+    }
 
     // The number of draw-bitmap pixels that are not kDrawBitmapClear.
     int DrawnPixels() {
