@@ -1,0 +1,345 @@
+#include "art/button_art.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <ostream>
+#include <string>
+#include <utility>
+
+namespace lg::art {
+namespace {
+
+constexpr TColor32 kPanel = Color32(9, 26, 50);
+constexpr TColor32 kHover = Color32(26, 53, 91);
+constexpr TColor32 kPressed = Color32(39, 75, 126);
+constexpr TColor32 kOutlineColor = Color32(74, 110, 161);
+constexpr TColor32 kAccent = Color32(28, 194, 241);
+
+TColor32 At(const TBitmap32& b, int x, int y) {
+    return *b.PixelPtr(x, y);
+}
+
+std::uint32_t Rgb(TColor32 c) {
+    return c & 0x00FFFFFFu;
+}
+
+// The eight pictures of a button with their names, for messages.
+std::array<std::pair<const char*, const TBitmap32*>, 8> AllStates(const ButtonArt& art) {
+    return {{{"normal", &art.plain.normal},
+             {"down", &art.plain.down},
+             {"move", &art.plain.move},
+             {"disabled", &art.plain.disabled},
+             {"normal2", &art.latched.normal},
+             {"down2", &art.latched.down},
+             {"move2", &art.latched.move},
+             {"disabled2", &art.latched.disabled}}};
+}
+
+// A pixel in the body of a stroke: the first one the normal picture, drawn
+// on nothing, covers fully.
+std::pair<int, int> InkPixel(const TBitmap32& normal) {
+    for (int y = 0; y < normal.Height(); ++y) {
+        for (int x = 0; x < normal.Width(); ++x) {
+            if (AlphaOf(At(normal, x, y)) == 255) return {x, y};
+        }
+    }
+    return {-1, -1};
+}
+
+struct GlyphCase {
+    Glyph glyph;
+    int width;
+    int height;
+    const char* name;
+};
+
+// Every icon glyph at the size its window gives it (the colour button,
+// which is a frame rather than an icon, has its own tests below).
+constexpr GlyphCase kGlyphs[] = {
+    {Glyph::Arrow, 38, 38, "Arrow"},
+    {Glyph::Pen, 38, 38, "Pen"},
+    {Glyph::Rect, 38, 38, "Rect"},
+    {Glyph::Line, 38, 38, "Line"},
+    {Glyph::Marker, 38, 38, "Marker"},
+    {Glyph::Width, 38, 38, "Width"},
+    {Glyph::FillRect, 38, 38, "FillRect"},
+    {Glyph::Text, 38, 38, "Text"},
+    {Glyph::Stamp, 38, 38, "Stamp"},
+    {Glyph::Blur, 38, 38, "Blur"},
+    {Glyph::Undo, 38, 38, "Undo"},
+    {Glyph::Redo, 38, 38, "Redo"},
+    {Glyph::Upload, 38, 33, "Upload"},
+    {Glyph::Copy, 38, 38, "Copy"},
+    {Glyph::Save, 38, 38, "Save"},
+    {Glyph::Close, 38, 38, "Close"},
+    {Glyph::CloseSmall, 20, 20, "CloseSmall"},
+};
+
+void PrintTo(const GlyphCase& c, std::ostream* os) {
+    *os << c.name << " " << c.width << "x" << c.height;
+}
+
+class GlyphArt : public ::testing::TestWithParam<GlyphCase> {
+protected:
+    void SetUp() override {
+        const GlyphCase& c = GetParam();
+        art_ = DrawGlyphButton(c.glyph, c.width, c.height);
+    }
+    // The rounded 32 x 32 plate centred in the button (all of a smaller one).
+    TRect PlateBox() const {
+        const int w = std::min(GetParam().width, 32), h = std::min(GetParam().height, 32);
+        const int left = (GetParam().width - w) / 2, top = (GetParam().height - h) / 2;
+        return {left, top, left + w, top + h};
+    }
+    ButtonArt art_;
+};
+
+TEST_P(GlyphArt, EveryStateHasTheButtonsSize) {
+    for (const auto& [name, picture] : AllStates(art_)) {
+        EXPECT_EQ(picture->Width(), GetParam().width) << name;
+        EXPECT_EQ(picture->Height(), GetParam().height) << name;
+    }
+}
+
+TEST_P(GlyphArt, NothingIsDrawnOutsideThePlate) {
+    const TRect plate = PlateBox();
+    for (const auto& [name, picture] : AllStates(art_)) {
+        for (int y = 0; y < picture->Height(); ++y) {
+            for (int x = 0; x < picture->Width(); ++x) {
+                const bool inside =
+                    x >= plate.Left && x < plate.Right && y >= plate.Top && y < plate.Bottom;
+                if (!inside) {
+                    ASSERT_EQ(AlphaOf(At(*picture, x, y)), 0u) << name << " " << x << "," << y;
+                }
+            }
+        }
+    }
+}
+
+TEST_P(GlyphArt, StatesShowTheirInkAndPlate) {
+    const ButtonArt& a = art_;
+    // Ink: light, white, accent.
+    const auto [ix, iy] = InkPixel(a.plain.normal);
+    ASSERT_GE(ix, 0) << "the strokes have fully covered bodies";
+    EXPECT_EQ(At(a.plain.normal, ix, iy), Color32(229, 229, 229));
+    EXPECT_EQ(At(a.plain.move, ix, iy), Color32(255, 255, 255));
+    EXPECT_EQ(At(a.plain.down, ix, iy), Color32(255, 255, 255));
+    EXPECT_EQ(At(a.latched.normal, ix, iy), kAccent);
+    // Plate: none, hover, pressed, pressed; sampled beside the glyph box
+    // on the plate's middle row.
+    const TRect plate = PlateBox();
+    const int x = plate.Left + 1, y = (plate.Top + plate.Bottom) / 2;
+    EXPECT_EQ(AlphaOf(At(a.plain.normal, x, y)), 0u);
+    EXPECT_EQ(At(a.plain.move, x, y), kHover);
+    EXPECT_EQ(At(a.plain.down, x, y), kPressed);
+    EXPECT_EQ(At(a.latched.normal, x, y), kPressed);
+    // The latched hover and press answer the pointer, yet stay latched:
+    // accent-coloured ink on a plate, both unlike the latched normal.
+    for (const TBitmap32* p : {&a.latched.move, &a.latched.down}) {
+        const TColor32 ink = At(*p, ix, iy);
+        EXPECT_GT(BlueOf(ink), 2 * RedOf(ink));
+        EXPECT_NE(ink, kAccent);
+        EXPECT_EQ(AlphaOf(At(*p, x, y)), 255u);
+    }
+}
+
+TEST_P(GlyphArt, EdgesKeepTheirColourOnATransparentBackground) {
+    // Straight alpha: an anti-aliased edge or a translucent part is its
+    // colour, fainter, not the colour darkened towards black. Without a
+    // plate every visible pixel is the ink; with one, the only pixels not
+    // opaque are the plate's rounded corners, in the plate's colour.
+    for (std::size_t i = 0; i < art_.plain.normal.Pixels().size(); ++i) {
+        const TColor32 p = art_.plain.normal.Pixels()[i];
+        if (AlphaOf(p) != 0) {
+            ASSERT_EQ(Rgb(p), Rgb(Color32(229, 229, 229))) << "normal, pixel " << i;
+        }
+        const TColor32 m = art_.plain.move.Pixels()[i];
+        if (AlphaOf(m) != 0 && AlphaOf(m) != 255) {
+            ASSERT_EQ(Rgb(m), Rgb(kHover)) << "hover, pixel " << i;
+        }
+    }
+}
+
+TEST_P(GlyphArt, DisabledIsNormalAt40Percent) {
+    const auto check = [](const TBitmap32& normal, const TBitmap32& disabled, const char* set) {
+        ASSERT_EQ(disabled.Width(), normal.Width());
+        ASSERT_EQ(disabled.Height(), normal.Height());
+        for (std::size_t i = 0; i < normal.Pixels().size(); ++i) {
+            const TColor32 n = normal.Pixels()[i], d = disabled.Pixels()[i];
+            ASSERT_EQ(AlphaOf(d), (AlphaOf(n) * 102 + 127) / 255) << set << " pixel " << i;
+            if (AlphaOf(d) != 0) {
+                ASSERT_EQ(Rgb(d), Rgb(n)) << set << " pixel " << i;
+            }
+        }
+    };
+    check(art_.plain.normal, art_.plain.disabled, "plain");
+    check(art_.latched.normal, art_.latched.disabled, "latched");
+}
+
+INSTANTIATE_TEST_SUITE_P(AllGlyphs, GlyphArt, ::testing::ValuesIn(kGlyphs),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// Straight strokes lie on whole pixels: a 2 px line covers two rows fully
+// and leaves its neighbours untouched, a 1 px line one row. Positions are
+// in the 38 x 38 button (glyph box at 9, 9).
+struct CrispCase {
+    Glyph glyph;
+    int x, y;
+    std::uint32_t alpha;
+};
+
+TEST(GlyphArtCrisp, StraightStrokesAreSharp) {
+    const CrispCase cases[] = {
+        // Rect: top edge on box rows 4 and 5.
+        {Glyph::Rect, 19, 12, 0},
+        {Glyph::Rect, 19, 13, 255},
+        {Glyph::Rect, 19, 14, 255},
+        {Glyph::Rect, 19, 15, 0},
+        // Width: the 1 px line on box row 4, the 2 px on rows 8 and 9.
+        {Glyph::Width, 19, 12, 0},
+        {Glyph::Width, 19, 13, 255},
+        {Glyph::Width, 19, 14, 0},
+        {Glyph::Width, 19, 17, 255},
+        {Glyph::Width, 19, 18, 255},
+        // Save: the arrow's stem on box columns 9 and 10.
+        {Glyph::Save, 17, 14, 0},
+        {Glyph::Save, 18, 14, 255},
+        {Glyph::Save, 19, 14, 255},
+        {Glyph::Save, 20, 14, 0},
+    };
+    for (const CrispCase& c : cases) {
+        const ButtonArt art = DrawGlyphButton(c.glyph, 38, 38);
+        EXPECT_EQ(AlphaOf(At(art.plain.normal, c.x, c.y)), c.alpha)
+            << static_cast<int>(c.glyph) << " at " << c.x << "," << c.y;
+    }
+}
+
+TEST(GlyphArtShapes, KnockoutsShowThePlateAndTranslucentPartsStayTranslucent) {
+    // The "1" cut out of the stamp's disc shows the plate, not a hole
+    // through it to the window.
+    const ButtonArt stamp = DrawGlyphButton(Glyph::Stamp, 38, 38);
+    const int stemX = 9 + 10, stemY = 9 + 11;
+    EXPECT_EQ(AlphaOf(At(stamp.plain.normal, stemX, stemY)), 0u);
+    EXPECT_EQ(At(stamp.plain.move, stemX, stemY), kHover);
+    EXPECT_EQ(At(stamp.plain.normal, 9 + 5, 9 + 10), Color32(229, 229, 229)) << "the disc";
+
+    // The filled rectangle's inside and the marker's stroke are ink at part
+    // opacity: translucent on their own, a mix of ink and plate on the plate.
+    const std::pair<Glyph, std::pair<int, int>> translucent[] = {{Glyph::FillRect, {19, 19}},
+                                                                 {Glyph::Marker, {9 + 15, 9 + 16}}};
+    for (const auto& [glyph, xy] : translucent) {
+        const ButtonArt art = DrawGlyphButton(glyph, 38, 38);
+        const TColor32 alone = At(art.plain.normal, xy.first, xy.second);
+        EXPECT_GT(AlphaOf(alone), 60u) << static_cast<int>(glyph);
+        EXPECT_LT(AlphaOf(alone), 180u) << static_cast<int>(glyph);
+        const TColor32 onPlate = At(art.plain.move, xy.first, xy.second);
+        EXPECT_EQ(AlphaOf(onPlate), 255u);
+        EXPECT_GT(RedOf(onPlate), RedOf(kHover));
+        EXPECT_LT(RedOf(onPlate), 255u);
+    }
+}
+
+// The colour button: state pictures over a background filled with the
+// colour. Hole (10, 10)-(38, 28) in the 48 x 38 button.
+TEST(SwatchArt, ColourShowsThroughTheHoleOnly) {
+    const ButtonArt art = DrawGlyphButton(Glyph::Color, 48, 38);
+    const int cx = 24, cy = 19;
+    for (const auto& [name, picture] : AllStates(art)) {
+        ASSERT_EQ(picture->Width(), 48) << name;
+        ASSERT_EQ(picture->Height(), 38) << name;
+        // Opaque panel at the corners and along the edges.
+        EXPECT_EQ(At(*picture, 0, 0), kPanel) << name;
+        EXPECT_EQ(At(*picture, 47, 37), kPanel) << name;
+        EXPECT_EQ(At(*picture, 24, 1), kPanel) << name;
+        // Only the hole is see-through.
+        for (int y = 0; y < 38; ++y) {
+            for (int x = 0; x < 48; ++x) {
+                if (AlphaOf(At(*picture, x, y)) == 255) continue;
+                ASSERT_TRUE(x >= 10 && x < 38 && y >= 10 && y < 28) << name << " " << x << "," << y;
+            }
+        }
+    }
+    // The ring just outside the hole in the state's ink; the plate around.
+    EXPECT_EQ(At(art.plain.normal, 9, cy), Color32(229, 229, 229));
+    EXPECT_EQ(At(art.plain.move, 9, cy), Color32(255, 255, 255));
+    EXPECT_EQ(At(art.latched.normal, 9, cy), kAccent);
+    EXPECT_EQ(At(art.plain.normal, 5, cy), kPanel);
+    EXPECT_EQ(At(art.plain.move, 5, cy), kHover);
+    EXPECT_EQ(At(art.plain.down, 5, cy), kPressed);
+    // The hole: clear, except when disabled, where the panel veils the
+    // colour as much as the 40 % rule dims everything else.
+    for (const TBitmap32* p : {&art.plain.normal, &art.plain.down, &art.plain.move,
+                               &art.latched.normal, &art.latched.down, &art.latched.move}) {
+        EXPECT_EQ(AlphaOf(At(*p, cx, cy)), 0u);
+        EXPECT_EQ(AlphaOf(At(*p, 10, 20)), 0u) << "the hole reaches its edge";
+    }
+    for (const TBitmap32* p : {&art.plain.disabled, &art.latched.disabled}) {
+        EXPECT_EQ(At(*p, cx, cy), WithAlpha(kPanel, 153));
+    }
+}
+
+TEST(TextButtonArt, PrimaryFillsWithTheAccentAndShiftsIt) {
+    const ButtonArt art = DrawTextButton(TextButtonKind::Primary, 142, 38);
+    const TColor32 normal = At(art.plain.normal, 71, 19);
+    const TColor32 move = At(art.plain.move, 71, 19);
+    const TColor32 down = At(art.plain.down, 71, 19);
+    EXPECT_EQ(normal, kAccent);
+    EXPECT_EQ(move, Color32(55, 201, 243)) << "12 % towards white";
+    EXPECT_EQ(down, Color32(25, 171, 212)) << "12 % towards black";
+    // Rounded: the corner pixel is mostly outside, the edge's middle inside.
+    EXPECT_LT(AlphaOf(At(art.plain.normal, 0, 0)), 128u);
+    EXPECT_EQ(At(art.plain.normal, 71, 0), kAccent);
+    EXPECT_EQ(At(art.plain.disabled, 71, 19), WithAlpha(kAccent, 102));
+}
+
+TEST(TextButtonArt, SecondaryIsAnOutlineThatFillsUnderThePointer) {
+    const ButtonArt art = DrawTextButton(TextButtonKind::Secondary, 142, 38);
+    for (const TBitmap32* p : {&art.plain.normal, &art.plain.move, &art.plain.down}) {
+        EXPECT_EQ(At(*p, 71, 0), kOutlineColor);
+        EXPECT_EQ(At(*p, 0, 19), kOutlineColor);
+        EXPECT_EQ(At(*p, 141, 19), kOutlineColor);
+    }
+    EXPECT_EQ(AlphaOf(At(art.plain.normal, 71, 19)), 0u);
+    EXPECT_EQ(At(art.plain.move, 71, 19), kHover);
+    EXPECT_EQ(At(art.plain.down, 71, 19), kPressed);
+    EXPECT_EQ(At(art.plain.disabled, 71, 0), WithAlpha(kOutlineColor, 102));
+}
+
+TEST(TextButtonArt, LatchedSetIsThePlainSet) {
+    for (const TextButtonKind kind : {TextButtonKind::Primary, TextButtonKind::Secondary}) {
+        const ButtonArt art = DrawTextButton(kind, 100, 30);
+        EXPECT_TRUE(std::ranges::equal(art.latched.normal.Pixels(), art.plain.normal.Pixels()));
+        EXPECT_TRUE(std::ranges::equal(art.latched.move.Pixels(), art.plain.move.Pixels()));
+        EXPECT_TRUE(std::ranges::equal(art.latched.down.Pixels(), art.plain.down.Pixels()));
+        EXPECT_TRUE(std::ranges::equal(art.latched.disabled.Pixels(), art.plain.disabled.Pixels()));
+    }
+}
+
+TEST(SeparatorArt, OnePixelLineInsetFromItsEnds) {
+    struct Case {
+        int width, height;
+        bool vertical;
+    };
+    for (const Case c : {Case{10, 38, true}, Case{38, 10, false}}) {
+        const TBitmap32 s = DrawSeparator(c.width, c.height);
+        ASSERT_EQ(s.Width(), c.width);
+        ASSERT_EQ(s.Height(), c.height);
+        int drawn = 0;
+        for (int y = 0; y < c.height; ++y) {
+            for (int x = 0; x < c.width; ++x) {
+                const int along = c.vertical ? y : x, across = c.vertical ? x : y;
+                const int length = c.vertical ? c.height : c.width;
+                const int middle = (c.vertical ? c.width : c.height) / 2;
+                const bool on = across == middle && along >= 8 && along < length - 8;
+                EXPECT_EQ(At(s, x, y), on ? kPressed : 0u) << x << "," << y;
+                drawn += on;
+            }
+        }
+        EXPECT_EQ(drawn, 38 - 16);
+    }
+}
+
+}  // namespace
+}  // namespace lg::art
