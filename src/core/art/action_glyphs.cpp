@@ -39,16 +39,16 @@ void DrawUploadGlyph(GlyphPen& pen) {
     // The cloud's outline is the ring between the cloud and the cloud grown
     // smaller by the stroke: exact for any union of bumps.
     const auto cloud = [](double inset) {
-        return Shape{Circle({5.5, 11.5}, 3.5 - inset), Circle({10.5, 8.0}, 5.0 - inset),
-                     Circle({15.0, 11.0}, 4.0 - inset),
-                     RoundedRect(5.5, 9.0 + inset, 15.0, 15.0 - inset, 0)};
+        return Shape{Circle({5.0, 11.0}, 3.5 - inset), Circle({10.5, 7.5}, 5.5 - inset),
+                     Circle({15.5, 10.5}, 4.0 - inset),
+                     RoundedRect(5.0, 9.0 + inset, 15.5, 14.5 - inset, 0)};
     };
     pen.Fill(cloud(0));
     pen.Cut(cloud(kStroke));
-    // The arrow rises out of the cloud with a gap of clear space round it.
-    const std::vector<Vec2> stem{{10, 18}, {10, 9}}, head{{7.5, 11.5}, {10, 9}, {12.5, 11.5}};
-    Shape gap = StrokePath(stem, kStroke + 3);
-    Append(gap, StrokePath(head, kStroke + 3));
+    // The arrow rises into the cloud through a gap of clear space.
+    const std::vector<Vec2> stem{{10, 18}, {10, 9.5}}, head{{7.5, 12}, {10, 9.5}, {12.5, 12}};
+    Shape gap = StrokePath(stem, kStroke + 2.5);
+    Append(gap, StrokePath(head, kStroke + 2.5));
     pen.Cut(std::move(gap));
     Shape arrow = StrokePath(stem, kStroke);
     Append(arrow, StrokePath(head, kStroke));

@@ -181,6 +181,33 @@ TEST_P(GlyphArt, DisabledIsNormalAt40Percent) {
 INSTANTIATE_TEST_SUITE_P(AllGlyphs, GlyphArt, ::testing::ValuesIn(kGlyphs),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// Windows may lay a button out smaller than its artwork (or not at all yet):
+// every picture then has the size asked for, whatever of the art fits.
+TEST(GlyphArtSizes, TinyAndEmptyButtonsGetPicturesOfTheirSize) {
+    const std::pair<int, int> sizes[] = {{0, 0}, {1, 1}, {7, 5}, {12, 30}};
+    for (const auto& [w, h] : sizes) {
+        for (int g = 0; g <= static_cast<int>(Glyph::CloseSmall); ++g) {
+            const ButtonArt art = DrawGlyphButton(static_cast<Glyph>(g), w, h);
+            for (const auto& [name, picture] : AllStates(art)) {
+                EXPECT_EQ(picture->Width(), w) << g << " " << name;
+                EXPECT_EQ(picture->Height(), h) << g << " " << name;
+            }
+        }
+        for (const auto kind : {TextButtonKind::Primary, TextButtonKind::Secondary}) {
+            const ButtonArt art = DrawTextButton(kind, w, h);
+            EXPECT_EQ(art.plain.move.Width(), w);
+            EXPECT_EQ(art.plain.move.Height(), h);
+        }
+        const TBitmap32 separator = DrawSeparator(w, h);
+        EXPECT_EQ(separator.Width(), w);
+        EXPECT_EQ(separator.Height(), h);
+        if (std::max(w, h) <= 16) {
+            EXPECT_TRUE(std::ranges::all_of(separator.Pixels(), [](TColor32 p) { return p == 0; }))
+                << "no room inside the 8 px insets";
+        }
+    }
+}
+
 // Straight strokes lie on whole pixels: a 2 px line covers two rows fully
 // and leaves its neighbours untouched, a 1 px line one row. Positions are
 // in the 38 x 38 button (glyph box at 9, 9).
