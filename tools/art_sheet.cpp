@@ -9,12 +9,14 @@
 //                   shows them (arrow latched, one button hovered, undo
 //                   and redo disabled), at 1x and 3x.
 //
-// Usage: art_sheet [output folder]   (default: the current folder)
+// Usage: art_sheet [output folder]   (default: the current folder; made
+// when missing)
 #include <array>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <system_error>
 #include <vector>
 
 #include "art/button_art.h"
@@ -195,6 +197,8 @@ bool WritePng(const TBitmap32& picture, const std::filesystem::path& path) {
 
 int main(int argc, char** argv) {
     const std::filesystem::path folder = argc > 1 ? argv[1] : ".";
+    std::error_code error;
+    std::filesystem::create_directories(folder, error);
     bool ok = true;
     for (const auto& [name, picture] :
          {std::pair{"art_sheet.png", StateSheet()}, std::pair{"art_panels.png", Panels()}}) {
