@@ -3,7 +3,7 @@
 SHELL := /bin/bash
 JOBS ?= 2
 
-.PHONY: all run test deps native win32 bench test-native test-win32 clean
+.PHONY: all run test deps native win32 win64 wine-build bench test-native test-win32 clean
 
 all: native win32
 
@@ -18,6 +18,15 @@ win32: deps
 	@cmake --preset win32 >/dev/null
 	@cmake --build --preset win32 -j $(JOBS)
 
+win64: deps
+	@cmake --preset win64 >/dev/null
+	@cmake --build --preset win64 -j $(JOBS)
+
+# The build Wine runs here: the 32-bit product, or its 64-bit twin where
+# this machine cannot start 32-bit programs (scripts/wine-arch).
+wine-build: win32
+	@if [ "$$(scripts/wine-arch)" = win64 ]; then $(MAKE) --no-print-directory win64; fi
+
 bench: deps
 	@cmake --preset bench >/dev/null
 	@cmake --build --preset bench -j $(JOBS)
@@ -28,12 +37,12 @@ test-native: native
 
 # Wine unit tests and end-to-end scenarios share one private prefix, so they
 # run one after another.
-test-win32: win32
-	ctest --preset win32
+test-win32: wine-build
+	ctest --preset $$(scripts/wine-arch)
 
 test: test-native test-win32
 
-run: win32
+run: wine-build
 	@scripts/run
 
 clean:

@@ -3,7 +3,18 @@
 LUMIGRAB_ROOT=${LUMIGRAB_ROOT:-$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)}
 LUMIGRAB_BUILD_DIR=${LUMIGRAB_BUILD_DIR:-$LUMIGRAB_ROOT/build/win32}
 export WINEPREFIX=${LUMIGRAB_WINEPREFIX:-$LUMIGRAB_BUILD_DIR/wineprefix}
-export WINEARCH=win32
+# win32 normally; win64 on machines that cannot start 32-bit programs
+# (scripts/wine-arch), with the 64-bit loader as `wine`.
+export WINEARCH=${LUMIGRAB_WINEARCH:-win32}
+if [ "$WINEARCH" = win64 ]; then
+    LUMIGRAB_WINE_SHIM=$LUMIGRAB_BUILD_DIR/wine-shim
+    if [ ! -x "$LUMIGRAB_WINE_SHIM/wine" ]; then
+        mkdir -p "$LUMIGRAB_WINE_SHIM"
+        printf '#!/bin/sh\nexec /usr/lib/wine/wine64 "$@"\n' >"$LUMIGRAB_WINE_SHIM/wine"
+        chmod +x "$LUMIGRAB_WINE_SHIM/wine"
+    fi
+    case ":$PATH:" in *":$LUMIGRAB_WINE_SHIM:"*) ;; *) export PATH="$LUMIGRAB_WINE_SHIM:$PATH" ;; esac
+fi
 export WINEDEBUG=${WINEDEBUG:--all}
 # No menu entries on the host, no prompts for Mono or Gecko.
 export WINEDLLOVERRIDES="winemenubuilder.exe=d;mscoree=d;mshtml=d"
@@ -19,7 +30,7 @@ lg_prefix_init() {
         flock -w 300 9 || { echo "wine-env: prefix lock timed out" >&2; exit 1; }
         if [ ! -f "$WINEPREFIX/.lumigrab-ready" ]; then
             rm -rf "$WINEPREFIX"
-            DISPLAY= wineboot -i >/dev/null 2>&1 || { echo "wine-env: wineboot failed" >&2; exit 1; }
+            DISPLAY= wine wineboot -i >/dev/null 2>&1 || { echo "wine-env: wineboot failed" >&2; exit 1; }
             DISPLAY= wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d "$LUMIGRAB_DESKTOP" /f >/dev/null 2>&1
             DISPLAY= wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v "$LUMIGRAB_DESKTOP" \
                 /d "$LUMIGRAB_DESKTOP_SIZE" /f >/dev/null 2>&1

@@ -20,7 +20,9 @@ import time
 ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 BUILD = os.environ.get("LUMIGRAB_BUILD_DIR", os.path.join(ROOT, "build", "win32"))
 PROBE = os.environ.get("LUMIGRAB_PROBE", os.path.join(BUILD, "tests", "e2e", "lgprobe.exe"))
-DIST = os.path.join(ROOT, "dist")
+DIST = os.environ.get("LUMIGRAB_DIST_DIR", os.path.join(ROOT, "dist"))
+# win64 where this machine cannot start 32-bit programs (scripts/wine-arch).
+WINEARCH = os.environ.get("LUMIGRAB_WINEARCH", "win32")
 EXE = os.path.join(DIST, "Lumigrab.exe")
 SHOTS = os.path.join(BUILD, "e2e-shots")
 DESKTOP = "lumigrab"
@@ -109,10 +111,15 @@ class Session:
         self.env = dict(os.environ)
         self.env.update({
             "WINEPREFIX": os.path.join(BUILD, "wineprefix"),
-            "WINEARCH": "win32",
+            "WINEARCH": WINEARCH,
+            "LUMIGRAB_WINEARCH": WINEARCH,
+            "LUMIGRAB_BUILD_DIR": BUILD,
             "WINEDEBUG": "-all",
             "WINEDLLOVERRIDES": "winemenubuilder.exe=d;mscoree=d;mshtml=d",
         })
+        if WINEARCH == "win64":
+            # The shim that makes `wine` the 64-bit loader (scripts/wine-env.sh).
+            self.env["PATH"] = os.path.join(BUILD, "wine-shim") + os.pathsep + self.env["PATH"]
 
     # -- lifetime ---------------------------------------------------------
     def __enter__(self):
@@ -172,6 +179,11 @@ class Session:
         return out.stdout.strip()
 
     def __exit__(self, *exc):
+        if exc[0] is not None and self.env.get("DISPLAY"):
+            try:  # what the screen showed when the scenario failed
+                self.screenshot(f"failed-{self.name}")
+            except Exception:
+                pass
         for app in self.apps:
             try:
                 app.close()

@@ -1,6 +1,6 @@
 # Fails when the exe imports a DLL that a plain Windows does not have
 # (the mingw runtime, libstdc++, winpthread and the like).
-execute_process(COMMAND i686-w64-mingw32-objdump -p "${EXE}" OUTPUT_VARIABLE dump RESULT_VARIABLE rc)
+execute_process(COMMAND ${OBJDUMP} -p "${EXE}" OUTPUT_VARIABLE dump RESULT_VARIABLE rc)
 if(NOT rc EQUAL 0)
     message(FATAL_ERROR "objdump failed on ${EXE}")
 endif()

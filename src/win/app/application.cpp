@@ -42,9 +42,9 @@ bool Application::CreateForms() {
     setRegionForm_ = std::make_unique<TSetRegionForm>();
     setRegionForm_->CreateForm();
     panelSave_ = std::make_unique<TPanelSave>();
-    panelSave_->CreatePanel(setRegionForm_->hwnd());
+    panelSave_->CreateForm(*setRegionForm_);
     panelTools_ = std::make_unique<TPanelTools>();
-    panelTools_->CreatePanel(setRegionForm_->hwnd());
+    panelTools_->CreateForm(*setRegionForm_);
     setRegionForm_->SetPanels(panelSave_.get(), panelTools_.get());
     return true;
 }

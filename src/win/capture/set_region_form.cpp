@@ -7,7 +7,6 @@
 #include "capture/panel_placement.h"
 #include "capture/screen_copy.h"
 #include "capture/stamp_counter.h"
-#include "output/clipboard_picture.h"
 #include "output/panel_save.h"
 #include "platform/trace.h"
 #include "settings/settings.h"
@@ -142,25 +141,21 @@ void TSetRegionForm::UpdatePositionPanels() {
 }
 
 void TSetRegionForm::SelectArrowTool() {
-    editor_.AddTool(ctArrow);
+    if (!panelTools_) {
+        editor_.AddTool(ctArrow);
+        return;
+    }
+    // Up first, so the click latches it rather than emptying the group.
+    panelTools_->btArrow.SetDown(false);
+    panelTools_->btArrow.Click();
 }
 
 void TSetRegionForm::ClickUpload() {
-    // The upload comes with the output panel's buttons; until then a quick
-    // output copies.
-    ClickCopy();
+    if (panelSave_) panelSave_->btSendCloud.Click();
 }
 
 void TSetRegionForm::ClickCopy() {
-    editor_.AddTool(ctNone);
-    TBitmap32 picture;
-    DWORD result = ERROR_INVALID_DATA;
-    if (editor_.GetBitmap(picture)) {
-        ImageView32 view{picture.Bits(), picture.Width(), picture.Height(), picture.Width()};
-        result = CopyPictureToClipboard(hwnd(), view);
-    }
-    editor_.Close();
-    Trace(result == ERROR_SUCCESS ? L"copied to the clipboard" : L"copy failed");
+    if (panelSave_) panelSave_->btSaveClipbrd.Click();
 }
 
 void TSetRegionForm::HideWindow() {
@@ -182,6 +177,13 @@ LRESULT TSetRegionForm::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         case WM_SETFOCUS:
             SetFocus(imgView1.hwnd());
             return 0;
+        case WM_ACTIVATE:
+            // Activation raises this topmost window; its panels stay above it.
+            if (LOWORD(wp) != WA_INACTIVE) {
+                if (panelSave_ && panelSave_->Showing()) panelSave_->ShowPanel();
+                if (panelTools_ && panelTools_->Showing()) panelTools_->ShowPanel();
+            }
+            break;
         case WM_CLOSE:
             editor_.Close();
             return 0;

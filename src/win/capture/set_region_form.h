@@ -36,6 +36,12 @@ public:
     CaptureEditor& Editor() { return editor_; }
     TRect RectWork() const { return editor_.RectWork(); }
 
+    // Also used by the panels around their dialogs.
+    void ShowEditorPanels() override;
+    void HidePanels() override;
+    void UpdatePositionPanels() override;
+    void FocusWindow() override;
+
 protected:
     LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
 
@@ -44,14 +50,10 @@ private:
     void OpenCapture(int typeSelect);
 
     // CaptureHost
-    void ShowEditorPanels() override;
-    void HidePanels() override;
-    void UpdatePositionPanels() override;
     void SelectArrowTool() override;
     void ClickUpload() override;
     void ClickCopy() override;
     void HideWindow() override;
-    void FocusWindow() override;
     void UndoRedoStateChanged(bool availUndo, bool availRedo) override;
 
     CaptureEditor editor_;

@@ -38,6 +38,9 @@ HCURSOR SystemCursorFor(TCursor c) {
         case crSizeAll:
             id = MAKEINTRESOURCEW(32646);
             break;  // IDC_SIZEALL
+        case crHandPoint:
+            id = MAKEINTRESOURCEW(32649);
+            break;  // IDC_HAND
         default:
             break;
     }

@@ -1,15 +1,35 @@
 // The output panel: a vertical strip beside the selection that ends the
-// capture (upload, copy, save, close). Its buttons join it with the output
-// commands; until then it is the empty strip the editor places and shows.
+// capture (upload, copy, save, close).
 #pragma once
 
+#include "controls/image_button.h"
+#include "controls/image_control.h"
 #include "platform/floating_panel.h"
 
 namespace lg::win {
 
+class TSetRegionForm;
+
 class TPanelSave : public FloatingPanel {
 public:
-    TPanelSave() : FloatingPanel(L"TPanelSave", 38, 157) {}
+    TPanelSave();
+
+    // Creates the window, owned by the capture window, with its buttons.
+    bool CreateForm(TSetRegionForm& form);
+
+    TImageButton btSendCloud;
+    TImageButton btSaveClipbrd;
+    TImageButton btSaveFile;
+    TImage Image1;
+    TImageButton ImageButton3;
+
+    void btSendCloudClick();
+    void btSaveClipbrdClick();
+    void btSaveFileClick();
+    void ImageButton3Click();
+
+private:
+    TSetRegionForm* form_ = nullptr;
 };
 
 }  // namespace lg::win

@@ -1,13 +1,18 @@
 #include "platform/floating_panel.h"
 
+#include <windowsx.h>
+
 namespace lg::win {
 
 bool FloatingPanel::CreatePanel(HWND owner) {
     surface_.reset(CreateSolidBrush(kPanelSurface));
     if (!RegisterClassOnce(className_, 0, static_cast<HBRUSH>(surface_.get()))) return false;
     // WS_POPUP with an owner: no taskbar button, always above the owner.
-    return Create(className_, L"", WS_POPUP | WS_CLIPCHILDREN, WS_EX_TOPMOST | WS_EX_TOOLWINDOW, 0,
-                  0, width_, height_, owner);
+    if (!Create(className_, L"", WS_POPUP | WS_CLIPCHILDREN, WS_EX_TOPMOST | WS_EX_TOOLWINDOW, 0, 0,
+                width_, height_, owner))
+        return false;
+    controls_.Attach(hwnd());
+    return true;
 }
 
 void FloatingPanel::ShowPanel() {
@@ -29,17 +34,17 @@ void FloatingPanel::MoveTo(int left, int top) {
 LRESULT FloatingPanel::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
         case WM_NCHITTEST: {
-            // Pressing on the background moves the panel.
+            // Pressing on the background (not on a control) moves the panel.
             LRESULT hit = Window::HandleMessage(msg, wp, lp);
-            return hit == HTCLIENT ? HTCAPTION : hit;
+            if (hit != HTCLIENT) return hit;
+            POINT p{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
+            ScreenToClient(hwnd(), &p);
+            return controls_.Host().ControlAt(p.x, p.y, true) ? HTCLIENT : HTCAPTION;
         }
-        case WM_PAINT: {
-            PAINTSTRUCT ps;
-            HDC dc = BeginPaint(hwnd(), &ps);
-            PaintContent(dc);
-            EndPaint(hwnd(), &ps);
-            return 0;
-        }
+        case WM_MOUSEACTIVATE:
+            // A click on a panel leaves the keyboard with the capture window
+            // (Ctrl+Z, Ctrl+C and Esc keep working) and keeps its z-order.
+            return MA_NOACTIVATE;
         case WM_KEYDOWN:
             if (wp == VK_ESCAPE && OnEscape) {
                 OnEscape();
@@ -47,6 +52,8 @@ LRESULT FloatingPanel::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
             }
             break;
     }
+    LRESULT result = 0;
+    if (controls_.HandleMessage(msg, wp, lp, result)) return result;
     return Window::HandleMessage(msg, wp, lp);
 }
 

@@ -1,12 +1,14 @@
 // A borderless, topmost tool window of fixed size on the panel surface
-// colour, owned by another window, moved by dragging its background: what
-// the output panel, the palette and the pickers share.
+// colour, owned by another window, holding windowless controls and moved
+// by dragging its background: what the output panel, the palette and the
+// pickers share.
 #pragma once
 
 #include <windows.h>
 
 #include <functional>
 
+#include "controls/control_surface.h"
 #include "platform/handles.h"
 #include "platform/window.h"
 
@@ -14,11 +16,12 @@ namespace lg::win {
 
 // The panels' surface, RGB (9, 26, 50).
 inline constexpr COLORREF kPanelSurface = RGB(9, 26, 50);
+inline constexpr TColor32 kPanelSurface32 = 0xFF091A32u;
 
 class FloatingPanel : public Window {
 public:
     FloatingPanel(const wchar_t* className, int width, int height)
-        : className_(className), width_(width), height_(height) {}
+        : className_(className), width_(width), height_(height), controls_(kPanelSurface32) {}
 
     bool CreatePanel(HWND owner);
     int Width() const { return width_; }
@@ -31,15 +34,17 @@ public:
     // Esc pressed while the panel has the focus.
     std::function<void()> OnEscape;
 
+    // The panel's windowless controls (its buttons).
+    ControlSurface& Controls() { return controls_; }
+
 protected:
     LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
-    // Paints the content over the surface; the base paints the surface only.
-    virtual void PaintContent(HDC) {}
 
 private:
     const wchar_t* className_;
     int width_, height_;
     UniqueGdiObject surface_;
+    ControlSurface controls_;
 };
 
 }  // namespace lg::win

@@ -1,0 +1,155 @@
+#include "tools/panel_tools.h"
+
+#include <commdlg.h>
+
+#include <string>
+
+#include "art/button_art.h"
+#include "capture/set_region_form.h"
+#include "platform/trace.h"
+#include "settings/settings.h"
+
+namespace lg::win {
+namespace {
+
+void SetArt(TImageButton& b, const art::ButtonArt& a) {
+    b.SetNormalImage(a.plain.normal);
+    b.SetDownImage(a.plain.down);
+    b.SetMoveImage(a.plain.move);
+    b.SetDisabledImage(a.plain.disabled);
+    b.SetNormalImage2(a.latched.normal);
+    b.SetDownImage2(a.latched.down);
+    b.SetMoveImage2(a.latched.move);
+    b.SetDisabledImage2(a.latched.disabled);
+}
+
+// The colour dialog's custom colours, kept for the whole session.
+COLORREF g_customColors[16] = {};
+
+// Where the colour dialog goes: at the palette's left, 300 px above it,
+// and above the full-screen topmost capture window.
+POINT g_colorDialogAt{};
+
+UINT_PTR CALLBACK ColorDialogHook(HWND dlg, UINT msg, WPARAM, LPARAM) {
+    if (msg == WM_INITDIALOG) {
+        SetWindowPos(dlg, HWND_TOPMOST, g_colorDialogAt.x, g_colorDialogAt.y, 0, 0, SWP_NOSIZE);
+        SetForegroundWindow(dlg);
+    }
+    return 0;  // the dialog's own handling goes on
+}
+
+}  // namespace
+
+TPanelTools::TPanelTools() : FloatingPanel(L"TPanelTools", kPaletteWidth, kPaletteHeight) {}
+
+TGraphicControl& TPanelTools::Control(PaletteControl id) {
+    TGraphicControl* controls[] = {&btArrow,    &btPen,   &btRect,     &btLine, &btMarker,
+                                   &btSetWidth, &Image2,  &btFillRect, &btText, &btStamp,
+                                   &btGaus,     &btColor, &Image1,     &btUndo, &btRedo};
+    return *controls[static_cast<std::size_t>(id)];
+}
+
+bool TPanelTools::CreateForm(TSetRegionForm& form) {
+    form_ = &form;
+    if (!CreatePanel(form.hwnd())) return false;
+    for (const PaletteItem& item : kPaletteItems) {
+        TGraphicControl& c = Control(item.id);
+        c.SetBounds(item.left, 0, item.width, kPaletteHeight);
+        c.Hint = std::u16string(item.hint);
+        if (item.kind == PaletteKind::Separator) {
+            auto& image = static_cast<TImage&>(c);
+            image.Center = true;
+            image.SetPicture(art::DrawSeparator(item.width, kPaletteHeight));
+        } else {
+            auto& button = static_cast<TImageButton&>(c);
+            SetArt(button, art::DrawGlyphButton(item.glyph, item.width, kPaletteHeight));
+            if (item.kind == PaletteKind::Tool) {
+                tools_.Add(button, item.tool);
+                button.OnClick = [this](TGraphicControl& s) {
+                    btTextClick(static_cast<TImageButton&>(s));
+                };
+            }
+        }
+        Controls().Add(c);
+    }
+    btSetWidth.OnClick = [this](TGraphicControl&) { btSetWidthClick(); };
+    btColor.OnClick = [this](TGraphicControl&) { btColorClick(); };
+    btUndo.OnClick = [this](TGraphicControl&) { btUndoClick(); };
+    btRedo.OnClick = [this](TGraphicControl&) { btRedoClick(); };
+    btUndo.SetEnabled(false);
+    btRedo.SetEnabled(false);
+    PaintSwatch(LGSettings().wincolor);
+    return true;
+}
+
+void TPanelTools::OnUpdateStateUndoRedo(bool availUndo, bool availRedo) {
+    btUndo.SetEnabled(availUndo);
+    btRedo.SetEnabled(availRedo);
+    Trace(availUndo ? (availRedo ? L"undo on, redo on" : L"undo on, redo off")
+                    : (availRedo ? L"undo off, redo on" : L"undo off, redo off"));
+}
+
+void TPanelTools::btTextClick(TImageButton& sender) {
+    // The text tool and its font picker join the palette with the text
+    // editing; until then its button does nothing.
+    if (&sender == &btText) return;
+    const ToolButtonGroup::ClickResult r = tools_.Click(sender);
+    form_->Editor().AddTool(r.tool);
+    if (r.focusCaptureWindow) form_->FocusWindow();
+    Trace((L"tool " + std::to_wstring(static_cast<int>(r.tool))).c_str());
+}
+
+void TPanelTools::btSetWidthClick() {
+    // The width picker joins the palette with the font picker.
+}
+
+void TPanelTools::btColorClick() {
+    form_->HidePanels();
+    RECT pr{};
+    GetWindowRect(hwnd(), &pr);
+    g_colorDialogAt = POINT{pr.left, pr.top - 300};
+
+    CHOOSECOLORW cc{};
+    cc.lStructSize = sizeof(cc);
+    cc.hwndOwner = hwnd();
+    cc.rgbResult = LGSettings().wincolor & 0x00FFFFFFu;
+    cc.lpCustColors = g_customColors;
+    cc.Flags = CC_FULLOPEN | CC_RGBINIT | CC_ENABLEHOOK | CC_ANYCOLOR;
+    cc.lpfnHook = &ColorDialogHook;
+    Trace(L"colour dialog opened");
+    if (ChooseColorW(&cc)) {
+        form_->Editor().SetPropertyTool(cc.rgbResult, -1);
+        PaintSwatch(cc.rgbResult);
+        Trace(L"colour chosen");
+    } else {
+        Trace(L"colour dialog cancelled");
+    }
+    form_->ShowEditorPanels();
+    form_->FocusWindow();
+    form_->UpdatePositionPanels();
+}
+
+void TPanelTools::btUndoClick() {
+    form_->Editor().Undo();
+}
+
+void TPanelTools::btRedoClick() {
+    form_->Editor().Redo();
+}
+
+void TPanelTools::FormShow() {
+    PaintSwatch(LGSettings().wincolor);
+}
+
+void TPanelTools::PaintSwatch(TColor color) {
+    TBitmap32 swatch(btColor.Width(), btColor.Height());
+    swatch.Clear(WithAlpha(Color32(color), 0xFF));
+    btColor.SetBackgroundImage(swatch);
+}
+
+LRESULT TPanelTools::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == WM_SHOWWINDOW && wp) FormShow();
+    return FloatingPanel::HandleMessage(msg, wp, lp);
+}
+
+}  // namespace lg::win
