@@ -63,6 +63,10 @@ def scenario():
         if not (pal.brightest("undo") < pal.brightest("arrow")
                 and pal.brightest("redo") < pal.brightest("arrow")):
             raise ScenarioError("undo and redo are not disabled on a fresh capture")
+        # Resting on a button shows its hint.
+        s.xdotool("mousemove", *pal.center("stamp"))
+        wait_for(lambda: s.find_window(cls="tooltips_class32", visible=True), 15,
+                 "the stamp button's hint")
         s.screenshot("palette-fresh")
 
         n = len(undo_redo_states(app))
@@ -71,13 +75,25 @@ def scenario():
             raise ScenarioError("the first figure did not enable undo")
 
         for tool, kind, box in (("rect", 3, (460, 200, 620, 300)),
-                                ("marker", 8, (260, 220, 420, 260)),
-                                ("blur", 5, (660, 200, 960, 330))):
+                                ("marker", 8, (260, 220, 420, 260))):
             pal.click(tool)
             app.wait_trace(f"tool {kind}")
             n = len(undo_redo_states(app))
             s.drag(*box, steps=10)
             committed(app, n)
+
+        # The blur over the rectangle's right half smears its red edge.
+        def reds(px):
+            return sum(1 for r, g, b in px.values() if r > 200 and g < 40 and b < 40)
+        edge_box = (600, 230, 640, 270)
+        sharp = reds(region(s, edge_box))
+        pal.click("blur")
+        app.wait_trace("tool 5")
+        n = len(undo_redo_states(app))
+        s.drag(560, 180, 700, 330, steps=10)
+        committed(app, n)
+        if not sharp or reds(region(s, edge_box)) >= sharp:
+            raise ScenarioError("the blur did not soften the rectangle's edge")
 
         # Three stamps, then Ctrl+Z three times: the stamps go, and the next
         # stamp is a 1 again, pixel for pixel the first one.

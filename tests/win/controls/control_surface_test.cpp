@@ -1,0 +1,123 @@
+// A panel with windowless buttons on the real window system: painting,
+// hover, click with the mouse capture, hit testing for dragging the panel,
+// activation and the hints.
+#include "controls/control_surface.h"
+
+#include <windows.h>
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include "capture/screen_copy.h"
+#include "controls/image_button.h"
+#include "platform/floating_panel.h"
+
+namespace lg::win {
+namespace {
+
+constexpr TColor32 kNormal = 0xFF30C040u;
+constexpr TColor32 kMove = 0xFFC03040u;
+constexpr TColor32 kDown = 0xFF3040C0u;
+
+void Pump() {
+    MSG msg;
+    for (int i = 0; i < 20; ++i) {
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
+        Sleep(10);
+    }
+}
+
+TColor32 ScreenPixel(int x, int y) {
+    TBitmap32 px;
+    CopyScreen(px, TRect{x, y, x + 1, y + 1}, false);
+    return px.PixelS(0, 0);
+}
+
+TBitmap32 Solid(TColor32 c) {
+    TBitmap32 b(30, 30);
+    b.Clear(c);
+    return b;
+}
+
+LPARAM At(int x, int y) {
+    return MAKELPARAM(x, y);
+}
+
+class ControlSurfaceTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        button_.SetBounds(40, 4, 30, 30);
+        button_.SetNormalImage(Solid(kNormal));
+        button_.SetMoveImage(Solid(kMove));
+        button_.SetDownImage(Solid(kDown));
+        button_.Hint = u"Копировать";
+        button_.OnClick = [this](TGraphicControl&) { ++clicks_; };
+        ASSERT_TRUE(panel_.CreatePanel(nullptr));
+        panel_.Controls().Add(button_);
+        panel_.MoveTo(100, 120);
+        panel_.ShowPanel();
+        Pump();
+    }
+
+    FloatingPanel panel_{L"LgControlSurfaceTest", 120, 38};
+    TImageButton button_;
+    int clicks_ = 0;
+};
+
+TEST_F(ControlSurfaceTest, PaintsHoversPressesAndClicks) {
+    HWND wnd = panel_.hwnd();
+    EXPECT_EQ(ScreenPixel(100 + 5, 120 + 5), 0xFF091A32u) << "the panel surface";
+    EXPECT_EQ(ScreenPixel(100 + 55, 120 + 19), kNormal);
+
+    SendMessageW(wnd, WM_MOUSEMOVE, 0, At(55, 19));
+    Pump();
+    EXPECT_EQ(ScreenPixel(100 + 55, 120 + 19), kMove);
+
+    SendMessageW(wnd, WM_LBUTTONDOWN, MK_LBUTTON, At(55, 19));
+    Pump();
+    EXPECT_EQ(ScreenPixel(100 + 55, 120 + 19), kDown);
+    EXPECT_EQ(GetCapture(), wnd) << "the pressed button keeps the mouse";
+
+    SendMessageW(wnd, WM_LBUTTONUP, 0, At(56, 20));
+    Pump();
+    EXPECT_EQ(clicks_, 1);
+    EXPECT_NE(GetCapture(), wnd);
+
+    // Pressed, dragged out and released outside: no click.
+    SendMessageW(wnd, WM_LBUTTONDOWN, MK_LBUTTON, At(55, 19));
+    SendMessageW(wnd, WM_MOUSEMOVE, MK_LBUTTON, At(110, 19));
+    SendMessageW(wnd, WM_LBUTTONUP, 0, At(110, 19));
+    Pump();
+    EXPECT_EQ(clicks_, 1);
+}
+
+TEST_F(ControlSurfaceTest, BackgroundDragsThePanelAndClicksLeaveTheFocusAlone) {
+    HWND wnd = panel_.hwnd();
+    EXPECT_EQ(SendMessageW(wnd, WM_NCHITTEST, 0, At(100 + 5, 120 + 5)), HTCAPTION);
+    EXPECT_EQ(SendMessageW(wnd, WM_NCHITTEST, 0, At(100 + 55, 120 + 19)), HTCLIENT);
+    EXPECT_EQ(SendMessageW(wnd, WM_MOUSEACTIVATE, 0, MAKELPARAM(HTCLIENT, WM_LBUTTONDOWN)),
+              MA_NOACTIVATE);
+}
+
+TEST_F(ControlSurfaceTest, HintsBecomeTooltips) {
+    struct Found {
+        HWND owner;
+        LRESULT tools = 0;
+    } found{panel_.hwnd()};
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND w, LPARAM p) -> BOOL {
+            auto* f = reinterpret_cast<Found*>(p);
+            wchar_t cls[64];
+            GetClassNameW(w, cls, 64);
+            if (lstrcmpiW(cls, TOOLTIPS_CLASSW) == 0 && GetWindow(w, GW_OWNER) == f->owner) {
+                f->tools = SendMessageW(w, TTM_GETTOOLCOUNT, 0, 0);
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&found));
+    EXPECT_EQ(found.tools, 1);
+}
+
+}  // namespace
+}  // namespace lg::win
