@@ -26,6 +26,10 @@ struct TFontDesc {
     std::uint8_t Style = 0;
     // Colour of the glyphs drawn by Textout.
     TColor32 Color = 0xFF000000u;
+    // When above 0, the character height in pixels, used instead of Size:
+    // for windows laid out in fixed pixels, whose text must keep its place
+    // at any screen DPI.
+    int PixelHeight = 0;
 
     friend bool operator==(const TFontDesc&, const TFontDesc&) = default;
 };

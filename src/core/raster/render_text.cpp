@@ -31,6 +31,7 @@ TBitmap32 SupersampledText(TextRasterizer& tr, const TFontDesc& font, std::u16st
     const int s = 1 << q;
     TFontDesc big = font;
     big.Size = font.Size > INT_MAX / s ? INT_MAX : font.Size * s;
+    big.PixelHeight = font.PixelHeight > INT_MAX / s ? INT_MAX : font.PixelHeight * s;
     const TSize ext = tr.Measure(big, text);
     const std::int64_t cx = std::max(ext.cx, 0), cy = std::max(ext.cy, 0);
     // Rounded up to the next multiple of s, always at least one step more.

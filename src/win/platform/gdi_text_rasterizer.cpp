@@ -21,13 +21,16 @@ GdiTextRasterizer::GdiTextRasterizer() : dc_(CreateCompatibleDC(nullptr)) {
 
 HFONT GdiTextRasterizer::FontFor(const TFontDesc& font) {
     for (auto it = fonts_.begin(); it != fonts_.end(); ++it) {
-        if (it->family == font.Family && it->size == font.Size && it->style == font.Style) {
+        if (it->family == font.Family && it->size == font.Size &&
+            it->pixelHeight == font.PixelHeight && it->style == font.Style) {
             fonts_.splice(fonts_.begin(), fonts_, it);
             return static_cast<HFONT>(fonts_.front().handle.get());
         }
     }
     LOGFONTW lf{};
-    lf.lfHeight = -MulDiv(font.Size, dpi_, 72);
+    // A negative height asks for the character height (the em), as the
+    // sizes of the windows are meant.
+    lf.lfHeight = font.PixelHeight > 0 ? -font.PixelHeight : -MulDiv(font.Size, dpi_, 72);
     lf.lfWeight = (font.Style & fsBold) ? FW_BOLD : FW_NORMAL;
     lf.lfItalic = (font.Style & fsItalic) ? TRUE : FALSE;
     lf.lfUnderline = (font.Style & fsUnderline) ? TRUE : FALSE;
@@ -42,7 +45,8 @@ HFONT GdiTextRasterizer::FontFor(const TFontDesc& font) {
     UniqueGdiObject handle(CreateFontIndirectW(&lf));
     if (!handle) handle.reset(GetStockObject(DEFAULT_GUI_FONT));
     if (fonts_.size() >= kMaxCachedFonts) fonts_.pop_back();
-    fonts_.push_front(CachedFont{font.Family, font.Size, font.Style, std::move(handle)});
+    fonts_.push_front(
+        CachedFont{font.Family, font.Size, font.PixelHeight, font.Style, std::move(handle)});
     return static_cast<HFONT>(fonts_.front().handle.get());
 }
 

@@ -20,14 +20,15 @@ public:
     void Draw(TBitmap32& target, int x, int y, std::u16string_view text,
               const TFontDesc& font) override;
 
-    // The GDI font for a description (cached); pixel height from the
-    // screen's logical DPI, like every window of the program.
+    // The GDI font for a description (cached); its pixel height from the
+    // screen's logical DPI, unless the description gives it in pixels.
     HFONT FontFor(const TFontDesc& font);
 
 private:
     struct CachedFont {
         std::u16string family;
         int size;
+        int pixelHeight;
         std::uint8_t style;
         UniqueGdiObject handle;
     };

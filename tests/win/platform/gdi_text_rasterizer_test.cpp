@@ -38,6 +38,27 @@ TEST(GdiTextRasterizerTest, MeasuresLikeTheFontGrows) {
     EXPECT_EQ(gdi.Measure(Font(15), u"").cy, a.cy);
 }
 
+TEST(GdiTextRasterizerTest, APixelHeightIsTheCharacterHeightAtAnyDpi) {
+    GdiTextRasterizer gdi;
+    for (int pixels : {13, 15, 30}) {
+        TFontDesc f = Font(72);  // a point size far from every pixel height
+        f.PixelHeight = pixels;
+        LOGFONTW lf{};
+        ASSERT_TRUE(GetObjectW(gdi.FontFor(f), sizeof(lf), &lf));
+        EXPECT_EQ(lf.lfHeight, -pixels) << "the em, not the cell";
+        // The cell adds the internal leading, never less than the em.
+        const int cell = gdi.Measure(f, u"Ay").cy;
+        EXPECT_GE(cell, pixels);
+        EXPECT_LT(cell, pixels * 2);
+    }
+    // Point sizes still follow the screen's DPI.
+    TFontDesc points = Font(15);
+    LOGFONTW lf{};
+    ASSERT_TRUE(GetObjectW(gdi.FontFor(points), sizeof(lf), &lf));
+    ScopedGetDc screen(nullptr);
+    EXPECT_EQ(lf.lfHeight, -MulDiv(15, GetDeviceCaps(screen.get(), LOGPIXELSY), 72));
+}
+
 TEST(GdiTextRasterizerTest, GlyphsLandInTheirCellWithSmoothedEdges) {
     GdiTextRasterizer gdi;
     TBitmap32 b(120, 60);
