@@ -4,6 +4,7 @@
 
 #include "app/main_form.h"
 #include "capture/set_region_form.h"
+#include "output/bhint_form.h"
 #include "output/panel_save.h"
 #include "raster/text_rasterizer.h"
 #include "tools/panel_tools.h"
@@ -27,6 +28,7 @@ Application::Application(bool installRequest) : installRequest_(installRequest) 
 }
 
 Application::~Application() {
+    bhintForm_.reset();
     panelTools_.reset();
     panelSave_.reset();
     setRegionForm_.reset();
@@ -46,6 +48,8 @@ bool Application::CreateForms() {
     panelTools_ = std::make_unique<TPanelTools>();
     panelTools_->CreateForm(*setRegionForm_);
     setRegionForm_->SetPanels(panelSave_.get(), panelTools_.get());
+    bhintForm_ = std::make_unique<TBHintForm>();
+    bhintForm_->CreateForm();
     return true;
 }
 

@@ -13,6 +13,7 @@ class TVEY_Lumigrab_MainForm;
 class TSetRegionForm;
 class TPanelSave;
 class TPanelTools;
+class TBHintForm;
 
 class Application {
 public:
@@ -29,12 +30,13 @@ public:
 private:
     GdiTextRasterizer text_;
     bool installRequest_;
-    // Destroyed in reverse order: the panels before the capture window
-    // that owns them, the main window last.
+    // Destroyed in reverse order: the notification first, the panels
+    // before the capture window that owns them, the main window last.
     std::unique_ptr<TVEY_Lumigrab_MainForm> mainForm_;
     std::unique_ptr<TSetRegionForm> setRegionForm_;
     std::unique_ptr<TPanelSave> panelSave_;
     std::unique_ptr<TPanelTools> panelTools_;
+    std::unique_ptr<TBHintForm> bhintForm_;
 };
 
 // The running application, or null outside its lifetime.

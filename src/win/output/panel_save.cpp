@@ -1,12 +1,74 @@
 #include "output/panel_save.h"
 
+#include <exception>
+#include <optional>
+#include <string>
+
+#include "app/after_output_feedback.h"
+#include "art/button_art.h"
 #include "capture/set_region_form.h"
+#include "output/bhint_form.h"
 #include "output/clipboard_picture.h"
+#include "output/dialog_folders.h"
+#include "output/file_names.h"
+#include "output/folder_tree.h"
+#include "output/local_clock.h"
+#include "output/picture_files.h"
+#include "output/save_dialog.h"
+#include "output/save_dialog_rules.h"
 #include "platform/trace.h"
+#include "platform/u16.h"
+#include "settings/settings.h"
 
 namespace lg::win {
+namespace {
 
-TPanelSave::TPanelSave() : FloatingPanel(L"TPanelSave", 38, 157) {}
+constexpr int kPanelWidth = 38;
+
+constexpr char16_t kCopiedMessage[] =
+    u"Скриншот скопирован в буфер обмена.\r\nНажмите Ctrl+V, чтобы вставить.";
+constexpr char16_t kCopyFailedMessage[] =
+    u"Не удалось скопировать в буфер обмена.\r\nПожалуйста, попробуйте еще раз.";
+
+void SetArt(TImageButton& b, const art::StatePictures& p) {
+    b.SetNormalImage(p.normal);
+    b.SetDownImage(p.down);
+    b.SetMoveImage(p.move);
+    b.SetDisabledImage(p.disabled);
+}
+
+// Keeps a window from taking input for the scope's duration.
+class CaptureDisabled {
+public:
+    explicit CaptureDisabled(HWND wnd) : wnd_(wnd) { EnableWindow(wnd_, FALSE); }
+    ~CaptureDisabled() { EnableWindow(wnd_, TRUE); }
+    CaptureDisabled(const CaptureDisabled&) = delete;
+    CaptureDisabled& operator=(const CaptureDisabled&) = delete;
+
+private:
+    HWND wnd_;
+};
+
+ImageView32 ViewOf(const TBitmap32& b) {
+    return ImageView32{b.Bits(), b.Width(), b.Height(), b.Width()};
+}
+
+// The picture on the clipboard and, with SaveLocal on, the automatic copy
+// beside it. False when the picture could not be taken or placed.
+bool CopyToClipboard(TSetRegionForm& form, HWND owner) {
+    TBitmap32 picture;
+    if (!form.GetBitmap(picture)) return false;
+    const ImageView32 view = ViewOf(picture);
+    if (CopyPictureToClipboard(owner, view) != ERROR_SUCCESS) return false;
+    // Whatever becomes of the automatic copy, the clipboard holds the
+    // picture: its failures stay silent.
+    SaveLocalCopy(view);
+    return true;
+}
+
+}  // namespace
+
+TPanelSave::TPanelSave() : FloatingPanel(L"TPanelSave", kPanelWidth, 157) {}
 
 bool TPanelSave::CreateForm(TSetRegionForm& form) {
     form_ = &form;
@@ -14,15 +76,27 @@ bool TPanelSave::CreateForm(TSetRegionForm& form) {
     struct Row {
         TGraphicControl* control;
         int height;
+        const char16_t* hint;
     };
+    const Row rows[] = {{&btSendCloud, 33, u"Загрузить на сервер"},
+                        {&btSaveClipbrd, 38, u"Копировать"},
+                        {&btSaveFile, 38, u"Сохранить на диск"},
+                        {&Image1, 10, u""},
+                        {&ImageButton3, 38, u"Закрыть"}};
     int top = 0;
-    const Row rows[] = {{&btSendCloud, 33}, {&btSaveClipbrd, 38}, {&btSaveFile, 38},
-                        {&Image1, 10},      {&ImageButton3, 38}};
     for (const Row& r : rows) {
-        r.control->SetBounds(0, top, 38, r.height);
+        r.control->SetBounds(0, top, kPanelWidth, r.height);
+        r.control->Hint = r.hint;
         top += r.height;
-        Controls().Add(*r.control);
     }
+    SetArt(btSendCloud, art::DrawGlyphButton(art::Glyph::Upload, kPanelWidth, 33).plain);
+    SetArt(btSaveClipbrd, art::DrawGlyphButton(art::Glyph::Copy, kPanelWidth, 38).plain);
+    SetArt(btSaveFile, art::DrawGlyphButton(art::Glyph::Save, kPanelWidth, 38).plain);
+    Image1.Center = true;
+    Image1.SetPicture(art::DrawSeparator(kPanelWidth, 10));
+    SetArt(ImageButton3, art::DrawGlyphButton(art::Glyph::Close, kPanelWidth, 38).plain);
+    for (const Row& r : rows) Controls().Add(*r.control);
+
     btSendCloud.OnClick = [this](TGraphicControl&) { btSendCloudClick(); };
     btSaveClipbrd.OnClick = [this](TGraphicControl&) { btSaveClipbrdClick(); };
     btSaveFile.OnClick = [this](TGraphicControl&) { btSaveFileClick(); };
@@ -36,22 +110,84 @@ void TPanelSave::btSendCloudClick() {
 }
 
 void TPanelSave::btSaveClipbrdClick() {
-    CaptureEditor& editor = form_->Editor();
-    editor.AddTool(ctNone);
-    TBitmap32 picture;
-    DWORD result = ERROR_INVALID_DATA;
-    if (form_->GetBitmap(picture)) {
-        ImageView32 view{picture.Bits(), picture.Width(), picture.Height(), picture.Width()};
-        result = CopyPictureToClipboard(hwnd(), view);
+    if (!form_) return;
+    form_->Editor().AddTool(ctNone);
+    bool copied = false;
+    try {
+        copied = CopyToClipboard(*form_, hwnd());
+    } catch (const std::exception&) {
+        // No memory for the picture: reported like any failed copy.
     }
-    editor.Close();
-    Trace(result == ERROR_SUCCESS ? L"copied to the clipboard" : L"copy failed");
+    Trace(copied ? L"copied to the clipboard" : L"copy failed");
+    form_->Editor().Close();
+    ShowBHint(copied ? kCopiedMessage : kCopyFailedMessage);
+    AfterOutputFeedback();
 }
 
-void TPanelSave::btSaveFileClick() {}
+void TPanelSave::btSaveFileClick() {
+    if (!form_) return;
+    CaptureEditor& editor = form_->Editor();
+    editor.AddTool(ctNone);
+    const TLGSettings& settings = LGSettings();
+    // The automatic copies' folder is where the dialog opens when there is
+    // no last folder, so it must exist; a failure shows in the dialog.
+    (void)CreateFolderTree(AsWide(settings.path));
+
+    SaveDialogRequest request;
+    request.initialFolder = SaveDialogInitialFolder();
+    request.filterIndex = FilterIndexOfFormat(settings.format);
+    request.fileName = ScreenshotBaseName(LocalNow());
+
+    form_->HidePanels();
+    Trace(L"save dialog opened");
+    std::optional<SaveDialogChoice> choice;
+    {
+        // Modal for the whole capture: no drawing and no Ctrl+C behind the
+        // dialog, which would end the capture it is about to save.
+        const CaptureDisabled disabled(form_->hwnd());
+        choice = RunSaveDialog(hwnd(), request);
+    }
+    if (!choice) {
+        Trace(L"save dialog cancelled");
+        ResumeCapture();
+        AfterOutputFeedback();
+        return;
+    }
+
+    const std::u16string fileName = FinalSaveName(choice->fileName, choice->filterIndex);
+    FileWriteResult written = EncodeFailed(EncodeStatus::kEmptyImage);
+    try {
+        TBitmap32 picture;
+        if (form_->GetBitmap(picture)) {
+            written = WritePictureFile(ViewOf(picture), AsWide(fileName),
+                                       FormatOfFilterIndex(choice->filterIndex));
+        }
+    } catch (const std::exception&) {
+        written = WriteFailed(ERROR_NOT_ENOUGH_MEMORY);
+    }
+    if (!written.ok()) {
+        // The picture exists only in the capture: keep it open and say why
+        // the file is not there, rather than lose it without a word.
+        Trace((L"save failed: " + std::to_wstring(written.error)).c_str());
+        ResumeCapture();
+        ShowBHint(AsU16(written.Message()));
+        AfterOutputFeedback();
+        return;
+    }
+    Trace(L"saved to a file");
+    editor.Close();
+    SaveLastPath(FolderPart(fileName));
+    AfterOutputFeedback();
+}
+
+void TPanelSave::ResumeCapture() {
+    form_->ShowEditorPanels();
+    form_->UpdatePositionPanels();
+    form_->FocusWindow();
+}
 
 void TPanelSave::ImageButton3Click() {
-    form_->Editor().Close();
+    if (form_) form_->Editor().Close();
 }
 
 }  // namespace lg::win

@@ -29,6 +29,10 @@ public:
     void ImageButton3Click();
 
 private:
+    // The dialog was cancelled or the file could not be written: the
+    // capture goes on with its panels beside the selection.
+    void ResumeCapture();
+
     TSetRegionForm* form_ = nullptr;
 };
 

@@ -1,0 +1,185 @@
+#include "output/bhint_form.h"
+
+#include <algorithm>
+#include <initializer_list>
+#include <vector>
+
+#include "app/app_icon.h"
+#include "art/button_art.h"
+#include "platform/trace.h"
+#include "settings/settings.h"
+
+namespace lg::win {
+namespace {
+
+constexpr wchar_t kClassName[] = L"TBHintForm";
+constexpr UINT_PTR kTimer1Id = 1;
+constexpr int kMargin = 10;  // from the work area's bottom-right corner
+
+// The panels' surface with the outline of the notification and progress
+// windows (pressed fill of the button family).
+constexpr TColor32 kSurface = 0xFF091A32u;
+constexpr TColor32 kOutline = 0xFF274B7Eu;
+constexpr TColor32 kWhite = 0xFFFFFFFFu;
+
+constexpr char16_t kFontFamily[] = u"Noto Sans";
+
+TBHintForm* g_bhintForm = nullptr;
+
+TBitmap32 AppIconPicture(int size) {
+    TBitmap32 picture;
+    const std::vector<uint32_t> pixels = DrawAppIcon(size);
+    if (pixels.empty()) return picture;
+    picture.SetSize(size, size);
+    std::copy(pixels.begin(), pixels.end(), picture.Bits());
+    return picture;
+}
+
+void SetArt(TImageButton& b, const art::StatePictures& p) {
+    b.SetNormalImage(p.normal);
+    b.SetDownImage(p.down);
+    b.SetMoveImage(p.move);
+    b.SetDisabledImage(p.disabled);
+}
+
+TFontDesc NotificationFont(int pixelHeight, std::uint8_t style) {
+    TFontDesc font;
+    font.Family = kFontFamily;
+    font.PixelHeight = pixelHeight;
+    font.Style = style;
+    font.Color = kWhite;
+    return font;
+}
+
+}  // namespace
+
+POINT NotificationPosition(const RECT& workArea, int width, int height) {
+    return POINT{workArea.right - width - kMargin, workArea.bottom - height - kMargin};
+}
+
+RECT PrimaryWorkArea() {
+    MONITORINFO mi{};
+    mi.cbSize = sizeof(mi);
+    if (GetMonitorInfoW(MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY), &mi)) {
+        return mi.rcWork;
+    }
+    RECT work{};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    return work;
+}
+
+TBHintForm::TBHintForm(UINT timer1Interval) : timer1Interval_(timer1Interval), controls_(kSurface) {
+    Image1.SetBounds(20, 20, 35, 35);
+    Image1.SetPicture(AppIconPicture(35));
+
+    lbCaption.Font = NotificationFont(15, fsBold);
+    lbCaption.SetBounds(69, 22, 300, 20);
+    lbCaption.SetCaption(kProgramDisplayName);
+
+    lbText.Font = NotificationFont(13, 0);
+    lbText.SetBounds(69, 41, 310, 55);
+    lbText.SetWordWrap(true);
+
+    ImageButton1.SetBounds(375, 5, 20, 20);
+    ImageButton1.Cursor = crHandPoint;
+    SetArt(ImageButton1, art::DrawGlyphButton(art::Glyph::CloseSmall, 20, 20).plain);
+    ImageButton1.OnClick = [this](TGraphicControl&) { Close(); };
+
+    controls_.OnPaintBackground = [](TBitmap32& surface) {
+        const int w = surface.Width(), h = surface.Height();
+        surface.FillRectTS(0, 0, w, 1, kOutline);
+        surface.FillRectTS(0, h - 1, w, h, kOutline);
+        surface.FillRectTS(0, 0, 1, h, kOutline);
+        surface.FillRectTS(w - 1, 0, w, h, kOutline);
+    };
+}
+
+TBHintForm::~TBHintForm() {
+    if (g_bhintForm == this) g_bhintForm = nullptr;
+    if (hwnd() && timer1Enabled_) KillTimer(hwnd(), kTimer1Id);
+}
+
+bool TBHintForm::CreateForm() {
+    if (!RegisterClassOnce(kClassName)) return false;
+    // A pop-up owned by the desktop: no taskbar button (tool window), above
+    // every normal window, its own owner never hides it.
+    if (!Create(kClassName, L"ЛюмиГРАБ", WS_POPUP, WS_EX_TOPMOST | WS_EX_TOOLWINDOW, 0, 0,
+                kClientWidth, kClientHeight, GetDesktopWindow()))
+        return false;
+    controls_.Attach(hwnd());
+    for (TGraphicControl* c :
+         std::initializer_list<TGraphicControl*>{&Image1, &lbCaption, &lbText, &ImageButton1}) {
+        controls_.Add(*c);
+    }
+    PlaceOnWorkArea();
+    g_bhintForm = this;
+    return true;
+}
+
+void TBHintForm::PlaceOnWorkArea() {
+    const POINT at = NotificationPosition(PrimaryWorkArea(), kClientWidth, kClientHeight);
+    SetWindowPos(hwnd(), nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void TBHintForm::ShowMessage(std::u16string_view message) {
+    if (!hwnd()) return;
+    if (Showing()) Close();
+    lbText.SetCaption(message);
+    // On top of the topmost windows, where the work area is now (the
+    // taskbar may have moved), without taking the focus.
+    const POINT at = NotificationPosition(PrimaryWorkArea(), kClientWidth, kClientHeight);
+    SetWindowPos(hwnd(), HWND_TOPMOST, at.x, at.y, 0, 0,
+                 SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    SetTimer1Enabled(true);
+    Trace(L"notification shown");
+}
+
+void TBHintForm::Close() {
+    if (!Showing()) return;
+    ShowWindow(hwnd(), SW_HIDE);
+    Trace(L"notification closed");
+}
+
+void TBHintForm::SetTimer1Enabled(bool enabled) {
+    if (enabled == timer1Enabled_) return;
+    // SetTimer on a running id would restart its count; the flag keeps a
+    // running timer as it is.
+    if (enabled) {
+        timer1Enabled_ = SetTimer(hwnd(), kTimer1Id, timer1Interval_, nullptr) != 0;
+    } else {
+        KillTimer(hwnd(), kTimer1Id);
+        timer1Enabled_ = false;
+    }
+}
+
+void TBHintForm::Timer1Timer() {
+    SetTimer1Enabled(false);
+    Close();
+}
+
+LRESULT TBHintForm::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+    switch (msg) {
+        case WM_TIMER:
+            if (wp == kTimer1Id) {
+                Timer1Timer();
+                return 0;
+            }
+            break;
+        case WM_MOUSEACTIVATE:
+            // Clicking the close button leaves the focus where it was.
+            return MA_NOACTIVATE;
+    }
+    LRESULT result = 0;
+    if (controls_.HandleMessage(msg, wp, lp, result)) return result;
+    return Window::HandleMessage(msg, wp, lp);
+}
+
+void ShowBHint(std::u16string_view message) {
+    if (g_bhintForm) {
+        g_bhintForm->ShowMessage(message);
+    } else {
+        Trace(L"notification not shown: no window");
+    }
+}
+
+}  // namespace lg::win
