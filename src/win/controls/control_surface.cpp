@@ -4,6 +4,7 @@
 #include <windowsx.h>
 
 #include "controls/img_view_control.h"
+#include "controls/mouse_shift.h"
 #include "platform/dib.h"
 #include "platform/u16.h"
 
@@ -64,17 +65,6 @@ void ControlSurface::UpdateHints() {
     }
 }
 
-TShiftState ControlSurface::ShiftFromKeys(WPARAM wp) {
-    TShiftState s = 0;
-    if (wp & MK_SHIFT) s |= ssShift;
-    if (wp & MK_CONTROL) s |= ssCtrl;
-    if (wp & MK_LBUTTON) s |= ssLeft;
-    if (wp & MK_RBUTTON) s |= ssRight;
-    if (wp & MK_MBUTTON) s |= ssMiddle;
-    if (GetKeyState(VK_MENU) < 0) s |= ssAlt;
-    return s;
-}
-
 void ControlSurface::TrackLeave() {
     if (tracking_) return;
     TRACKMOUSEEVENT tme{sizeof(tme), TME_LEAVE, wnd_, 0};
@@ -124,7 +114,7 @@ bool ControlSurface::HandleMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& resu
             return true;
         case WM_MOUSEMOVE:
             TrackLeave();
-            host_.MouseMove(ShiftFromKeys(wp), x, y);
+            host_.MouseMove(ShiftFromMouseKeys(wp), x, y);
             return true;
         case WM_MOUSELEAVE:
             tracking_ = false;
@@ -139,7 +129,7 @@ bool ControlSurface::HandleMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& resu
             const TMouseButton b = (msg == WM_LBUTTONDOWN || msg == WM_LBUTTONDBLCLK)   ? mbLeft
                                    : (msg == WM_RBUTTONDOWN || msg == WM_RBUTTONDBLCLK) ? mbRight
                                                                                         : mbMiddle;
-            host_.MouseDown(b, ShiftFromKeys(wp), x, y);
+            host_.MouseDown(b, ShiftFromMouseKeys(wp), x, y);
             if (host_.Capturing() && GetCapture() != wnd_) SetCapture(wnd_);
             return true;
         }
@@ -149,7 +139,7 @@ bool ControlSurface::HandleMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& resu
             const TMouseButton b = msg == WM_LBUTTONUP   ? mbLeft
                                    : msg == WM_RBUTTONUP ? mbRight
                                                          : mbMiddle;
-            host_.MouseUp(b, ShiftFromKeys(wp), x, y);
+            host_.MouseUp(b, ShiftFromMouseKeys(wp), x, y);
             if (!host_.Capturing() && GetCapture() == wnd_) ReleaseCapture();
             return true;
         }

@@ -48,7 +48,6 @@ public:
 private:
     void Paint();
     void TrackLeave();
-    static TShiftState ShiftFromKeys(WPARAM wp);
 
     HWND wnd_ = nullptr;
     HWND tooltip_ = nullptr;

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "controls/mouse_shift.h"
 #include "platform/dib.h"
 #include "platform/handles.h"
 
@@ -116,17 +117,6 @@ bool ImgViewControl::OnSetCursor() {
     return true;
 }
 
-TShiftState ImgViewControl::ShiftFromKeys(WPARAM wp) {
-    TShiftState s = 0;
-    if (wp & MK_SHIFT) s |= ssShift;
-    if (wp & MK_CONTROL) s |= ssCtrl;
-    if (wp & MK_LBUTTON) s |= ssLeft;
-    if (wp & MK_RBUTTON) s |= ssRight;
-    if (wp & MK_MBUTTON) s |= ssMiddle;
-    if (GetKeyState(VK_MENU) < 0) s |= ssAlt;
-    return s;
-}
-
 TShiftState ImgViewControl::ShiftNow() {
     TShiftState s = 0;
     if (GetKeyState(VK_SHIFT) < 0) s |= ssShift;
@@ -157,7 +147,7 @@ LRESULT ImgViewControl::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
             TMouseButton b = (msg == WM_LBUTTONDOWN || msg == WM_LBUTTONDBLCLK)   ? mbLeft
                              : (msg == WM_RBUTTONDOWN || msg == WM_RBUTTONDBLCLK) ? mbRight
                                                                                   : mbMiddle;
-            TShiftState s = ShiftFromKeys(wp);
+            TShiftState s = ShiftFromMouseKeys(wp);
             if (msg == WM_LBUTTONDBLCLK || msg == WM_RBUTTONDBLCLK || msg == WM_MBUTTONDBLCLK)
                 s |= ssDouble;
             view_.MouseDown(b, s, x, y);
@@ -165,7 +155,7 @@ LRESULT ImgViewControl::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
             return 0;
         }
         case WM_MOUSEMOVE:
-            view_.MouseMove(ShiftFromKeys(wp), x, y);
+            view_.MouseMove(ShiftFromMouseKeys(wp), x, y);
             OnSetCursor();
             return 0;
         case WM_LBUTTONUP:
@@ -176,7 +166,7 @@ LRESULT ImgViewControl::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
                                                    : mbMiddle;
             buttonsDown_ = std::max(0, buttonsDown_ - 1);
             if (buttonsDown_ == 0) ReleaseCapture();
-            view_.MouseUp(b, ShiftFromKeys(wp), x, y);
+            view_.MouseUp(b, ShiftFromMouseKeys(wp), x, y);
             OnSetCursor();
             return 0;
         }

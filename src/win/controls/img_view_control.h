@@ -35,7 +35,6 @@ private:
     void OnPaint();
     void Blit(HDC dc, const TRect& r);
     bool OnSetCursor();
-    static TShiftState ShiftFromKeys(WPARAM wp);
     static TShiftState ShiftNow();
 
     TImgView32& view_;

@@ -8,9 +8,9 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
-#include "capture/screen_copy.h"
 #include "controls/image_button.h"
 #include "platform/floating_panel.h"
+#include "screen_probe.h"
 
 namespace lg::win {
 namespace {
@@ -19,19 +19,8 @@ constexpr TColor32 kNormal = 0xFF30C040u;
 constexpr TColor32 kMove = 0xFFC03040u;
 constexpr TColor32 kDown = 0xFF3040C0u;
 
-void Pump() {
-    MSG msg;
-    for (int i = 0; i < 20; ++i) {
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
-        Sleep(10);
-    }
-}
-
-TColor32 ScreenPixel(int x, int y) {
-    TBitmap32 px;
-    CopyScreen(px, TRect{x, y, x + 1, y + 1}, false);
-    return px.PixelS(0, 0);
-}
+using testing::Pump;
+using testing::ScreenPixel;
 
 TBitmap32 Solid(TColor32 c) {
     TBitmap32 b(30, 30);

@@ -4,8 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include "capture/screen_copy.h"
 #include "layers/bitmap_layer.h"
+#include "screen_probe.h"
 
 namespace lg::win {
 namespace {
@@ -13,19 +13,8 @@ namespace {
 constexpr TColor32 kBase = 0xFF2040A0u;
 constexpr TColor32 kLayer = 0xFFE0C020u;
 
-void Pump() {
-    MSG msg;
-    for (int i = 0; i < 30; ++i) {
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
-        Sleep(10);
-    }
-}
-
-TColor32 ScreenPixel(int x, int y) {
-    TBitmap32 px;
-    CopyScreen(px, TRect{x, y, x + 1, y + 1}, false);
-    return px.PixelS(0, 0);
-}
+using testing::Pump;
+using testing::ScreenPixel;
 
 class ImgViewControlTest : public ::testing::Test {
 protected:
