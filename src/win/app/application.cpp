@@ -49,7 +49,7 @@ bool Application::CreateForms() {
     panelTools_->CreateForm(*setRegionForm_);
     setRegionForm_->SetPanels(panelSave_.get(), panelTools_.get());
     bhintForm_ = std::make_unique<TBHintForm>();
-    bhintForm_->CreateForm();
+    bhintForm_->CreateForm(mainForm_->hwnd());
     return true;
 }
 

@@ -99,12 +99,14 @@ TBHintForm::~TBHintForm() {
     if (hwnd() && timer1Enabled_) KillTimer(hwnd(), kTimer1Id);
 }
 
-bool TBHintForm::CreateForm() {
+bool TBHintForm::CreateForm(HWND owner) {
     if (!RegisterClassOnce(kClassName)) return false;
-    // A pop-up owned by the desktop: no taskbar button (tool window), above
-    // every normal window, its own owner never hides it.
+    // A topmost tool-window pop-up, owned by the program's hidden main
+    // window: no taskbar button anywhere (some window managers give an
+    // unowned window one whatever its style), and an owner that is never
+    // minimised never hides it.
     if (!Create(kClassName, L"ЛюмиГРАБ", WS_POPUP, WS_EX_TOPMOST | WS_EX_TOOLWINDOW, 0, 0,
-                kClientWidth, kClientHeight, GetDesktopWindow()))
+                kClientWidth, kClientHeight, owner))
         return false;
     controls_.Attach(hwnd());
     for (TGraphicControl* c :

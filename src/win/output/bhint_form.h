@@ -33,9 +33,9 @@ public:
     explicit TBHintForm(UINT timer1Interval = kTimer1Interval);
     ~TBHintForm() override;
 
-    // Creates the hidden window, placed; it becomes the window ShowBHint
-    // uses.
-    bool CreateForm();
+    // Creates the hidden window, placed, owned by `owner` (the program's
+    // hidden main window); it becomes the window ShowBHint uses.
+    bool CreateForm(HWND owner = nullptr);
 
     // Hides a message being shown, then shows this one and starts the
     // timer unless it is already running.

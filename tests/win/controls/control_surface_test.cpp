@@ -88,23 +88,24 @@ TEST_F(ControlSurfaceTest, BackgroundDragsThePanelAndClicksLeaveTheFocusAlone) {
               MA_NOACTIVATE);
 }
 
+struct TooltipSearch {
+    HWND owner;
+    LRESULT tools = -1;
+};
+
+BOOL CALLBACK FindOwnedTooltip(HWND w, LPARAM p) {
+    auto* f = reinterpret_cast<TooltipSearch*>(p);
+    wchar_t cls[64];
+    GetClassNameW(w, cls, 64);
+    if (lstrcmpiW(cls, TOOLTIPS_CLASSW) == 0 && GetWindow(w, GW_OWNER) == f->owner) {
+        f->tools = SendMessageW(w, TTM_GETTOOLCOUNT, 0, 0);
+    }
+    return TRUE;
+}
+
 TEST_F(ControlSurfaceTest, HintsBecomeTooltips) {
-    struct Found {
-        HWND owner;
-        LRESULT tools = 0;
-    } found{panel_.hwnd()};
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND w, LPARAM p) -> BOOL {
-            auto* f = reinterpret_cast<Found*>(p);
-            wchar_t cls[64];
-            GetClassNameW(w, cls, 64);
-            if (lstrcmpiW(cls, TOOLTIPS_CLASSW) == 0 && GetWindow(w, GW_OWNER) == f->owner) {
-                f->tools = SendMessageW(w, TTM_GETTOOLCOUNT, 0, 0);
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&found));
+    TooltipSearch found{panel_.hwnd()};
+    EnumThreadWindows(GetCurrentThreadId(), &FindOwnedTooltip, reinterpret_cast<LPARAM>(&found));
     EXPECT_EQ(found.tools, 1);
 }
 

@@ -50,8 +50,12 @@ TEST_F(TBHintFormTest, ShowsInTheWorkAreasCornerWithoutTakingTheFocus) {
     SetForegroundWindow(other);
     test::PumpFor(100);
 
+    // The program's hidden main window, the notification's owner.
+    HWND mainWindow = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr,
+                                      GetModuleHandleW(nullptr), nullptr);
+    ASSERT_NE(mainWindow, nullptr);
     TBHintForm form;
-    ASSERT_TRUE(form.CreateForm());
+    ASSERT_TRUE(form.CreateForm(mainWindow));
     EXPECT_FALSE(form.Showing());
 
     RECT work{};
@@ -76,8 +80,7 @@ TEST_F(TBHintFormTest, ShowsInTheWorkAreasCornerWithoutTakingTheFocus) {
     EXPECT_FALSE(style & (WS_CAPTION | WS_THICKFRAME | WS_BORDER)) << "no border";
     EXPECT_TRUE(exStyle & WS_EX_TOPMOST);
     EXPECT_TRUE(exStyle & WS_EX_TOOLWINDOW) << "no taskbar button";
-    const HWND owner = GetWindow(form.hwnd(), GW_OWNER);
-    EXPECT_TRUE(owner == nullptr || owner == GetDesktopWindow()) << "owned by no program window";
+    EXPECT_EQ(GetWindow(form.hwnd(), GW_OWNER), mainWindow) << "no taskbar button anywhere";
 
     ShowBHint(u"Скриншот скопирован в буфер обмена.\r\nНажмите Ctrl+V, чтобы вставить.");
     test::PumpFor(200);
@@ -106,6 +109,7 @@ TEST_F(TBHintFormTest, ShowsInTheWorkAreasCornerWithoutTakingTheFocus) {
     EXPECT_FALSE(form.Showing());
     EXPECT_TRUE(form.Timer1Enabled()) << "closing leaves the timer running";
     DestroyWindow(other);
+    DestroyWindow(mainWindow);
 }
 
 // The timer is long enough here for a loaded machine to keep to it.
