@@ -73,8 +73,16 @@ PanelPlacement PlacePanels(const PanelPlacementInput& in) noexcept {
     if (sL + psw > v.Right) sL = s.Left - psw - kGap;
     if (sT > m2.Bottom - psh) sT = m2.Bottom - psh;
 
-    // Overlap: the palette moves left of the output panel.
-    if (tL + ptw > sL && tT < sT + psh) tL = tL - psw - kOverlapGap;
+    // Overlap: the palette moves left of the output panel. Only when the
+    // two really meet: a palette wholly above the panel stays where it is.
+    auto overlap = [&] { return tL + ptw > sL && tL < sL + psw && tT < sT + psh && tT + pth > sT; };
+    if (overlap()) tL = tL - psw - kOverlapGap;
+    // Never pushed off the screen's left edge, where its first buttons
+    // could not be reached; if it meets the panel there, it goes above it.
+    if (tL < v.Left) {
+        tL = v.Left;
+        if (overlap()) tT = sT - pth - kGap;
+    }
 
     return PanelPlacement{{tL, tT}, {sL, sT}};
 }
