@@ -31,7 +31,8 @@ inline std::vector<HWND> ThreadDialogs() {
     return found;
 }
 
-inline std::wstring Spec(HWND dialog) {
+// The name in the dialog's file name field.
+inline std::wstring TypedName(HWND dialog) {
     wchar_t buffer[1024] = {};
     SendMessageW(dialog, CDM_GETSPEC, 1024, reinterpret_cast<LPARAM>(buffer));
     return buffer;

@@ -61,14 +61,14 @@ TEST_F(SaveDialogTest, OpensAsAskedAboveTheCaptureAndReturnsTheConfirmedName) {
             seen.topmost = (GetWindowLongW(d, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
             seen.owner = GetWindow(d, GW_OWNER);
             seen.folder = FolderPath(d);
-            seen.proposed = Spec(d);
+            seen.proposed = TypedName(d);
             seen.type = PickedType(d);
         },
         [&](HWND d) {
             TypeName(d, L"снимок.png");
             PickType(d, 2);
         },
-        [&](HWND d) { seen.afterTypeChange = Spec(d); },
+        [&](HWND d) { seen.afterTypeChange = TypedName(d); },
         [&](HWND d) {
             TypeName(d, L"отчёт.PNG");
             PostMessageW(d, WM_COMMAND, IDOK, 0);
@@ -97,7 +97,7 @@ TEST_F(SaveDialogTest, AFileClickedInTheListLeavesItsNameWithoutTheExtension) {
     DialogDriver driver({
         [&](HWND d) { clicked = ClickFirstFile(d); },
         [&](HWND d) {
-            afterClick = Spec(d);
+            afterClick = TypedName(d);
             PostMessageW(d, WM_COMMAND, IDCANCEL, 0);
         },
     });
