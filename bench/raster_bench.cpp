@@ -8,6 +8,7 @@
 #include <random>
 #include <vector>
 
+#include "copy_floor.h"
 #include "raster/bitmap32.h"
 #include "raster/blur.h"
 #include "raster/line32.h"
@@ -15,20 +16,11 @@
 namespace lg {
 namespace {
 
+using bench::CopyPixels;
+
 void FillRandom(TBitmap32& b, std::uint32_t start) {
     std::mt19937 rng(start);
     for (TColor32& p : b.Pixels()) p = rng();
-}
-
-// memcpy of w x h pixels between two buffers.
-void CopyPixels(benchmark::State& state, int w, int h) {
-    std::vector<TColor32> from(static_cast<std::size_t>(w) * h, 0x12345678u), to(from.size());
-    for (auto _ : state) {
-        std::memcpy(to.data(), from.data(), from.size() * sizeof(TColor32));
-        benchmark::DoNotOptimize(to.data());
-        benchmark::ClobberMemory();
-    }
-    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) * w * h * 4);
 }
 
 // ---- BoxBlur over 800 x 600, radius 5 (the blur tool) ------------------

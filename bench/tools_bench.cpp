@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "copy_floor.h"
 #include "corpus.h"
 #include "layers/bitmap_layer.h"
 #include "layers/img_view32.h"
@@ -25,6 +26,8 @@
 
 namespace lg {
 namespace {
+
+using bench::CopyPixels;
 
 // The capture view of the editor: the capture as the view's bitmap, the
 // draw layer (index 0) with a draw bitmap of the capture's size, a
@@ -62,18 +65,6 @@ bool LoadOrSkip(benchmark::State& state, const bench::CorpusFrame& frame) {
     if (frame.width > 0) return true;
     state.SkipWithError("corpus image could not be read");
     return false;
-}
-
-// memcpy of w x h pixels between two buffers: the floor of any operation
-// that reads or writes that many pixels once.
-void CopyPixels(benchmark::State& state, int w, int h) {
-    std::vector<TColor32> from(static_cast<std::size_t>(w) * h, 0x12345678u), to(from.size());
-    for (auto _ : state) {
-        std::memcpy(to.data(), from.data(), from.size() * sizeof(TColor32));
-        benchmark::DoNotOptimize(to.data());
-        benchmark::ClobberMemory();
-    }
-    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) * w * h * 4);
 }
 
 // ---- The blur tool: one DrawFigure over 800 x 600 of a desktop ----------

@@ -43,8 +43,6 @@ struct PaletteItem {
 
 inline constexpr int kPaletteWidth = 532;
 inline constexpr int kPaletteHeight = 38;
-// The panel surface, $00321A09.
-inline constexpr int kPaletteColor = 0x00321A09;
 
 inline constexpr std::array<PaletteItem, 15> kPaletteItems{{
     {PaletteControl::btArrow, 0, 38, PaletteKind::Tool, ctArrow, art::Glyph::Arrow, u"Стрелка"},

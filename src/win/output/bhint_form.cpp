@@ -5,7 +5,9 @@
 #include <vector>
 
 #include "app/app_icon.h"
+#include "art/art_colors.h"
 #include "art/button_art.h"
+#include "controls/image_button_art.h"
 #include "platform/trace.h"
 #include "settings/settings.h"
 
@@ -18,8 +20,8 @@ constexpr int kMargin = 10;  // from the work area's bottom-right corner
 
 // The panels' surface with the outline of the notification and progress
 // windows (pressed fill of the button family).
-constexpr TColor32 kSurface = 0xFF091A32u;
-constexpr TColor32 kOutline = 0xFF274B7Eu;
+constexpr TColor32 kSurface = art::kPanelSurface;
+constexpr TColor32 kOutline = art::kPressedFill;
 constexpr TColor32 kWhite = 0xFFFFFFFFu;
 
 constexpr char16_t kFontFamily[] = u"Noto Sans";
@@ -33,13 +35,6 @@ TBitmap32 AppIconPicture(int size) {
     picture.SetSize(size, size);
     std::copy(pixels.begin(), pixels.end(), picture.Bits());
     return picture;
-}
-
-void SetArt(TImageButton& b, const art::StatePictures& p) {
-    b.SetNormalImage(p.normal);
-    b.SetDownImage(p.down);
-    b.SetMoveImage(p.move);
-    b.SetDisabledImage(p.disabled);
 }
 
 TFontDesc NotificationFont(int pixelHeight, std::uint8_t style) {
@@ -82,7 +77,7 @@ TBHintForm::TBHintForm(UINT timer1Interval) : timer1Interval_(timer1Interval), c
 
     ImageButton1.SetBounds(375, 5, 20, 20);
     ImageButton1.Cursor = crHandPoint;
-    SetArt(ImageButton1, art::DrawGlyphButton(art::Glyph::CloseSmall, 20, 20).plain);
+    SetPlainPictures(ImageButton1, art::DrawGlyphButton(art::Glyph::CloseSmall, 20, 20).plain);
     ImageButton1.OnClick = [this](TGraphicControl&) { Close(); };
 
     controls_.OnPaintBackground = [](TBitmap32& surface) {

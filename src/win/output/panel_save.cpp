@@ -7,6 +7,7 @@
 #include "app/after_output_feedback.h"
 #include "art/button_art.h"
 #include "capture/set_region_form.h"
+#include "controls/image_button_art.h"
 #include "output/bhint_form.h"
 #include "output/clipboard_picture.h"
 #include "output/dialog_folders.h"
@@ -29,13 +30,6 @@ constexpr char16_t kCopiedMessage[] =
     u"Скриншот скопирован в буфер обмена.\r\nНажмите Ctrl+V, чтобы вставить.";
 constexpr char16_t kCopyFailedMessage[] =
     u"Не удалось скопировать в буфер обмена.\r\nПожалуйста, попробуйте еще раз.";
-
-void SetArt(TImageButton& b, const art::StatePictures& p) {
-    b.SetNormalImage(p.normal);
-    b.SetDownImage(p.down);
-    b.SetMoveImage(p.move);
-    b.SetDisabledImage(p.disabled);
-}
 
 // Keeps a window from taking input for the scope's duration.
 class CaptureDisabled {
@@ -89,12 +83,12 @@ bool TPanelSave::CreateForm(TSetRegionForm& form) {
         r.control->Hint = r.hint;
         top += r.height;
     }
-    SetArt(btSendCloud, art::DrawGlyphButton(art::Glyph::Upload, kPanelWidth, 33).plain);
-    SetArt(btSaveClipbrd, art::DrawGlyphButton(art::Glyph::Copy, kPanelWidth, 38).plain);
-    SetArt(btSaveFile, art::DrawGlyphButton(art::Glyph::Save, kPanelWidth, 38).plain);
+    SetPlainPictures(btSendCloud, art::DrawGlyphButton(art::Glyph::Upload, kPanelWidth, 33).plain);
+    SetPlainPictures(btSaveClipbrd, art::DrawGlyphButton(art::Glyph::Copy, kPanelWidth, 38).plain);
+    SetPlainPictures(btSaveFile, art::DrawGlyphButton(art::Glyph::Save, kPanelWidth, 38).plain);
     Image1.Center = true;
     Image1.SetPicture(art::DrawSeparator(kPanelWidth, 10));
-    SetArt(ImageButton3, art::DrawGlyphButton(art::Glyph::Close, kPanelWidth, 38).plain);
+    SetPlainPictures(ImageButton3, art::DrawGlyphButton(art::Glyph::Close, kPanelWidth, 38).plain);
     for (const Row& r : rows) Controls().Add(*r.control);
 
     btSendCloud.OnClick = [this](TGraphicControl&) { btSendCloudClick(); };

@@ -5,7 +5,8 @@
 namespace lg::win {
 
 bool FloatingPanel::CreatePanel(HWND owner) {
-    surface_.reset(CreateSolidBrush(kPanelSurface));
+    const TColor32 c = art::kPanelSurface;
+    surface_.reset(CreateSolidBrush(RGB(RedOf(c), GreenOf(c), BlueOf(c))));
     if (!RegisterClassOnce(className_, 0, static_cast<HBRUSH>(surface_.get()))) return false;
     // WS_POPUP with an owner: no taskbar button, always above the owner.
     if (!Create(className_, L"", WS_POPUP | WS_CLIPCHILDREN, WS_EX_TOPMOST | WS_EX_TOOLWINDOW, 0, 0,

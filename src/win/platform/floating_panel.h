@@ -8,20 +8,17 @@
 
 #include <functional>
 
+#include "art/art_colors.h"
 #include "controls/control_surface.h"
 #include "platform/handles.h"
 #include "platform/window.h"
 
 namespace lg::win {
 
-// The panels' surface, RGB (9, 26, 50).
-inline constexpr COLORREF kPanelSurface = RGB(9, 26, 50);
-inline constexpr TColor32 kPanelSurface32 = 0xFF091A32u;
-
 class FloatingPanel : public Window {
 public:
     FloatingPanel(const wchar_t* className, int width, int height)
-        : className_(className), width_(width), height_(height), controls_(kPanelSurface32) {}
+        : className_(className), width_(width), height_(height), controls_(art::kPanelSurface) {}
 
     bool CreatePanel(HWND owner);
     int Width() const { return width_; }

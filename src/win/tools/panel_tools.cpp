@@ -6,33 +6,23 @@
 
 #include "art/button_art.h"
 #include "capture/set_region_form.h"
+#include "controls/image_button_art.h"
 #include "platform/trace.h"
 #include "settings/settings.h"
 
 namespace lg::win {
 namespace {
 
-void SetArt(TImageButton& b, const art::ButtonArt& a) {
-    b.SetNormalImage(a.plain.normal);
-    b.SetDownImage(a.plain.down);
-    b.SetMoveImage(a.plain.move);
-    b.SetDisabledImage(a.plain.disabled);
-    b.SetNormalImage2(a.latched.normal);
-    b.SetDownImage2(a.latched.down);
-    b.SetMoveImage2(a.latched.move);
-    b.SetDisabledImage2(a.latched.disabled);
-}
-
 // The colour dialog's custom colours, kept for the whole session.
 COLORREF g_customColors[16] = {};
 
-// Where the colour dialog goes: at the palette's left, 300 px above it,
-// and above the full-screen topmost capture window.
-POINT g_colorDialogAt{};
-
-UINT_PTR CALLBACK ColorDialogHook(HWND dlg, UINT msg, WPARAM, LPARAM) {
+// Moves the colour dialog to the point its request carries (the palette's
+// left, 300 px above it), above the full-screen topmost capture window.
+UINT_PTR CALLBACK ColorDialogHook(HWND dlg, UINT msg, WPARAM, LPARAM lp) {
     if (msg == WM_INITDIALOG) {
-        SetWindowPos(dlg, HWND_TOPMOST, g_colorDialogAt.x, g_colorDialogAt.y, 0, 0, SWP_NOSIZE);
+        const auto* cc = reinterpret_cast<const CHOOSECOLORW*>(lp);
+        const auto* at = reinterpret_cast<const POINT*>(cc->lCustData);
+        SetWindowPos(dlg, HWND_TOPMOST, at->x, at->y, 0, 0, SWP_NOSIZE);
         SetForegroundWindow(dlg);
     }
     return 0;  // the dialog's own handling goes on
@@ -62,7 +52,7 @@ bool TPanelTools::CreateForm(TSetRegionForm& form) {
             image.SetPicture(art::DrawSeparator(item.width, kPaletteHeight));
         } else {
             auto& button = static_cast<TImageButton&>(c);
-            SetArt(button, art::DrawGlyphButton(item.glyph, item.width, kPaletteHeight));
+            SetButtonArt(button, art::DrawGlyphButton(item.glyph, item.width, kPaletteHeight));
             if (item.kind == PaletteKind::Tool) {
                 tools_.Add(button, item.tool);
                 button.OnClick = [this](TGraphicControl& s) {
@@ -107,7 +97,7 @@ void TPanelTools::btColorClick() {
     form_->HidePanels();
     RECT pr{};
     GetWindowRect(hwnd(), &pr);
-    g_colorDialogAt = POINT{pr.left, pr.top - 300};
+    const POINT dialogAt{pr.left, pr.top - 300};
 
     CHOOSECOLORW cc{};
     cc.lStructSize = sizeof(cc);
@@ -116,6 +106,7 @@ void TPanelTools::btColorClick() {
     cc.lpCustColors = g_customColors;
     cc.Flags = CC_FULLOPEN | CC_RGBINIT | CC_ENABLEHOOK | CC_ANYCOLOR;
     cc.lpfnHook = &ColorDialogHook;
+    cc.lCustData = reinterpret_cast<LPARAM>(&dialogAt);
     Trace(L"colour dialog opened");
     if (ChooseColorW(&cc)) {
         form_->Editor().SetPropertyTool(cc.rgbResult, -1);
