@@ -12,6 +12,7 @@
 
 #include "capture/rubberband_layer_new.h"
 #include "capture/store_list_bitmap32.h"
+#include "dpi/display_scale.h"
 #include "layers/bitmap_layer.h"
 #include "layers/img_view32.h"
 #include "raster/bitmap32.h"
@@ -43,6 +44,12 @@ public:
     virtual void FocusWindow() = 0;
     // The undo store's availability, for the palette's undo and redo.
     virtual void UndoRedoStateChanged(bool availUndo, bool availRedo) = 0;
+    // The scale of the monitor that shows `r` (capture coordinates): the
+    // selection's sizes and the annotations take it.
+    virtual DisplayScale ScaleOf(const TRect& r) const {
+        (void)r;
+        return DisplayScale();
+    }
 };
 
 // Virtual-key codes the editor reacts to.

@@ -30,6 +30,10 @@ struct TFontDesc {
     // for windows laid out in fixed pixels, whose text must keep its place
     // at any screen DPI.
     int PixelHeight = 0;
+    // When above 0, the DPI of the display the text is drawn for: Size is
+    // converted to pixels at this DPI instead of the screen's (text on a
+    // monitor whose scale differs from the primary's).
+    int Dpi = 0;
 
     friend bool operator==(const TFontDesc&, const TFontDesc&) = default;
 };

@@ -22,7 +22,7 @@ GdiTextRasterizer::GdiTextRasterizer() : dc_(CreateCompatibleDC(nullptr)) {
 HFONT GdiTextRasterizer::FontFor(const TFontDesc& font) {
     for (auto it = fonts_.begin(); it != fonts_.end(); ++it) {
         if (it->family == font.Family && it->size == font.Size &&
-            it->pixelHeight == font.PixelHeight && it->style == font.Style) {
+            it->pixelHeight == font.PixelHeight && it->dpi == font.Dpi && it->style == font.Style) {
             fonts_.splice(fonts_.begin(), fonts_, it);
             return static_cast<HFONT>(fonts_.front().handle.get());
         }
@@ -30,7 +30,8 @@ HFONT GdiTextRasterizer::FontFor(const TFontDesc& font) {
     LOGFONTW lf{};
     // A negative height asks for the character height (the em), as the
     // sizes of the windows are meant.
-    lf.lfHeight = font.PixelHeight > 0 ? -font.PixelHeight : -MulDiv(font.Size, dpi_, 72);
+    lf.lfHeight = font.PixelHeight > 0 ? -font.PixelHeight
+                                       : -MulDiv(font.Size, font.Dpi > 0 ? font.Dpi : dpi_, 72);
     lf.lfWeight = (font.Style & fsBold) ? FW_BOLD : FW_NORMAL;
     lf.lfItalic = (font.Style & fsItalic) ? TRUE : FALSE;
     lf.lfUnderline = (font.Style & fsUnderline) ? TRUE : FALSE;
@@ -45,8 +46,8 @@ HFONT GdiTextRasterizer::FontFor(const TFontDesc& font) {
     UniqueGdiObject handle(CreateFontIndirectW(&lf));
     if (!handle) handle.reset(GetStockObject(DEFAULT_GUI_FONT));
     if (fonts_.size() >= kMaxCachedFonts) fonts_.pop_back();
-    fonts_.push_front(
-        CachedFont{font.Family, font.Size, font.PixelHeight, font.Style, std::move(handle)});
+    fonts_.push_front(CachedFont{font.Family, font.Size, font.PixelHeight, font.Dpi, font.Style,
+                                 std::move(handle)});
     return static_cast<HFONT>(fonts_.front().handle.get());
 }
 

@@ -29,6 +29,7 @@ private:
         std::u16string family;
         int size;
         int pixelHeight;
+        int dpi;
         std::uint8_t style;
         UniqueGdiObject handle;
     };

@@ -2,7 +2,8 @@
 //
 // Every character is a filled box that fills its whole cell: the cell is
 // PixelHeight = Size * 4 / 3 pixels high (points at 96 dots per inch,
-// truncated), or the font's own PixelHeight when it gives one, and Advance
+// truncated; at the font's Dpi when it gives one), or the font's own
+// PixelHeight when it gives one, and Advance
 // = PixelHeight / 2 pixels wide (at least 1 each).
 // A space advances without drawing. Pixels get font.Color's RGB with alpha
 // byte 0, as the platform's glyph output leaves it in a 32-bit bitmap.
@@ -20,7 +21,9 @@ namespace lg::testing {
 class FakeTextRasterizer final : public TextRasterizer {
 public:
     static int PixelHeight(const TFontDesc& f) {
-        return std::max(1, f.PixelHeight > 0 ? f.PixelHeight : f.Size * 4 / 3);
+        if (f.PixelHeight > 0) return f.PixelHeight;
+        const int dpi = f.Dpi > 0 ? f.Dpi : 96;
+        return std::max(1, f.Size * dpi / 72);
     }
     static int Advance(const TFontDesc& f) { return std::max(1, PixelHeight(f) / 2); }
 
