@@ -6,12 +6,12 @@
 
 namespace lg::art {
 
-ButtonArt DrawGlyphButton(Glyph glyph, int width, int height) {
-    if (glyph == Glyph::Color) return DrawSwatchButton(width, height);
-    const CoverageMask ink = DrawGlyph(glyph, width, height);
-    const TRect plateBox = PlateBox(width, height);
-    return {.plain = PaintSet(ink, PlainLooks(), plateBox),
-            .latched = PaintSet(ink, LatchedLooks(), plateBox)};
+ButtonArt DrawGlyphButton(Glyph glyph, int width96, int height96, DisplayScale scale) {
+    if (glyph == Glyph::Color) return DrawSwatchButton(width96, height96, scale);
+    const CoverageMask ink = DrawGlyph(glyph, width96, height96, scale);
+    const Plate plate{PlateBox(width96, height96, scale), scale.PxD(kPlateRadius)};
+    return {.plain = PaintSet(ink, PlainLooks(), plate),
+            .latched = PaintSet(ink, LatchedLooks(), plate)};
 }
 
 }  // namespace lg::art

@@ -2,10 +2,17 @@
 // engine: one light-on-navy family for the palette, the output panel and the
 // small windows. Every picture has straight alpha; what a picture leaves
 // transparent shows the window behind the button.
+//
+// Sizes are given in 96-DPI pixels, as the windows' layout tables hold them;
+// a picture is drawn for a display scale at that display's size (every
+// shape, stroke and radius scaled before it is rasterized, never a 96-DPI
+// picture stretched), so it has scale.Px(width96) x scale.Px(height96)
+// pixels. At 96 DPI (the default) the pictures are the 96-DPI design.
 #pragma once
 
 #include <cstdint>
 
+#include "dpi/display_scale.h"
 #include "raster/bitmap32.h"
 
 namespace lg::art {
@@ -48,20 +55,20 @@ struct ButtonArt {
     StatePictures latched;
 };
 
-// An icon button of `width` x `height` pixels (38 x 38 in the palette, 48 x
-// 38 for the colour button, 38 x 33 for the upload button, 20 x 20 for
+// An icon button of `width96` x `height96` (38 x 38 in the palette, 48 x 38
+// for the colour button, 38 x 33 for the upload button, 20 x 20 for
 // CloseSmall).
-ButtonArt DrawGlyphButton(Glyph glyph, int width, int height);
+ButtonArt DrawGlyphButton(Glyph glyph, int width96, int height96, DisplayScale scale = {});
 
 enum class TextButtonKind : std::uint8_t { Primary, Secondary };
 
 // The body of a button with a caption (the caption is drawn by the button
 // itself): normal, pressed, hover and disabled; the latched set equals the
 // plain set.
-ButtonArt DrawTextButton(TextButtonKind kind, int width, int height);
+ButtonArt DrawTextButton(TextButtonKind kind, int width96, int height96, DisplayScale scale = {});
 
 // A separator: a 1 px line inset 8 px from its ends, vertical when the
 // picture is taller than wide, horizontal otherwise.
-TBitmap32 DrawSeparator(int width, int height);
+TBitmap32 DrawSeparator(int width96, int height96, DisplayScale scale = {});
 
 }  // namespace lg::art

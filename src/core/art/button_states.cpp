@@ -18,16 +18,17 @@ SetLooks LatchedLooks() {
             .move = {Lighten(kAccent, 0.25), Lighten(kPressedFill, 0.08)}};
 }
 
-TRect PlateBox(int width, int height) {
-    const int w = std::min(width, 32), h = std::min(height, 32);
+TRect PlateBox(int width96, int height96, DisplayScale scale) {
+    const int width = scale.Px(width96), height = scale.Px(height96), side = scale.Px(32);
+    const int w = std::min(width, side), h = std::min(height, side);
     const int left = (width - w) / 2, top = (height - h) / 2;
     return {left, top, left + w, top + h};
 }
 
-StatePictures PaintSet(const CoverageMask& glyph, const SetLooks& looks, const TRect& plateBox,
+StatePictures PaintSet(const CoverageMask& glyph, const SetLooks& looks, const Plate& plate,
                        TColor32 base) {
     const auto paint = [&](const StateLook& look) {
-        return PaintState(glyph, look.ink, Plate{plateBox, kPlateRadius, look.plate}, base);
+        return PaintState(glyph, look.ink, Plate{plate.box, plate.radius, look.plate}, base);
     };
     StatePictures set{.normal = paint(looks.normal),
                       .down = paint(looks.down),

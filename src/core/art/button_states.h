@@ -5,6 +5,7 @@
 #include "art/button_art.h"
 #include "art/coverage_mask.h"
 #include "art/picture_ops.h"
+#include "dpi/display_scale.h"
 
 namespace lg::art {
 
@@ -27,14 +28,15 @@ SetLooks PlainLooks();
 // little so the pointer still gets an answer.
 SetLooks LatchedLooks();
 
-// The rounded 32 x 32 plate box centred in a button (the whole side when
-// the button is smaller).
-TRect PlateBox(int width, int height);
+// The rounded 32 x 32 plate centred in a `width96` x `height96` button (the
+// whole side when the button is smaller), in the pixels of `scale`.
+TRect PlateBox(int width96, int height96, DisplayScale scale = {});
 inline constexpr double kPlateRadius = 4;
 
-// The four pictures of one set: `glyph` inked over `base`, plates in
-// `plateBox`, disabled = normal at 40 %.
-StatePictures PaintSet(const CoverageMask& glyph, const SetLooks& looks, const TRect& plateBox,
+// The four pictures of one set: `glyph` inked over `base`, plates of
+// `plate`'s box and radius (its colour is the state's), disabled = normal
+// at 40 %.
+StatePictures PaintSet(const CoverageMask& glyph, const SetLooks& looks, const Plate& plate,
                        TColor32 base = 0);
 
 }  // namespace lg::art

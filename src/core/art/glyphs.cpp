@@ -4,9 +4,16 @@
 
 namespace lg::art {
 
-CoverageMask DrawGlyph(Glyph glyph, int width, int height) {
-    CoverageMask mask(width, height);
-    GlyphPen pen(mask, (width - kGlyphBox) / 2, (height - kGlyphBox) / 2);
+TRect GlyphBox(int width96, int height96, DisplayScale scale) {
+    const int box = scale.Px(kGlyphBox);
+    const int left = (scale.Px(width96) - box) / 2, top = (scale.Px(height96) - box) / 2;
+    return {left, top, left + box, top + box};
+}
+
+CoverageMask DrawGlyph(Glyph glyph, int width96, int height96, DisplayScale scale) {
+    CoverageMask mask(scale.Px(width96), scale.Px(height96));
+    const TRect box = GlyphBox(width96, height96, scale);
+    GlyphPen pen(mask, box.Left, box.Top, scale.Factor());
     switch (glyph) {
         case Glyph::Arrow:
             DrawArrowGlyph(pen);

@@ -12,9 +12,9 @@ namespace {
 constexpr double kHoleRadius = 3;
 constexpr int kPlateInset = 3;
 
-Contour HoleOutline(const TRect& hole, double grow) {
+Contour HoleOutline(const TRect& hole, double radius, double grow) {
     return RoundedRect(hole.Left - grow, hole.Top - grow, hole.Right + grow, hole.Bottom + grow,
-                       kHoleRadius + grow);
+                       radius + grow);
 }
 
 // The button seen at 40 % over the panel: the panel laid at 60 % over the
@@ -28,8 +28,8 @@ TBitmap32 DisabledSwatch(const TBitmap32& normal) {
 }
 
 StatePictures PaintSwatchSet(const CoverageMask& ring, const CoverageMask& hole,
-                             const SetLooks& looks, const TRect& plateBox) {
-    StatePictures set = PaintSet(ring, looks, plateBox, kPanelSurface);
+                             const SetLooks& looks, const Plate& plate) {
+    StatePictures set = PaintSet(ring, looks, plate, kPanelSurface);
     for (TBitmap32* picture : {&set.normal, &set.down, &set.move}) CutHole(*picture, hole);
     set.disabled = DisabledSwatch(set.normal);
     return set;
@@ -37,21 +37,30 @@ StatePictures PaintSwatchSet(const CoverageMask& ring, const CoverageMask& hole,
 
 }  // namespace
 
-TRect SwatchHole(int width, int height) {
-    return {kSwatchInset, kSwatchInset, width - kSwatchInset, height - kSwatchInset};
+TRect SwatchHole(int width96, int height96, DisplayScale scale) {
+    return scale.Rect(
+        {kSwatchInset, kSwatchInset, width96 - kSwatchInset, height96 - kSwatchInset});
 }
 
-ButtonArt DrawSwatchButton(int width, int height) {
-    const TRect hole = SwatchHole(width, height);
+ButtonArt DrawSwatchButton(int width96, int height96, DisplayScale scale) {
+    const int width = scale.Px(width96), height = scale.Px(height96);
+    const TRect hole = SwatchHole(width96, height96, scale);
+    const double radius = scale.PxD(kHoleRadius);
+    // The ring is a whole number of pixels wide, so it stays crisp on the
+    // hole's whole-pixel edges at any scale.
+    const double ringWidth = scale.Px(1);
     CoverageMask ring(width, height), holeMask(width, height);
     if (!hole.IsEmpty()) {
         // Outer and reversed inner outline in one shape make the ring.
-        ring.Add(Shape{HoleOutline(hole, 1), Reversed(HoleOutline(hole, 0))});
-        holeMask.Add(Shape{HoleOutline(hole, 0)});
+        ring.Add(
+            Shape{HoleOutline(hole, radius, ringWidth), Reversed(HoleOutline(hole, radius, 0))});
+        holeMask.Add(Shape{HoleOutline(hole, radius, 0)});
     }
-    const TRect plateBox{kPlateInset, kPlateInset, width - kPlateInset, height - kPlateInset};
-    return {.plain = PaintSwatchSet(ring, holeMask, PlainLooks(), plateBox),
-            .latched = PaintSwatchSet(ring, holeMask, LatchedLooks(), plateBox)};
+    const Plate plate{
+        scale.Rect({kPlateInset, kPlateInset, width96 - kPlateInset, height96 - kPlateInset}),
+        scale.PxD(kPlateRadius)};
+    return {.plain = PaintSwatchSet(ring, holeMask, PlainLooks(), plate),
+            .latched = PaintSwatchSet(ring, holeMask, LatchedLooks(), plate)};
 }
 
 }  // namespace lg::art

@@ -4,9 +4,11 @@
 
 #include <algorithm>
 #include <array>
+#include <numbers>
 #include <ostream>
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace lg::art {
 namespace {
@@ -48,11 +50,13 @@ std::pair<int, int> InkPixel(const TBitmap32& normal) {
     return {-1, -1};
 }
 
+// Sizes in 96-DPI pixels, drawn at `dpi`.
 struct GlyphCase {
     Glyph glyph;
     int width;
     int height;
     const char* name;
+    int dpi = 96;
 };
 
 // Every icon glyph at the size its window gives it (the colour button,
@@ -77,20 +81,37 @@ constexpr GlyphCase kGlyphs[] = {
     {Glyph::CloseSmall, 20, 20, "CloseSmall"},
 };
 
+// The same glyphs on displays of 150 % and 200 %.
+std::vector<GlyphCase> ScaledGlyphs() {
+    std::vector<GlyphCase> cases;
+    for (const int dpi : {144, 192}) {
+        for (GlyphCase c : kGlyphs) {
+            c.dpi = dpi;
+            cases.push_back(c);
+        }
+    }
+    return cases;
+}
+
 void PrintTo(const GlyphCase& c, std::ostream* os) {
-    *os << c.name << " " << c.width << "x" << c.height;
+    *os << c.name << " " << c.width << "x" << c.height << " at " << c.dpi << " dpi";
 }
 
 class GlyphArt : public ::testing::TestWithParam<GlyphCase> {
 protected:
     void SetUp() override {
         const GlyphCase& c = GetParam();
-        art_ = DrawGlyphButton(c.glyph, c.width, c.height);
+        art_ = c.dpi == 96 ? DrawGlyphButton(c.glyph, c.width, c.height)
+                           : DrawGlyphButton(c.glyph, c.width, c.height, Scale());
     }
+    DisplayScale Scale() const { return DisplayScale(GetParam().dpi); }
+    int Width() const { return Scale().Px(GetParam().width); }
+    int Height() const { return Scale().Px(GetParam().height); }
     // The rounded 32 x 32 plate centred in the button (all of a smaller one).
     TRect PlateBox() const {
-        const int w = std::min(GetParam().width, 32), h = std::min(GetParam().height, 32);
-        const int left = (GetParam().width - w) / 2, top = (GetParam().height - h) / 2;
+        const int side = Scale().Px(32);
+        const int w = std::min(Width(), side), h = std::min(Height(), side);
+        const int left = (Width() - w) / 2, top = (Height() - h) / 2;
         return {left, top, left + w, top + h};
     }
     ButtonArt art_;
@@ -98,8 +119,8 @@ protected:
 
 TEST_P(GlyphArt, EveryStateHasTheButtonsSize) {
     for (const auto& [name, picture] : AllStates(art_)) {
-        EXPECT_EQ(picture->Width(), GetParam().width) << name;
-        EXPECT_EQ(picture->Height(), GetParam().height) << name;
+        EXPECT_EQ(picture->Width(), Width()) << name;
+        EXPECT_EQ(picture->Height(), Height()) << name;
     }
 }
 
@@ -178,8 +199,61 @@ TEST_P(GlyphArt, DisabledIsNormalAt40Percent) {
     check(art_.latched.normal, art_.latched.disabled, "latched");
 }
 
+// The ink of a picture: its total coverage in pixels and its centre
+// relative to the middle of the picture.
+struct Ink {
+    double amount = 0;
+    double dx = 0;
+    double dy = 0;
+};
+
+Ink InkOf(const TBitmap32& picture) {
+    double sum = 0, sx = 0, sy = 0;
+    for (int y = 0; y < picture.Height(); ++y) {
+        for (int x = 0; x < picture.Width(); ++x) {
+            const double a = AlphaOf(At(picture, x, y)) / 255.0;
+            sum += a;
+            sx += a * (x + 0.5);
+            sy += a * (y + 0.5);
+        }
+    }
+    if (sum == 0) return {};
+    return {sum, sx / sum - picture.Width() / 2.0, sy / sum - picture.Height() / 2.0};
+}
+
+// Drawn at another scale, a glyph is the 96-DPI design grown about the
+// button's middle: its ink area grows with the square of the factor (not
+// a 96-DPI glyph in a larger button) and its centre keeps its place (the
+// box rounds to whole pixels, so up to half a pixel off at 150 %).
+TEST_P(GlyphArt, InkIsTheDesignGrownAboutTheMiddle) {
+    const GlyphCase& c = GetParam();
+    const Ink design = InkOf(DrawGlyphButton(c.glyph, c.width, c.height).plain.normal);
+    const Ink drawn = InkOf(art_.plain.normal);
+    const double f = Scale().Factor();
+    EXPECT_NEAR(drawn.amount, design.amount * f * f, design.amount * f * f * 0.05);
+    EXPECT_NEAR(drawn.dx, design.dx * f, 0.6);
+    EXPECT_NEAR(drawn.dy, design.dy * f, 0.6);
+}
+
+TEST_P(GlyphArt, PlateCornersHaveTheScaledRadius) {
+    // The pixel one in from the plate's corner lies mostly outside a corner
+    // of radius 4 x scale, mostly inside one of radius 4 left unscaled.
+    const TRect plate = PlateBox();
+    const std::uint32_t corner = AlphaOf(At(art_.plain.move, plate.Left + 1, plate.Top + 1));
+    if (Scale().IsIdentity()) {
+        EXPECT_GT(corner, 128u);
+    } else {
+        EXPECT_LT(corner, 128u);
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(AllGlyphs, GlyphArt, ::testing::ValuesIn(kGlyphs),
                          [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(ScaledGlyphs, GlyphArt, ::testing::ValuesIn(ScaledGlyphs()),
+                         [](const auto& info) {
+                             return std::string(info.param.name) + "_" +
+                                    std::to_string(info.param.dpi) + "dpi";
+                         });
 
 // Windows may lay a button out smaller than its artwork (or not at all yet):
 // every picture then has the size asked for, whatever of the art fits.
@@ -366,6 +440,191 @@ TEST(SeparatorArt, OnePixelLineInsetFromItsEnds) {
         }
         EXPECT_EQ(drawn, 38 - 16);
     }
+}
+
+// Every picture has the display's size for its 96-DPI size: each side
+// scaled and rounded to the nearest pixel.
+TEST(ScaledArt, PicturesHaveTheScaledSize) {
+    enum class Kind { GlyphButton, TextButton, Separator };
+    struct Case {
+        Kind kind;
+        Glyph glyph;
+        int width96, height96, dpi, width, height;
+    };
+    const Case cases[] = {
+        {Kind::GlyphButton, Glyph::Arrow, 38, 38, 96, 38, 38},
+        {Kind::GlyphButton, Glyph::Arrow, 38, 38, 120, 48, 48},
+        {Kind::GlyphButton, Glyph::Arrow, 38, 38, 144, 57, 57},
+        {Kind::GlyphButton, Glyph::Arrow, 38, 38, 192, 76, 76},
+        {Kind::GlyphButton, Glyph::Color, 48, 38, 144, 72, 57},
+        {Kind::GlyphButton, Glyph::Color, 48, 38, 192, 96, 76},
+        {Kind::GlyphButton, Glyph::Upload, 38, 33, 144, 57, 50},
+        {Kind::GlyphButton, Glyph::Upload, 38, 33, 192, 76, 66},
+        {Kind::GlyphButton, Glyph::CloseSmall, 20, 20, 144, 30, 30},
+        {Kind::GlyphButton, Glyph::CloseSmall, 20, 20, 192, 40, 40},
+        {Kind::TextButton, Glyph::Arrow, 142, 38, 96, 142, 38},
+        {Kind::TextButton, Glyph::Arrow, 142, 38, 144, 213, 57},
+        {Kind::TextButton, Glyph::Arrow, 142, 38, 192, 284, 76},
+        {Kind::Separator, Glyph::Arrow, 10, 38, 96, 10, 38},
+        {Kind::Separator, Glyph::Arrow, 10, 38, 144, 15, 57},
+        {Kind::Separator, Glyph::Arrow, 10, 38, 192, 20, 76},
+    };
+    for (const Case& c : cases) {
+        const DisplayScale scale(c.dpi);
+        std::vector<const TBitmap32*> pictures;
+        ButtonArt art;
+        TBitmap32 separator;
+        if (c.kind == Kind::Separator) {
+            separator = DrawSeparator(c.width96, c.height96, scale);
+            pictures.push_back(&separator);
+        } else {
+            art = c.kind == Kind::GlyphButton
+                      ? DrawGlyphButton(c.glyph, c.width96, c.height96, scale)
+                      : DrawTextButton(TextButtonKind::Secondary, c.width96, c.height96, scale);
+            for (const auto& state : AllStates(art)) pictures.push_back(state.second);
+        }
+        for (const TBitmap32* p : pictures) {
+            EXPECT_EQ(p->Width(), c.width) << static_cast<int>(c.kind) << " at " << c.dpi;
+            EXPECT_EQ(p->Height(), c.height) << static_cast<int>(c.kind) << " at " << c.dpi;
+        }
+    }
+}
+
+// At 96 DPI, and for a failed DPI query (0), the pictures are the ones the
+// windows have always had: the same as without a scale.
+TEST(ScaledArt, NinetySixDpiDrawsTheDesign) {
+    const auto same = [](const ButtonArt& a, const ButtonArt& b) {
+        const auto sa = AllStates(a), sb = AllStates(b);
+        for (std::size_t i = 0; i < sa.size(); ++i) {
+            if (!std::ranges::equal(sa[i].second->Pixels(), sb[i].second->Pixels())) return false;
+        }
+        return true;
+    };
+    for (const DisplayScale scale : {DisplayScale(96), DisplayScale(0)}) {
+        for (int g = 0; g <= static_cast<int>(Glyph::CloseSmall); ++g) {
+            const auto glyph = static_cast<Glyph>(g);
+            EXPECT_TRUE(same(DrawGlyphButton(glyph, 48, 38, scale), DrawGlyphButton(glyph, 48, 38)))
+                << g;
+        }
+        for (const auto kind : {TextButtonKind::Primary, TextButtonKind::Secondary}) {
+            EXPECT_TRUE(same(DrawTextButton(kind, 142, 38, scale), DrawTextButton(kind, 142, 38)));
+        }
+        EXPECT_TRUE(std::ranges::equal(DrawSeparator(10, 38, scale).Pixels(),
+                                       DrawSeparator(10, 38).Pixels()));
+    }
+}
+
+// Strokes are drawn at the display's width, not the 96-DPI one: the ink
+// met along one line of pixels across a stroke (a row through a diagonal
+// or an upright, a column through a level one) grows with the factor.
+TEST(ScaledArt, StrokesWidenWithTheScale) {
+    struct Case {
+        Glyph glyph;
+        bool row;    // sample a row, else a column
+        double at;   // where, in glyph box units
+        double ink;  // ink met at 96 DPI, in pixels
+    };
+    const Case cases[] = {
+        {Glyph::Line, true, 10, 2 * std::numbers::sqrt2},             // one diagonal
+        {Glyph::Close, true, 7, 4 * std::numbers::sqrt2},             // both diagonals
+        {Glyph::Save, true, 6, 2},                                    // the arrow's stem
+        {Glyph::Rect, false, 10, 4},                                  // top and bottom edges
+        {Glyph::CloseSmall, true, 8, 2 * 1.5 * std::numbers::sqrt2},  // finer cross
+    };
+    for (const Case& c : cases) {
+        const int side = c.glyph == Glyph::CloseSmall ? 20 : 38;
+        for (const int dpi : {96, 144, 192}) {
+            const DisplayScale scale(dpi);
+            const TBitmap32 picture = DrawGlyphButton(c.glyph, side, side, scale).plain.normal;
+            const int box = (picture.Width() - scale.Px(20)) / 2;
+            const int line = box + static_cast<int>(c.at * scale.Factor());
+            double ink = 0;
+            for (int i = 0; i < picture.Width(); ++i) {
+                ink += AlphaOf(c.row ? At(picture, i, line) : At(picture, line, i)) / 255.0;
+            }
+            EXPECT_NEAR(ink, c.ink * scale.Factor(), 0.06 * c.ink * scale.Factor())
+                << static_cast<int>(c.glyph) << " at " << dpi;
+        }
+    }
+}
+
+// The separator keeps whole pixels: at 200 % a 2 px line inset 16 px; at
+// 150 % the 1.5 px line rounds to 2, the inset is 12.
+TEST(ScaledArt, SeparatorLineAndInsetScale) {
+    struct Case {
+        int width96, height96, dpi;
+        bool vertical;
+        int from, thickness, inset;  // across: [from, from + thickness)
+    };
+    const Case cases[] = {
+        {10, 38, 192, true, 9, 2, 16},
+        {38, 10, 192, false, 9, 2, 16},
+        {10, 38, 144, true, 6, 2, 12},
+    };
+    for (const Case& c : cases) {
+        const TBitmap32 s = DrawSeparator(c.width96, c.height96, DisplayScale(c.dpi));
+        const int length = c.vertical ? s.Height() : s.Width();
+        for (int y = 0; y < s.Height(); ++y) {
+            for (int x = 0; x < s.Width(); ++x) {
+                const int along = c.vertical ? y : x, across = c.vertical ? x : y;
+                const bool on = across >= c.from && across < c.from + c.thickness &&
+                                along >= c.inset && along < length - c.inset;
+                ASSERT_EQ(At(s, x, y), on ? kPressed : 0u) << c.dpi << ": " << x << "," << y;
+            }
+        }
+    }
+}
+
+// The colour button at 150 % and 200 %: the hole inset by 10 px scaled,
+// ringed by a line of whole pixels in the ink, the panel around it.
+TEST(ScaledArt, SwatchHoleAndRingScale) {
+    struct Case {
+        int dpi;
+        TRect hole;
+        int ring;
+    };
+    for (const Case& c : {Case{144, {15, 15, 57, 42}, 2}, Case{192, {20, 20, 76, 56}, 2}}) {
+        const ButtonArt art = DrawGlyphButton(Glyph::Color, 48, 38, DisplayScale(c.dpi));
+        const TBitmap32& normal = art.plain.normal;
+        const int cy = (c.hole.Top + c.hole.Bottom) / 2;
+        for (int y = 0; y < normal.Height(); ++y) {
+            for (int x = 0; x < normal.Width(); ++x) {
+                if (AlphaOf(At(normal, x, y)) == 255) continue;
+                ASSERT_TRUE(x >= c.hole.Left && x < c.hole.Right && y >= c.hole.Top &&
+                            y < c.hole.Bottom)
+                    << c.dpi << ": " << x << "," << y;
+            }
+        }
+        EXPECT_EQ(AlphaOf(At(normal, c.hole.Left, cy)), 0u) << c.dpi;
+        EXPECT_EQ(AlphaOf(At(normal, c.hole.Right - 1, cy)), 0u) << c.dpi;
+        for (int i = 1; i <= c.ring; ++i) {
+            EXPECT_EQ(At(normal, c.hole.Left - i, cy), Color32(229, 229, 229)) << c.dpi;
+            EXPECT_EQ(At(art.latched.normal, c.hole.Right - 1 + i, cy), kAccent) << c.dpi;
+        }
+        EXPECT_EQ(At(normal, c.hole.Left - c.ring - 1, cy), kPanel) << c.dpi;
+        EXPECT_EQ(At(art.plain.move, c.hole.Left - c.ring - 1, cy), kHover) << c.dpi;
+    }
+}
+
+// A text button at 200 %: the outline 2 whole pixels wide, the corners of
+// radius 8.
+TEST(ScaledArt, TextButtonOutlineAndRadiusScale) {
+    const DisplayScale scale(192);
+    const ButtonArt secondary = DrawTextButton(TextButtonKind::Secondary, 142, 38, scale);
+    for (const TBitmap32* p : {&secondary.plain.normal, &secondary.plain.move}) {
+        EXPECT_EQ(At(*p, 142, 0), kOutlineColor);
+        EXPECT_EQ(At(*p, 142, 1), kOutlineColor);
+        EXPECT_EQ(At(*p, 0, 38), kOutlineColor);
+        EXPECT_EQ(At(*p, 283, 38), kOutlineColor);
+        EXPECT_EQ(At(*p, 1, 38), kOutlineColor);
+        EXPECT_LT(AlphaOf(At(*p, 1, 1)), 16u) << "outside a corner of radius 8";
+    }
+    EXPECT_EQ(AlphaOf(At(secondary.plain.normal, 142, 2)), 0u);
+    EXPECT_EQ(At(secondary.plain.move, 142, 2), kHover);
+    const ButtonArt primary = DrawTextButton(TextButtonKind::Primary, 142, 38, scale);
+    EXPECT_EQ(At(primary.plain.normal, 142, 38), kAccent);
+    EXPECT_EQ(At(primary.plain.normal, 142, 0), kAccent);
+    EXPECT_LT(AlphaOf(At(primary.plain.normal, 1, 1)), 16u);
 }
 
 }  // namespace
