@@ -9,10 +9,17 @@
 //                   shows them (arrow latched, one button hovered, undo
 //                   and redo disabled), at 1x and 3x.
 //
-// Usage: art_sheet [output folder]   (default: the current folder; made
-// when missing)
+// With a DPI the pictures are drawn for a display of that DPI and the
+// sheets magnified less (3x at 144, 2x at 192), so sheets of every scale
+// show the artwork about as large and its own pixels can be compared.
+//
+// Usage: art_sheet [output folder] [dpi]   (default: the current folder,
+// made when missing; 96 DPI)
+#include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -25,6 +32,7 @@
 
 namespace {
 
+using lg::DisplayScale;
 using lg::TBitmap32;
 using lg::TColor32;
 using lg::art::ButtonArt;
@@ -88,14 +96,21 @@ TBitmap32 Scaled(const TBitmap32& src, int factor) {
     return out;
 }
 
+// The magnification that shows a picture drawn at `scale` about as large as
+// one drawn at 96 DPI and magnified `at96` times.
+int Zoom(DisplayScale scale, int at96) {
+    return std::max(1, static_cast<int>(std::lround(at96 / scale.Factor())));
+}
+
 std::array<const TBitmap32*, 8> States(const ButtonArt& art) {
     return {&art.plain.normal,   &art.plain.down,   &art.plain.move,   &art.plain.disabled,
             &art.latched.normal, &art.latched.down, &art.latched.move, &art.latched.disabled};
 }
 
-TBitmap32 StateSheet() {
+TBitmap32 StateSheet(DisplayScale scale) {
     // Text buttons take two cells: their latched set is their plain set.
-    constexpr int kCellW = 74, kCellH = 46, kCols = 8;
+    const int kCellW = scale.Px(74), kCellH = scale.Px(46);
+    constexpr int kCols = 8;
     const int rows = static_cast<int>(kRows.size()) + 3;
     TBitmap32 sheet(kCellW * kCols, kCellH * rows);
     sheet.Clear(kPanel);
@@ -108,13 +123,13 @@ TBitmap32 StateSheet() {
     };
     int row = 0;
     for (const GlyphRow& g : kRows) {
-        const ButtonArt art = lg::art::DrawGlyphButton(g.glyph, g.width, g.height);
+        const ButtonArt art = lg::art::DrawGlyphButton(g.glyph, g.width, g.height, scale);
         int col = 0;
         for (const TBitmap32* picture : States(art)) place(row, col++, 1, *picture, g.swatch);
         ++row;
     }
     for (auto kind : {lg::art::TextButtonKind::Primary, lg::art::TextButtonKind::Secondary}) {
-        const ButtonArt art = lg::art::DrawTextButton(kind, 142, 38);
+        const ButtonArt art = lg::art::DrawTextButton(kind, 142, 38, scale);
         int col = 0;
         for (const TBitmap32* picture : States(art)) {
             if (col < kCols) place(row, col, 2, *picture, 0);
@@ -122,18 +137,21 @@ TBitmap32 StateSheet() {
         }
         ++row;
     }
-    place(row, 0, 1, lg::art::DrawSeparator(10, 38), 0);
-    place(row, 1, 1, lg::art::DrawSeparator(38, 10), 0);
-    return Scaled(sheet, 4);
+    place(row, 0, 1, lg::art::DrawSeparator(10, 38, scale), 0);
+    place(row, 1, 1, lg::art::DrawSeparator(38, 10, scale), 0);
+    return Scaled(sheet, Zoom(scale, 4));
 }
 
 // The palette strip (left to right, 38 px buttons, the colour button 48 px,
 // 10 px separators) and the output panel (a column), with the states the
 // program shows at the start of an edit plus one hovered button.
-TBitmap32 Panels() {
-    TBitmap32 strip(532 + 16 + 38, 33 + 38 + 38 + 10 + 38);
+TBitmap32 Panels(DisplayScale scale) {
+    // Laid out in 96-DPI pixels like the windows; every edge goes through
+    // the scale.
+    const auto px = [scale](int v96) { return scale.Px(v96); };
+    TBitmap32 strip(px(532 + 16 + 38), px(33 + 38 + 38 + 10 + 38));
     strip.Clear(lg::Color32(40, 40, 40));
-    strip.FillRectTS(0, 0, 532, 38, kPanel);
+    strip.FillRectTS(0, 0, px(532), px(38), kPanel);
     struct Item {
         Glyph glyph;
         int left;
@@ -146,36 +164,36 @@ TBitmap32 Panels() {
         {Glyph::Blur, 352, 38},     {Glyph::Color, 390, 48},  {Glyph::Undo, 448, 38},
         {Glyph::Redo, 486, 38}};
     for (const Item& item : palette) {
-        const ButtonArt art = lg::art::DrawGlyphButton(item.glyph, item.width, 38);
+        const ButtonArt art = lg::art::DrawGlyphButton(item.glyph, item.width, 38, scale);
         const TBitmap32* picture = &art.plain.normal;
         if (item.glyph == Glyph::Arrow) picture = &art.latched.normal;
         if (item.glyph == Glyph::Rect) picture = &art.plain.move;
         if (item.glyph == Glyph::Redo) picture = &art.plain.disabled;
-        PutButton(strip, item.left, 0, *picture, item.glyph == Glyph::Color ? kSwatchRed : 0);
+        PutButton(strip, px(item.left), 0, *picture, item.glyph == Glyph::Color ? kSwatchRed : 0);
     }
-    Put(strip, 228, 0, lg::art::DrawSeparator(10, 38));
-    Put(strip, 438, 0, lg::art::DrawSeparator(10, 38));
+    Put(strip, px(228), 0, lg::art::DrawSeparator(10, 38, scale));
+    Put(strip, px(438), 0, lg::art::DrawSeparator(10, 38, scale));
 
     // The output panel, right of the palette.
-    const int px = 532 + 16;
+    const int left = 532 + 16;
     struct Cell {
         Glyph glyph;
         int height;
     };
     const Cell column[] = {{Glyph::Upload, 33}, {Glyph::Copy, 38}, {Glyph::Save, 38}};
     int y = 0;
-    strip.FillRectTS(px, 0, px + 38, 33 + 38 + 38 + 10 + 38, kPanel);
+    strip.FillRectTS(px(left), 0, px(left + 38), px(33 + 38 + 38 + 10 + 38), kPanel);
     for (const Cell& cell : column) {
-        const ButtonArt art = lg::art::DrawGlyphButton(cell.glyph, 38, cell.height);
-        Put(strip, px, y, cell.glyph == Glyph::Copy ? art.plain.move : art.plain.normal);
+        const ButtonArt art = lg::art::DrawGlyphButton(cell.glyph, 38, cell.height, scale);
+        Put(strip, px(left), px(y), cell.glyph == Glyph::Copy ? art.plain.move : art.plain.normal);
         y += cell.height;
     }
-    Put(strip, px, y, lg::art::DrawSeparator(38, 10));
+    Put(strip, px(left), px(y), lg::art::DrawSeparator(38, 10, scale));
     y += 10;
-    Put(strip, px, y, lg::art::DrawGlyphButton(Glyph::Close, 38, 38).plain.normal);
+    Put(strip, px(left), px(y), lg::art::DrawGlyphButton(Glyph::Close, 38, 38, scale).plain.normal);
 
-    // The same at 3x below.
-    const TBitmap32 big = Scaled(strip, 3);
+    // The same magnified below.
+    const TBitmap32 big = Scaled(strip, Zoom(scale, 3));
     TBitmap32 out(big.Width(), strip.Height() + 8 + big.Height());
     out.Clear(lg::Color32(40, 40, 40));
     out.Draw(0, 0, strip);
@@ -197,11 +215,12 @@ bool WritePng(const TBitmap32& picture, const std::filesystem::path& path) {
 
 int main(int argc, char** argv) {
     const std::filesystem::path folder = argc > 1 ? argv[1] : ".";
+    const DisplayScale scale(argc > 2 ? std::atoi(argv[2]) : lg::kBaseDpi);
     std::error_code error;
     std::filesystem::create_directories(folder, error);
     bool ok = true;
-    for (const auto& [name, picture] :
-         {std::pair{"art_sheet.png", StateSheet()}, std::pair{"art_panels.png", Panels()}}) {
+    for (const auto& [name, picture] : {std::pair{"art_sheet.png", StateSheet(scale)},
+                                        std::pair{"art_panels.png", Panels(scale)}}) {
         const std::filesystem::path path = folder / name;
         if (WritePng(picture, path)) {
             std::printf("%s\n", path.string().c_str());
