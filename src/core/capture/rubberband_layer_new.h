@@ -88,7 +88,7 @@ private:
     void WriteText(TBitmap32& buffer, TPoint at, std::u16string_view text, TColor32 color) const;
     TextBox PromptBox(TSize ext) const;
     TextBox LabelBox(const TRect& selection, TSize ext) const;
-    // Half the side of the square the handles' discs stay within.
+    // How far past its centre a handle's disc may paint.
     int HandleReach() const;
     void PaintPrompt(TBitmap32& buffer);
     void PaintSelection(TBitmap32& buffer);
