@@ -99,7 +99,10 @@ void CaptureEditor::ShowWindowDone() {
                                           static_cast<float>(s.Bottom)});
         LayerRect->SetVisibleRect(true);
         LayerRect->SetSelectState(ssEnd);
+        SelectionMoved(LayerRect->Location());
         ShowSelectRegion(false, false);
+    } else {
+        PromptMoved();
     }
 }
 
@@ -143,6 +146,7 @@ void CaptureEditor::imgView1MouseDown(TMouseButton button, TShiftState, int x, i
         const float fx = static_cast<float>(x), fy = static_cast<float>(y);
         LayerRect->SetLocation(TFloatRect{fx, fy, fx, fy});
         LayerRect->SetVisibleRect(true);
+        SelectionMoved(LayerRect->Location());
         imgView1.Invalidate();
         return;
     }
@@ -151,6 +155,7 @@ void CaptureEditor::imgView1MouseDown(TMouseButton button, TShiftState, int x, i
 
 void CaptureEditor::imgView1MouseMove(TShiftState shift, int x, int y, TCustomLayer* layer) {
     LayerRect->SetPointerPos(x, y);
+    if (!LayerRect->VisibleRect()) PromptMoved();
     if (layer != LayerRect) {
         if (LayerRect->HitTest(x, y)) {
             if (FCurTool) FCurTool->SetLayerOptions(loVisible);
@@ -194,6 +199,7 @@ void CaptureEditor::imgView1MouseMove(TShiftState shift, int x, int y, TCustomLa
         }
     }
     LayerRect->SetLocation(loc);
+    SelectionMoved(loc);
     FOldX = x;
     FOldY = y;
 }
@@ -204,6 +210,7 @@ void CaptureEditor::imgView1MouseUp(TMouseButton, TShiftState shift, int, int, T
     if (std::fabs(loc.Right - loc.Left) < kMinFirstSelection ||
         std::fabs(loc.Top - loc.Bottom) < kMinFirstSelection) {
         LayerRect->SetVisibleRect(false);
+        PromptMoved();
         imgView1.Invalidate();
         return;
     }
@@ -231,6 +238,23 @@ void CaptureEditor::LayerRectResizing(const TFloatRect&, TFloatRect& next) {
     if (std::fabs(next.Left - next.Right) < kMinSelection) next.Right = next.Left + kMinSelection;
     if (std::fabs(next.Top - next.Bottom) < kMinSelection) next.Bottom = next.Top + kMinSelection;
     if (FCurTool && !TextTool()) FCurTool->SetLocation(next);
+    SelectionMoved(next);
+}
+
+void CaptureEditor::SelectionMoved(const TFloatRect& selection) {
+    // A selection still being spanned may be a point: it lies where that
+    // pixel is.
+    const TRect r = RoundRect(selection);
+    selectionScale_ = host_.ScaleOf(
+        TRect{r.Left, r.Top, std::max(r.Right, r.Left + 1), std::max(r.Bottom, r.Top + 1)});
+    if (LayerRect->VisibleRect()) LayerRect->SetScale(selectionScale_);
+    // The text tool keeps the size its text was begun at.
+    if (FCurTool && !TextTool()) FCurTool->SetScale(selectionScale_);
+}
+
+void CaptureEditor::PromptMoved() {
+    const TPoint p = LayerRect->PointerPos();
+    LayerRect->SetScale(host_.ScaleOf(TRect{p.X, p.Y, p.X + 1, p.Y + 1}));
 }
 
 void CaptureEditor::AddTool(TCurTool aCurTool) {
@@ -248,7 +272,8 @@ void CaptureEditor::AddTool(TCurTool aCurTool) {
         FCurTool = nullptr;
     }
     FCurTypeTool = aCurTool;
-    FCurTool = CreateToolLayer(aCurTool, imgView1, LayerRect->Location(), LayerDrawTool->Bitmap());
+    FCurTool = CreateToolLayer(aCurTool, imgView1, LayerRect->Location(), LayerDrawTool->Bitmap(),
+                               selectionScale_);
     if (FCurTool) FCurTool->OnEnd = [this](TBaseToolLayer&) { EndTool(); };
 }
 

@@ -122,6 +122,11 @@ private:
     void imgView1KeyPress(char16_t& key);
     void LayerRectResizing(const TFloatRect& oldLocation, TFloatRect& newLocation);
     TTextToolControl* TextTool() const;
+    // The selection is (about to be) at `selection`: the scale of the
+    // display showing it goes to the selection layer and the tool.
+    void SelectionMoved(const TFloatRect& selection);
+    // The prompt follows the pointer onto its display's scale.
+    void PromptMoved();
 
     CaptureHost& host_;
     TImgView32 imgView1;
@@ -132,6 +137,9 @@ private:
     TStoreListBitmap32 StoreListBitmap32;
     TRect rectWork_{};
     int FOldX = 0, FOldY = 0;
+    // The scale of the display showing the selection, asked of the host
+    // only when the selection changes; new tool layers take it.
+    DisplayScale selectionScale_;
     bool showing_ = false;
     int pendingKind_ = 0;
     std::optional<TRect> pendingSelection_;

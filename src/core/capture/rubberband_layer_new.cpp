@@ -1,11 +1,14 @@
 #include "capture/rubberband_layer_new.h"
 
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <utility>
 
+#include "layers/dirty_region.h"
 #include "layers/img_view32.h"
 #include "raster/shapes.h"
+#include "raster/text_rasterizer.h"
 
 namespace lg {
 namespace {
@@ -15,14 +18,23 @@ constexpr TColor32 kStipple[8] = {0xFFFFFFFFu, 0xFFFFFFFFu, 0xFFFFFFFFu, 0xFFFFF
                                   0xFF000000u, 0xFF000000u, 0xFF000000u, 0xFF000000u};
 constexpr TColor32 kPromptShadow = 0xFF808080u;
 constexpr TColor32 kLabelBox = 0x7F000000u;
-// What the frame, the handles (radius 6) and the size label may cover
-// around the selection; the label needs the text's height plus 12 above.
-constexpr int kHandleReach = 8;
-constexpr int kLabelReachUp = 48;
-constexpr int kLabelReachRight = 200;
-// The prompt box and its shadow beside the pointer.
+// 96-DPI sizes, taken through the layer's scale.
+// The label font, in points.
+constexpr int kLabelFontSize = 10;
+// The size label's box: its top lies the text's height plus 12 above the
+// selection, its bottom 7 above, and it is 10 wider than the text.
+constexpr int kLabelRise = 12;
+constexpr int kLabelGap = 7;
+constexpr int kLabelPadding = 10;
+// The prompt's box starts this shadowFar right of and below the pointer, is 10
+// wider and higher than the text, and casts a grey shadow offset by 2
+// whose shadowFar edges lie 12 past the text.
 constexpr int kPromptOffset = 15;
-constexpr int kPromptReach = 320;
+constexpr int kPromptPadding = 10;
+constexpr int kPromptShadowNear = 2;
+constexpr int kPromptShadowFar = 12;
+// Past a handle disc's radius: its anti-aliased rim.
+constexpr int kHandleRim = 2;
 
 }  // namespace
 
@@ -40,8 +52,9 @@ TRubberbandLayerNew::TRubberbandLayerNew() {
     SetFrameStippleStep(1.0);
     SetFrameStippleCounter(0);
     labelFont_.Family = u"Noto Sans";
-    labelFont_.Size = 10;
+    labelFont_.Size = kLabelFontSize;
     labelFont_.Color = 0xFF000000u;
+    labelFont_.Dpi = scale_.Dpi();
 }
 
 void TRubberbandLayerNew::RepaintAll() {
@@ -67,6 +80,67 @@ void TRubberbandLayerNew::SetSelectState(TSelectState state) {
     RepaintAll();
 }
 
+void TRubberbandLayerNew::SetScale(const DisplayScale& scale) {
+    if (scale == scale_) return;
+    const TRect before = PaintBounds();
+    scale_ = scale;
+    labelFont_.Dpi = scale.Dpi();
+    // The dimming does not depend on the scale: the old and new frame,
+    // handles, label or prompt are all that change.
+    BoundsChanged(before, PaintBounds());
+}
+
+void TRubberbandLayerNew::SetTextRasterizer(TextRasterizer* r) {
+    if (r == text_) return;
+    const TRect before = PaintBounds();
+    text_ = r;
+    BoundsChanged(before, PaintBounds());
+}
+
+TextRasterizer* TRubberbandLayerNew::Text() const {
+    return text_ ? text_ : DefaultTextRasterizer();
+}
+
+TSize TRubberbandLayerNew::MeasureText(std::u16string_view text) const {
+    TextRasterizer* tr = Text();
+    return tr ? tr->Measure(labelFont_, text) : TSize{};
+}
+
+void TRubberbandLayerNew::WriteText(TBitmap32& buffer, TPoint at, std::u16string_view text,
+                                    TColor32 color) const {
+    TextRasterizer* tr = Text();
+    if (!tr || buffer.Empty()) return;
+    TFontDesc font = labelFont_;
+    font.Color = color;
+    tr->Draw(buffer, at.X, at.Y, text, font);
+}
+
+TRubberbandLayerNew::TextBox TRubberbandLayerNew::PromptBox(TSize ext) const {
+    const DisplayScale& s = scale_;
+    const int px = pointerX_ + s.Px(kPromptOffset), py = pointerY_ + s.Px(kPromptOffset);
+    const int pad = s.Px(kPromptPadding);
+    const int shadowNear = s.Px(kPromptShadowNear), shadowFar = s.Px(kPromptShadowFar);
+    // The text is centred in the box on one line.
+    return TextBox{
+        TRect{px, py, px + ext.cx + pad, py + ext.cy + pad},
+        TRect{px + shadowNear, py + shadowNear, px + ext.cx + shadowFar, py + ext.cy + shadowFar},
+        TPoint{px + pad / 2, py + pad / 2}};
+}
+
+TRubberbandLayerNew::TextBox TRubberbandLayerNew::LabelBox(const TRect& selection,
+                                                           TSize ext) const {
+    const DisplayScale& s = scale_;
+    const TRect box{selection.Left, selection.Top - ext.cy - s.Px(kLabelRise),
+                    selection.Left + ext.cx + s.Px(kLabelPadding), selection.Top - s.Px(kLabelGap)};
+    return TextBox{
+        box, TRect{},
+        TPoint{box.Left + (box.Width() - ext.cx) / 2, box.Top + (box.Height() - ext.cy) / 2}};
+}
+
+int TRubberbandLayerNew::HandleReach() const {
+    return static_cast<int>(std::ceil(scale_.PxD(2.0 * HandleSize()))) + kHandleRim;
+}
+
 void TRubberbandLayerNew::SetPointerPos(int x, int y) {
     if (x == pointerX_ && y == pointerY_) return;
     const TRect before = PaintBounds();
@@ -76,22 +150,22 @@ void TRubberbandLayerNew::SetPointerPos(int x, int y) {
 }
 
 TRect TRubberbandLayerNew::PaintBounds() const {
+    // The dimming looks the same wherever the prompt or the selection is,
+    // so a change repaints only what is drawn over it.
     if (!FVisibleRect) {
-        const int px = pointerX_ + kPromptOffset, py = pointerY_ + kPromptOffset;
-        return TRect{px, py, px + kPromptReach, py + 96};
+        const TextBox prompt = PromptBox(MeasureText(kSelectPrompt));
+        return UnionRect(prompt.box, prompt.shadow);
     }
-    // Outside the selection the dimming looks the same wherever the
-    // selection is, so a move repaints only the old and new selection
-    // with their frame, handles and label.
-    TRect r = RoundRect(Location());
-    return TRect{r.Left - kHandleReach, r.Top - kLabelReachUp,
-                 std::max(r.Right + kHandleReach, r.Left + kLabelReachRight),
-                 r.Bottom + kHandleReach};
+    const TRect r = RoundRect(Location());
+    const int reach = HandleReach();
+    const TRect handles{r.Left - reach, r.Top - reach, r.Right + reach, r.Bottom + reach};
+    const TextBox label = LabelBox(r, MeasureText(SelectionSizeLabel(r.Width(), r.Height())));
+    return UnionRect(handles, label.box);
 }
 
 TDragState TRubberbandLayerNew::GetDragState(int x, int y) const {
     if (!FVisibleRect || FSelectState == ssNoVis || FSelectState == ssMove) return dsNone;
-    const int t = 2 * HandleSize() + 1;
+    const int t = scale_.Px(2 * HandleSize() + 1);
     const TFloatRect& loc = Location();
     TRect r{RoundCoord(loc.Left), RoundCoord(loc.Top), RoundCoord(loc.Right) - 1,
             RoundCoord(loc.Bottom) - 1};
@@ -155,16 +229,10 @@ void TRubberbandLayerNew::PaintPrompt(TBitmap32& buffer) {
     const int w = FRectWork.Width(), h = FRectWork.Height();
     buffer.FillRectTS(TRect{0, 0, w, h}, kSelectionDim);
 
-    const TFontDesc saved = buffer.Font();
-    buffer.SetFont(labelFont_);
-    const TSize ext = buffer.TextExtent(kSelectPrompt);
-    const int px = pointerX_ + kPromptOffset, py = pointerY_ + kPromptOffset;
-    buffer.FillRectTS(TRect{px + 2, py + 2, px + ext.cx + 12, py + ext.cy + 12}, kPromptShadow);
-    buffer.FillRectTS(TRect{px, py, px + ext.cx + 10, py + ext.cy + 10}, 0xFFFFFFFFu);
-    // Centred in the box on one line: the box is 10 wider and higher.
-    buffer.Font().Color = 0xFF000000u;
-    buffer.Textout(px + 5, py + 5, kSelectPrompt);
-    buffer.SetFont(saved);
+    const TextBox prompt = PromptBox(MeasureText(kSelectPrompt));
+    buffer.FillRectTS(prompt.shadow, kPromptShadow);
+    buffer.FillRectTS(prompt.box, 0xFFFFFFFFu);
+    WriteText(buffer, prompt.text, kSelectPrompt, 0xFF000000u);
 }
 
 void TRubberbandLayerNew::PaintSelection(TBitmap32& buffer) {
@@ -193,25 +261,20 @@ void TRubberbandLayerNew::PaintSelection(TBitmap32& buffer) {
     buffer.FillRectTS(TRect{r.Right, r.Top, w, r.Bottom}, kSelectionDim);
 
     const int midX = (r.Left + r.Right) / 2, midY = (r.Top + r.Bottom) / 2;
-    const int hs = HandleSize();
+    const double outer = scale_.PxD(2.0 * HandleSize());
+    const double inner = scale_.PxD(2.0 * (HandleSize() - 1));
     const int handles[8][2] = {{midX, r.Top},      {r.Left, midY},     {r.Right, midY},
                                {midX, r.Bottom},   {r.Left, r.Top},    {r.Right, r.Top},
                                {r.Left, r.Bottom}, {r.Right, r.Bottom}};
     for (const auto& p : handles) {
-        FillCircle(buffer, FixedPoint(p[0], p[1]), 2.0 * hs, 0xFFFFFFFFu);
-        FillCircle(buffer, FixedPoint(p[0], p[1]), 2.0 * (hs - 1), 0xFF000000u);
+        FillCircle(buffer, FixedPoint(p[0], p[1]), outer, 0xFFFFFFFFu);
+        FillCircle(buffer, FixedPoint(p[0], p[1]), inner, 0xFF000000u);
     }
 
     const std::u16string label = SelectionSizeLabel(r.Width(), r.Height());
-    const TFontDesc saved = buffer.Font();
-    buffer.SetFont(labelFont_);
-    const TSize ext = buffer.TextExtent(label);
-    const TRect box{r.Left, r.Top - ext.cy - 12, r.Left + ext.cx + 10, r.Top - 7};
-    buffer.FillRectTS(box, kLabelBox);
-    buffer.Font().Color = 0xFFFFFFFFu;
-    buffer.Textout(box.Left + (box.Width() - ext.cx) / 2, box.Top + (box.Height() - ext.cy) / 2,
-                   label);
-    buffer.SetFont(saved);
+    const TextBox box = LabelBox(r, MeasureText(label));
+    buffer.FillRectTS(box.box, kLabelBox);
+    WriteText(buffer, box.text, label, 0xFFFFFFFFu);
 }
 
 }  // namespace lg

@@ -9,10 +9,14 @@
 #include <functional>
 #include <string_view>
 
+#include "dpi/display_scale.h"
 #include "layers/rubberband_layer.h"
 #include "raster/font.h"
+#include "tools/tool_point.h"
 
 namespace lg {
+
+class TextRasterizer;
 
 enum TSelectState : std::uint8_t {
     ssNoVis,  // no selection
@@ -43,6 +47,17 @@ public:
 
     // Where the pointer is (view coordinates), for the prompt.
     void SetPointerPos(int x, int y);
+    TPoint PointerPos() const { return TPoint{pointerX_, pointerY_}; }
+
+    // The scale of the display showing the selection (or, for the prompt,
+    // the pointer): handles, hit bands, the label and the prompt take
+    // their 96-DPI sizes through it. A change repaints the layer.
+    const DisplayScale& Scale() const { return scale_; }
+    void SetScale(const DisplayScale& scale);
+
+    // The text rasterizer the prompt and the label are measured and drawn
+    // with; null (the default) means the process default. Not owned.
+    void SetTextRasterizer(TextRasterizer* r);
 
     // Asked by the drag-state query: a press inside the selection goes to
     // the current tool when there is one.
@@ -52,6 +67,9 @@ public:
     const TFontDesc& LabelFont() const { return labelFont_; }
 
     TDragState GetDragState(int x, int y) const override;
+    // The selection with its frame, handles and label, or the prompt's box
+    // and shadow: both measured from the text as it is drawn, so a larger
+    // font or scale never leaves stale pixels behind.
     TRect PaintBounds() const override;
 
 protected:
@@ -59,6 +77,19 @@ protected:
     void DoPaint(TBitmap32& buffer) override;
 
 private:
+    struct TextBox {
+        TRect box;     // the filled box behind the text
+        TRect shadow;  // the prompt's shadow (empty for the label)
+        TPoint text;   // the text's top-left
+    };
+
+    TextRasterizer* Text() const;
+    TSize MeasureText(std::u16string_view text) const;
+    void WriteText(TBitmap32& buffer, TPoint at, std::u16string_view text, TColor32 color) const;
+    TextBox PromptBox(TSize ext) const;
+    TextBox LabelBox(const TRect& selection, TSize ext) const;
+    // How far past its centre a handle's disc may paint.
+    int HandleReach() const;
     void PaintPrompt(TBitmap32& buffer);
     void PaintSelection(TBitmap32& buffer);
     void RepaintAll();
@@ -68,6 +99,8 @@ private:
     TSelectState FSelectState = ssNoVis;
     int pointerX_ = 0, pointerY_ = 0;
     TFontDesc labelFont_;
+    DisplayScale scale_;
+    TextRasterizer* text_ = nullptr;
 };
 
 // The text of the size label of a selection of that many pixels.

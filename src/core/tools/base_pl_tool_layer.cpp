@@ -61,7 +61,8 @@ void TBasePLToolLayer::LayerMouseUp() {
 
 void TBasePLToolLayer::DrawFigure() {
     const TLGSettings& settings = LGSettings();
-    ln32.Draw(DrawBitmap(), settings.pencolor, 0, static_cast<float>(settings.penwidth));
+    ln32.Draw(DrawBitmap(), settings.pencolor, 0,
+              Scale().PxF(static_cast<float>(settings.penwidth)));
     DrawBitmapChanged(LineBounds(ln32));
 }
 

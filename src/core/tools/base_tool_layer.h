@@ -14,10 +14,14 @@
 //    clears it with ClearDrawBitmap), so that the view repaints that area.
 //  - It leaves its finished figure in the draw bitmap when it raises OnEnd,
 //    and raises OnEnd last: the handler frees the layer.
+//  - It draws its 96-DPI sizes (pen widths, heads, the stamp) through
+//    Scale(), the scale of the display the capture is annotated on, so a
+//    figure looks the same at any scale, only larger.
 #pragma once
 
 #include <functional>
 
+#include "dpi/display_scale.h"
 #include "layers/bitmap_layer.h"
 #include "layers/img_view32.h"
 #include "raster/bitmap32.h"
@@ -37,10 +41,14 @@ public:
     // the cross cursor. Use Create<T>, which also inserts the layer.
     TBaseToolLayer(TImgView32& imgv, const TFloatRect& location, TBitmap32& drawBitmap);
 
-    // Constructs a tool layer of class T on top of imgv's layers.
+    // Constructs a tool layer of class T on top of imgv's layers, drawing
+    // at `scale`.
     template <class T>
-    static T& Create(TImgView32& imgv, const TFloatRect& location, TBitmap32& drawBitmap) {
-        return imgv.Layers().Add<T>(imgv, location, drawBitmap);
+    static T& Create(TImgView32& imgv, const TFloatRect& location, TBitmap32& drawBitmap,
+                     const DisplayScale& scale = DisplayScale()) {
+        T& layer = imgv.Layers().Add<T>(imgv, location, drawBitmap);
+        layer.SetScale(scale);
+        return layer;
     }
 
     // The tool kind this layer draws, for the few questions the capture
@@ -49,6 +57,12 @@ public:
 
     TImgView32& ImgView() const { return FImgView; }
     TBitmap32& DrawBitmap() const { return FDrawBitmap; }
+
+    // The scale the figure is drawn at. The capture window sets it at
+    // creation and when the selection moves to another display; a figure
+    // already in the draw bitmap keeps the scale it was drawn at.
+    const DisplayScale& Scale() const { return scale_; }
+    void SetScale(const DisplayScale& scale) { scale_ = scale; }
 
     // Raised once when the figure is complete, with this layer as sender.
     // The handler may free the layer.
@@ -73,6 +87,7 @@ private:
     TBitmap32& FDrawBitmap;
     // The part of the draw bitmap that may differ from kDrawBitmapClear.
     TRect drawnArea_;
+    DisplayScale scale_;
 };
 
 }  // namespace lg

@@ -19,7 +19,8 @@ void TLineArrowToolLayer::DrawFigure() {
     if (!FDrawingLine) return;
     const TLGSettings& settings = LGSettings();
     const TColor32 c = settings.pencolor;
-    const auto pw = static_cast<float>(settings.penwidth);
+    const DisplayScale& scale = Scale();
+    const float pw = scale.PxF(static_cast<float>(settings.penwidth));
 
     const std::array<TFixedPoint, 2> points{FixedPoint(FStartPoint.X, FStartPoint.Y),
                                             FixedPoint(FEndPoint.X, FEndPoint.Y)};
@@ -27,9 +28,9 @@ void TLineArrowToolLayer::DrawFigure() {
     ln32.LineWidth = pw;
     ln32.ArrowEnd.Pen.Color = 0;  // transparent: the ring only moves the base point
     ln32.ArrowEnd.Color = c;
-    ln32.ArrowEnd.Size = ArrowHeadSize(settings.penwidth);
+    ln32.ArrowEnd.Size = scale.PxF(ArrowHeadSize(settings.penwidth));
     ln32.ArrowEnd.Style = asFourPoint;
-    ln32.ArrowEnd.Pen.Width = kArrowOutlineWidth;
+    ln32.ArrowEnd.Pen.Width = scale.PxF(kArrowOutlineWidth);
     ln32.Draw(DrawBitmap(), c, 0, pw);
     DrawBitmapChanged(LineBounds(ln32));
 }

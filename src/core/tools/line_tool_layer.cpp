@@ -14,7 +14,8 @@ void TLineToolLayer::DrawFigure() {
     TLine32 line;
     line.AddPoint(FixedPoint(FStartPoint.X, FStartPoint.Y));
     line.AddPoint(FixedPoint(FEndPoint.X, FEndPoint.Y));
-    line.Draw(DrawBitmap(), settings.pencolor, 0, static_cast<float>(settings.penwidth));
+    line.Draw(DrawBitmap(), settings.pencolor, 0,
+              Scale().PxF(static_cast<float>(settings.penwidth)));
     DrawBitmapChanged(LineBounds(line));
 }
 

@@ -19,7 +19,10 @@ void TRectGaussToolLayer::DrawFigure() {
 
     TBitmap32 tmp(r.Width(), r.Height());
     tmp.Draw(tmp.BoundsRect(), r, capture);  // tmp is opaque: a plain copy
-    if (r.Width() > kBlurRadius && r.Height() > kBlurRadius) BoxBlur(tmp, kBlurRadius);
+    // Scaled like the figures: text that shows twice as large on the
+    // display needs a box twice as wide to be hidden as well.
+    const int radius = Scale().Px(kBlurRadius);
+    if (r.Width() > radius && r.Height() > radius) BoxBlur(tmp, radius);
     // Opaque, so the draw layer covers the capture completely here.
     for (TColor32& p : tmp.Pixels()) p |= 0xFF000000u;
     DrawBitmap().Draw(r.Left, r.Top, tmp);

@@ -22,7 +22,8 @@ void TRectToolLayer::DrawFigure() {
     line.AddPoint(FixedPoint(ex, ey));
     line.AddPoint(FixedPoint(sx, ey));
     line.AddPoint(FixedPoint(sx, sy));
-    line.Draw(DrawBitmap(), settings.pencolor, 0, static_cast<float>(settings.penwidth));
+    line.Draw(DrawBitmap(), settings.pencolor, 0,
+              Scale().PxF(static_cast<float>(settings.penwidth)));
     DrawBitmapChanged(LineBounds(line));
 }
 

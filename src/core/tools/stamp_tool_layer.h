@@ -7,7 +7,7 @@
 
 namespace lg {
 
-inline constexpr double kStampRadius = 20.0;  // pixels; the disc and the number's box
+inline constexpr double kStampRadius = 20.0;  // 96-DPI pixels; the disc and the number's box
 inline constexpr int kStampFontSize = 23;     // points: two digits fill the disc
 inline constexpr TColor32 kStampTextColor = 0xFFFFFFFFu;
 // 4 x 4 super-sampling: the digits' curves stay smooth at this small size.

@@ -16,11 +16,13 @@ namespace lg {
 
 namespace {
 
-using ToolFactory = TBaseToolLayer& (*)(TImgView32&, const TFloatRect&, TBitmap32&);
+using ToolFactory = TBaseToolLayer& (*)(TImgView32&, const TFloatRect&, TBitmap32&,
+                                        const DisplayScale&);
 
 template <class T>
-TBaseToolLayer& Make(TImgView32& view, const TFloatRect& location, TBitmap32& drawBitmap) {
-    return TBaseToolLayer::Create<T>(view, location, drawBitmap);
+TBaseToolLayer& Make(TImgView32& view, const TFloatRect& location, TBitmap32& drawBitmap,
+                     const DisplayScale& scale) {
+    return TBaseToolLayer::Create<T>(view, location, drawBitmap, scale);
 }
 
 // The class table: one line per tool class, indexed by its kind.
@@ -46,9 +48,9 @@ ToolFactory FactoryOf(TCurTool kind) {
 }  // namespace
 
 TBaseToolLayer* CreateToolLayer(TCurTool kind, TImgView32& view, const TFloatRect& location,
-                                TBitmap32& drawBitmap) {
+                                TBitmap32& drawBitmap, const DisplayScale& scale) {
     const ToolFactory make = FactoryOf(kind);
-    return make ? &make(view, location, drawBitmap) : nullptr;
+    return make ? &make(view, location, drawBitmap, scale) : nullptr;
 }
 
 bool HasToolClass(TCurTool kind) {

@@ -9,7 +9,8 @@ namespace lg {
 void TTrPLToolLayer::DrawFigure() {
     const TLGSettings& settings = LGSettings();
     const TColor32 c = (settings.pencolor & 0x00FFFFFFu) | kTranslucentAlpha;
-    ln32.Draw(DrawBitmap(), c, 0, static_cast<float>(kMarkerWidthFactor * settings.penwidth));
+    ln32.Draw(DrawBitmap(), c, 0,
+              Scale().PxF(static_cast<float>(kMarkerWidthFactor * settings.penwidth)));
     DrawBitmapChanged(LineBounds(ln32));
 }
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -30,11 +31,13 @@ public:
         availUndo = u;
         availRedo = r;
     }
+    DisplayScale ScaleOf(const TRect& r) const override { return ScaleForRect(monitors, r); }
     bool Called(const std::string& what) const {
         return std::find(calls.begin(), calls.end(), what) != calls.end();
     }
 
     CaptureEditor* editor = nullptr;
+    std::vector<MonitorDpi> monitors;  // none: 96 DPI
     std::vector<std::string> calls;
     int placements = 0;
     bool availUndo = false, availRedo = false;
@@ -262,6 +265,54 @@ TEST_F(CaptureEditorTest, SetPropertyToolStoresColourAndWidth) {
     editor_.SetPropertyTool(0x000000FF, 3);
     EXPECT_EQ(LGSettings().penwidth, 3);
     EXPECT_EQ(LGSettings().pencolor, 0xFFFF0000u);
+}
+
+// The selection's frame and label and every tool take the scale of the
+// display showing the selection; the prompt that of the display under the
+// pointer.
+TEST_F(CaptureEditorTest, SelectionPromptAndToolsTakeTheScaleOfTheirDisplay) {
+    host_.monitors = {{TRect{0, 0, 200, 300}, 96}, {TRect{200, 0, 400, 300}, 192}};
+    Open();
+    TImgView32& v = editor_.View();
+    const TRubberbandLayerNew& sel = editor_.SelectionLayer();
+    struct Step {
+        const char* what;
+        std::function<void()> act;
+        int selectionDpi;
+        int toolDpi;  // 0: no tool
+    };
+    const Step steps[] = {
+        {"the prompt on the 100 % display", [&] { v.MouseMove(0, 50, 50); }, 96, 0},
+        {"the prompt on the 200 % display", [&] { v.MouseMove(0, 300, 50); }, 192, 0},
+        {"a selection there opens the editor with a tool at 200 %",
+         [&] { DragSelection(250, 100, 350, 200); }, 192, 192},
+        {"moved onto the 100 % display: the waiting tool follows",
+         [&] {
+             v.MouseMove(0, 380, 250);
+             v.MouseDown(mbLeft, ssLeft, 380, 250);
+             v.MouseMove(ssLeft, 180, 250);
+             v.MouseUp(mbLeft, 0, 180, 250);
+         },
+         96, 96},
+        {"the next tool layer is made at 100 %",
+         [&] {
+             Stroke({{60, 150}, {100, 150}, {140, 150}});
+         },
+         96, 96},
+    };
+    for (const Step& s : steps) {
+        SCOPED_TRACE(s.what);
+        s.act();
+        EXPECT_EQ(sel.Scale().Dpi(), s.selectionDpi);
+        if (s.toolDpi == 0) {
+            EXPECT_EQ(editor_.CurTool(), nullptr);
+        } else {
+            ASSERT_NE(editor_.CurTool(), nullptr);
+            EXPECT_EQ(editor_.CurTool()->Scale().Dpi(), s.toolDpi);
+        }
+    }
+    EXPECT_EQ(editor_.SelectionLayer().Location(), (TFloatRect{50, 100, 150, 200}));
+    EXPECT_EQ(editor_.Store().Count(), 2) << "the stroke was committed";
 }
 
 }  // namespace
