@@ -29,6 +29,8 @@ DESKTOP = "lumigrab"
 SIZE = (1280, 800)
 
 PROGRAM_KEY = r"Software\Vey Software\Lumigrab"
+# Where Wine keeps the display's DPI (96 when the value is absent).
+DPI_KEY = r"HKCU\Control Panel\Desktop"
 
 
 class ScenarioError(AssertionError):
@@ -101,8 +103,11 @@ class App:
 class Session:
     """Xvfb + the Wine virtual desktop for one scenario."""
 
-    def __init__(self, name):
+    def __init__(self, name, log_pixels=None):
+        """`log_pixels` runs the session at that display DPI (144 = 150 %),
+        set in the prefix before anything starts and taken out afterwards."""
         self.name = name
+        self.log_pixels = log_pixels
         self.apps = []
         self.xvfb = None
         self.desktop = None
@@ -147,11 +152,21 @@ class Session:
                 time.sleep(0.5)
         # A server left from an earlier run would hold the old display.
         subprocess.run(["wineserver", "-k"], env=self.env, stderr=subprocess.DEVNULL)
+        if self.log_pixels:
+            self._wine_reg("add", DPI_KEY, "/v", "LogPixels", "/t", "REG_DWORD", "/d",
+                           str(self.log_pixels), "/f")
         self._start_xvfb()
         self.desktop = subprocess.Popen(
             ["wine", "explorer", f"/desktop={DESKTOP},{SIZE[0]}x{SIZE[1]}"], env=self.env,
             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         wait_for(self._desktop_window, 60, "the Wine virtual desktop window")
+
+    def _wine_reg(self, *args):
+        env = {k: v for k, v in self.env.items() if k != "DISPLAY"}
+        subprocess.run(["wine", "reg", *args], env=env, check=True, capture_output=True,
+                       timeout=120)
+        # The value reaches the registry files before the next server reads them.
+        subprocess.run(["wineserver", "-w"], env=env, timeout=120)
 
     def _start_xvfb(self):
         r, w = os.pipe()
@@ -190,6 +205,12 @@ class Session:
             except Exception:
                 pass
         subprocess.run(["wineserver", "-k"], env=self.env, stderr=subprocess.DEVNULL)
+        if self.log_pixels:
+            # The prefix is shared: the next scenario runs at 96 DPI again.
+            try:
+                self._wine_reg("delete", DPI_KEY, "/v", "LogPixels", "/f")
+            finally:
+                subprocess.run(["wineserver", "-k"], env=self.env, stderr=subprocess.DEVNULL)
         if self.desktop and self.desktop.poll() is None:
             self.desktop.kill()
             self.desktop.wait(timeout=10)

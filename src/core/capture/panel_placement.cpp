@@ -6,13 +6,14 @@
 namespace lg {
 namespace {
 
-constexpr int kGap = 8;
+// In 96-DPI pixels.
+constexpr int kGap96 = 8;
 // The palette goes left of the selection when there are more than its width
 // plus this many pixels there.
-constexpr int kLeftRoomSlack = 5;
+constexpr int kLeftRoomSlack96 = 5;
 // Extra shift of the palette, beyond the output panel's width, when the two
 // would overlap.
-constexpr int kOverlapGap = 16;
+constexpr int kOverlapGap96 = 16;
 
 }  // namespace
 
@@ -33,6 +34,9 @@ PanelPlacement PlacePanels(const PanelPlacementInput& in) noexcept {
     const TRect& m2 = in.outputPanelMonitor;
     const int ptw = in.paletteSize.cx, pth = in.paletteSize.cy;
     const int psw = in.outputPanelSize.cx, psh = in.outputPanelSize.cy;
+    const int kGap = in.scale.Px(kGap96);
+    const int kLeftRoomSlack = in.scale.Px(kLeftRoomSlack96);
+    const int kOverlapGap = in.scale.Px(kOverlapGap96);
 
     // Palette below the selection, or inside it above its bottom edge.
     int tT = (v.Bottom - s.Bottom < pth + kGap) ? s.Bottom - pth - kGap : s.Bottom + kGap;

@@ -2,11 +2,12 @@
 //
 // Both go next to the selection without covering it when there is room,
 // inside the virtual screen, above the bottom of the monitor they are on,
-// and not over each other. The gap is 8 pixels except where noted in the
-// steps. The window that owns the panels moves them and closes the pickers;
-// this is only the arithmetic, on screen coordinates.
+// and not over each other. The gap is 8 pixels (at 96 DPI; the panels'
+// display scale applies) except where noted in the steps. The window that owns the panels moves
+// them and closes the pickers; this is only the arithmetic, on screen coordinates.
 #pragma once
 
+#include "dpi/display_scale.h"
 #include "raster/geometry.h"
 
 namespace lg {
@@ -18,8 +19,11 @@ inline constexpr TSize kOutputPanelSize{38, 157};  // vertical strip of output b
 struct PanelPlacementInput {
     TRect virtualScreen;  // bounds of all monitors
     TRect selection;      // in screen coordinates (SelectionOnScreen)
+    // The panels' sizes in pixels, already at the panels' scale.
     TSize paletteSize = kPaletteSize;
     TSize outputPanelSize = kOutputPanelSize;
+    // The panels' display scale: the gaps between them and the selection.
+    DisplayScale scale;
     // Bounds of the monitor nearest to where each panel is now, before it
     // moves (or where its form definition puts a panel never placed yet).
     TRect paletteMonitor;

@@ -7,15 +7,22 @@
 #include "capture/panel_placement.h"
 #include "capture/screen_copy.h"
 #include "capture/stamp_counter.h"
+#include "output/output_panel_layout.h"
 #include "output/panel_save.h"
+#include "platform/display_dpi.h"
 #include "platform/trace.h"
 #include "settings/settings.h"
+#include "tools/palette_layout.h"
 #include "tools/panel_tools.h"
 
 namespace lg::win {
 namespace {
 
 constexpr wchar_t kClassName[] = L"TSetRegionForm";
+
+// The placement's default sizes are the panels' own tables.
+static_assert(kPaletteSize == TSize{kPaletteWidth, kPaletteHeight});
+static_assert(kOutputPanelSize == TSize{kOutputPanelWidth, kOutputPanelHeight});
 
 TColor LookupSystemColor(int index) {
     return GetSysColor(index);
@@ -131,6 +138,11 @@ void TSetRegionForm::UpdatePositionPanels() {
     PanelPlacementInput in;
     in.virtualScreen = rectWork;
     in.selection = SelectionOnScreen(RoundRect(editor_.SelectionLayer().Location()), rectWork);
+    // The panels take the scale of the monitor showing the selection, and
+    // their sizes with it.
+    in.scale = ScaleOfScreenRect(in.selection);
+    panelTools_->SetScale(in.scale);
+    panelSave_->SetScale(in.scale);
     in.paletteSize = TSize{panelTools_->Width(), panelTools_->Height()};
     in.outputPanelSize = TSize{panelSave_->Width(), panelSave_->Height()};
     in.paletteMonitor = MonitorOf(panelTools_->hwnd());
@@ -166,6 +178,12 @@ void TSetRegionForm::HideWindow() {
 void TSetRegionForm::FocusWindow() {
     SetForegroundWindow(hwnd());
     SetFocus(imgView1.hwnd());
+}
+
+DisplayScale TSetRegionForm::ScaleOf(const TRect& r) const {
+    const TRect work = editor_.RectWork();
+    return ScaleOfScreenRect(
+        TRect{r.Left + work.Left, r.Top + work.Top, r.Right + work.Left, r.Bottom + work.Top});
 }
 
 void TSetRegionForm::UndoRedoStateChanged(bool availUndo, bool availRedo) {

@@ -55,6 +55,7 @@ private:
     void ClickCopy() override;
     void HideWindow() override;
     void UndoRedoStateChanged(bool availUndo, bool availRedo) override;
+    DisplayScale ScaleOf(const TRect& r) const override;
 
     CaptureEditor editor_;
     ImgViewControl imgView1;

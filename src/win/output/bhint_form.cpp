@@ -8,6 +8,7 @@
 #include "art/art_colors.h"
 #include "art/button_art.h"
 #include "controls/image_button_art.h"
+#include "platform/display_dpi.h"
 #include "platform/trace.h"
 #include "settings/settings.h"
 
@@ -16,7 +17,15 @@ namespace {
 
 constexpr wchar_t kClassName[] = L"TBHintForm";
 constexpr UINT_PTR kTimer1Id = 1;
-constexpr int kMargin = 10;  // from the work area's bottom-right corner
+constexpr int kMargin96 = 10;  // from the work area's bottom-right corner
+
+// The controls in the 96-DPI form, and the pixel heights of its fonts.
+constexpr TRect kIconBounds{20, 20, 55, 55};
+constexpr TRect kCaptionBounds{69, 22, 369, 42};
+constexpr TRect kTextBounds{69, 41, 379, 96};
+constexpr TRect kCloseBounds{375, 5, 395, 25};
+constexpr int kCaptionFontHeight = 15;
+constexpr int kTextFontHeight = 13;
 
 // The panels' surface with the outline of the notification and progress
 // windows (pressed fill of the button family).
@@ -48,8 +57,9 @@ TFontDesc NotificationFont(int pixelHeight, std::uint8_t style) {
 
 }  // namespace
 
-POINT NotificationPosition(const RECT& workArea, int width, int height) {
-    return POINT{workArea.right - width - kMargin, workArea.bottom - height - kMargin};
+POINT NotificationPosition(const RECT& workArea, int width, int height, DisplayScale scale) {
+    const int margin = scale.Px(kMargin96);
+    return POINT{workArea.right - width - margin, workArea.bottom - height - margin};
 }
 
 RECT PrimaryWorkArea() {
@@ -64,29 +74,48 @@ RECT PrimaryWorkArea() {
 }
 
 TBHintForm::TBHintForm(UINT timer1Interval) : timer1Interval_(timer1Interval), controls_(kSurface) {
-    Image1.SetBounds(20, 20, 35, 35);
-    Image1.SetPicture(AppIconPicture(35));
-
-    lbCaption.Font = NotificationFont(15, fsBold);
-    lbCaption.SetBounds(69, 22, 300, 20);
     lbCaption.SetCaption(kProgramDisplayName);
-
-    lbText.Font = NotificationFont(13, 0);
-    lbText.SetBounds(69, 41, 310, 55);
     lbText.SetWordWrap(true);
-
-    ImageButton1.SetBounds(375, 5, 20, 20);
     ImageButton1.Cursor = crHandPoint;
-    SetPlainPictures(ImageButton1, art::DrawGlyphButton(art::Glyph::CloseSmall, 20, 20).plain);
     ImageButton1.OnClick = [this](TGraphicControl&) { Close(); };
+    LayoutControls();
 
-    controls_.OnPaintBackground = [](TBitmap32& surface) {
-        const int w = surface.Width(), h = surface.Height();
-        surface.FillRectTS(0, 0, w, 1, kOutline);
-        surface.FillRectTS(0, h - 1, w, h, kOutline);
-        surface.FillRectTS(0, 0, 1, h, kOutline);
-        surface.FillRectTS(w - 1, 0, w, h, kOutline);
+    controls_.OnPaintBackground = [this](TBitmap32& surface) {
+        const int w = surface.Width(), h = surface.Height(), o = scale_.Px(1);
+        surface.FillRectTS(0, 0, w, o, kOutline);
+        surface.FillRectTS(0, h - o, w, h, kOutline);
+        surface.FillRectTS(0, 0, o, h, kOutline);
+        surface.FillRectTS(w - o, 0, w, h, kOutline);
     };
+}
+
+void TBHintForm::LayoutControls() {
+    auto place = [this](TGraphicControl& c, const TRect& r96) {
+        const TRect r = scale_.Rect(r96);
+        c.SetBounds(r.Left, r.Top, r.Width(), r.Height());
+    };
+    place(Image1, kIconBounds);
+    Image1.SetPicture(AppIconPicture(scale_.Px(kIconBounds.Width())));
+    place(lbCaption, kCaptionBounds);
+    lbCaption.Font = NotificationFont(scale_.Px(kCaptionFontHeight), fsBold);
+    place(lbText, kTextBounds);
+    lbText.Font = NotificationFont(scale_.Px(kTextFontHeight), 0);
+    place(ImageButton1, kCloseBounds);
+    SetPlainPictures(ImageButton1,
+                     art::DrawGlyphButton(art::Glyph::CloseSmall, kCloseBounds.Width(),
+                                          kCloseBounds.Height(), scale_)
+                         .plain);
+}
+
+void TBHintForm::SetScale(DisplayScale scale) {
+    if (scale == scale_) return;
+    scale_ = scale;
+    LayoutControls();
+    if (!hwnd()) return;
+    SetWindowPos(hwnd(), nullptr, 0, 0, ClientWidth(), ClientHeight(),
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    controls_.UpdateHints();
+    InvalidateRect(hwnd(), nullptr, FALSE);
 }
 
 TBHintForm::~TBHintForm() {
@@ -108,13 +137,14 @@ bool TBHintForm::CreateForm(HWND owner) {
          std::initializer_list<TGraphicControl*>{&Image1, &lbCaption, &lbText, &ImageButton1}) {
         controls_.Add(*c);
     }
+    SetScale(ScaleOfPrimaryMonitor());
     PlaceOnWorkArea();
     g_bhintForm = this;
     return true;
 }
 
 void TBHintForm::PlaceOnWorkArea() {
-    const POINT at = NotificationPosition(PrimaryWorkArea(), kClientWidth, kClientHeight);
+    const POINT at = NotificationPosition(PrimaryWorkArea(), ClientWidth(), ClientHeight(), scale_);
     SetWindowPos(hwnd(), nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
@@ -122,9 +152,11 @@ void TBHintForm::ShowMessage(std::u16string_view message) {
     if (!hwnd()) return;
     if (Showing()) Close();
     lbText.SetCaption(message);
-    // On top of the topmost windows, where the work area is now (the
-    // taskbar may have moved), without taking the focus.
-    const POINT at = NotificationPosition(PrimaryWorkArea(), kClientWidth, kClientHeight);
+    // At the primary monitor's scale, on top of the topmost windows, where
+    // the work area is now (the taskbar may have moved), without taking the
+    // focus.
+    SetScale(ScaleOfPrimaryMonitor());
+    const POINT at = NotificationPosition(PrimaryWorkArea(), ClientWidth(), ClientHeight(), scale_);
     SetWindowPos(hwnd(), HWND_TOPMOST, at.x, at.y, 0, 0,
                  SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
     SetTimer1Enabled(true);
@@ -165,6 +197,10 @@ LRESULT TBHintForm::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         case WM_MOUSEACTIVATE:
             // Clicking the close button leaves the focus where it was.
             return MA_NOACTIVATE;
+        case WM_DPICHANGED:
+            SetScale(ScaleFromDpiChanged(wp));
+            PlaceOnWorkArea();
+            return 0;
     }
     LRESULT result = 0;
     if (controls_.HandleMessage(msg, wp, lp, result)) return result;

@@ -12,19 +12,22 @@
 #include "controls/image_button.h"
 #include "controls/image_control.h"
 #include "controls/label.h"
+#include "dpi/display_scale.h"
 #include "platform/window.h"
 
 namespace lg::win {
 
 // Where the notification goes: `width` x `height` with a 10-pixel margin
-// from the bottom-right corner of `workArea`.
-POINT NotificationPosition(const RECT& workArea, int width, int height);
+// (at `scale`) from the bottom-right corner of `workArea`.
+POINT NotificationPosition(const RECT& workArea, int width, int height,
+                           DisplayScale scale = DisplayScale());
 
 // The primary monitor's work area (the screen without the taskbar).
 RECT PrimaryWorkArea();
 
 class TBHintForm : public Window {
 public:
+    // The client size in 96-DPI pixels.
     static constexpr int kClientWidth = 399;
     static constexpr int kClientHeight = 104;
     static constexpr UINT kTimer1Interval = 8000;  // ms a message stays
@@ -45,6 +48,12 @@ public:
 
     bool Showing() const { return hwnd() && IsWindowVisible(hwnd()); }
     bool Timer1Enabled() const { return timer1Enabled_; }
+    // The client size in pixels, at the scale of the primary monitor.
+    int ClientWidth() const { return scale_.Px(kClientWidth); }
+    int ClientHeight() const { return scale_.Px(kClientHeight); }
+    const DisplayScale& Scale() const { return scale_; }
+    // Lays the window out at `scale` (the primary monitor's, normally).
+    void SetScale(DisplayScale scale);
     ControlSurface& Controls() { return controls_; }
 
     TImage Image1;
@@ -56,12 +65,14 @@ protected:
     LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
 
 private:
+    void LayoutControls();
     void PlaceOnWorkArea();
     // Enabling a running timer leaves its count alone: a message shown
     // while another one's time runs goes when that time is up.
     void SetTimer1Enabled(bool enabled);
     void Timer1Timer();
 
+    DisplayScale scale_;
     UINT timer1Interval_;
     bool timer1Enabled_ = false;
     ControlSurface controls_;

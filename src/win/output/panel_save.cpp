@@ -14,6 +14,7 @@
 #include "output/file_names.h"
 #include "output/folder_tree.h"
 #include "output/local_clock.h"
+#include "output/output_panel_layout.h"
 #include "output/picture_files.h"
 #include "output/save_dialog.h"
 #include "output/save_dialog_rules.h"
@@ -23,8 +24,6 @@
 
 namespace lg::win {
 namespace {
-
-constexpr int kPanelWidth = 38;
 
 constexpr char16_t kCopiedMessage[] =
     u"Скриншот скопирован в буфер обмена.\r\nНажмите Ctrl+V, чтобы вставить.";
@@ -62,40 +61,44 @@ bool CopyToClipboard(TSetRegionForm& form, HWND owner) {
 
 }  // namespace
 
-TPanelSave::TPanelSave() : FloatingPanel(L"TPanelSave", kPanelWidth, 157) {}
+TPanelSave::TPanelSave() : FloatingPanel(L"TPanelSave", kOutputPanelWidth, kOutputPanelHeight) {}
 
 bool TPanelSave::CreateForm(TSetRegionForm& form) {
     form_ = &form;
     if (!CreatePanel(form.hwnd())) return false;
-    struct Row {
-        TGraphicControl* control;
-        int height;
-        const char16_t* hint;
-    };
-    const Row rows[] = {{&btSendCloud, 33, u"Загрузить на сервер"},
-                        {&btSaveClipbrd, 38, u"Копировать"},
-                        {&btSaveFile, 38, u"Сохранить на диск"},
-                        {&Image1, 10, u""},
-                        {&ImageButton3, 38, u"Закрыть"}};
-    int top = 0;
-    for (const Row& r : rows) {
-        r.control->SetBounds(0, top, kPanelWidth, r.height);
-        r.control->Hint = r.hint;
-        top += r.height;
+    for (const OutputPanelItem& item : kOutputPanelItems) {
+        TGraphicControl& c = Control(item.id);
+        c.Hint = std::u16string(item.hint);
+        Controls().Add(c);
     }
-    SetPlainPictures(btSendCloud, art::DrawGlyphButton(art::Glyph::Upload, kPanelWidth, 33).plain);
-    SetPlainPictures(btSaveClipbrd, art::DrawGlyphButton(art::Glyph::Copy, kPanelWidth, 38).plain);
-    SetPlainPictures(btSaveFile, art::DrawGlyphButton(art::Glyph::Save, kPanelWidth, 38).plain);
-    Image1.Center = true;
-    Image1.SetPicture(art::DrawSeparator(kPanelWidth, 10));
-    SetPlainPictures(ImageButton3, art::DrawGlyphButton(art::Glyph::Close, kPanelWidth, 38).plain);
-    for (const Row& r : rows) Controls().Add(*r.control);
-
     btSendCloud.OnClick = [this](TGraphicControl&) { btSendCloudClick(); };
     btSaveClipbrd.OnClick = [this](TGraphicControl&) { btSaveClipbrdClick(); };
     btSaveFile.OnClick = [this](TGraphicControl&) { btSaveFileClick(); };
     ImageButton3.OnClick = [this](TGraphicControl&) { ImageButton3Click(); };
     return true;
+}
+
+TGraphicControl& TPanelSave::Control(OutputPanelControl id) {
+    TGraphicControl* controls[] = {&btSendCloud, &btSaveClipbrd, &btSaveFile, &Image1,
+                                   &ImageButton3};
+    return *controls[static_cast<std::size_t>(id)];
+}
+
+void TPanelSave::LayoutControls() {
+    const DisplayScale& scale = Scale();
+    for (const OutputPanelItem& item : kOutputPanelItems) {
+        TGraphicControl& c = Control(item.id);
+        const TRect r = scale.Rect(OutputPanelItemBounds(item.id));
+        c.SetBounds(r.Left, r.Top, r.Width(), r.Height());
+        if (item.separator) {
+            Image1.Center = true;
+            Image1.SetPicture(art::DrawSeparator(kOutputPanelWidth, item.height, scale));
+        } else {
+            SetPlainPictures(
+                static_cast<TImageButton&>(c),
+                art::DrawGlyphButton(item.glyph, kOutputPanelWidth, item.height, scale).plain);
+        }
+    }
 }
 
 void TPanelSave::btSendCloudClick() {

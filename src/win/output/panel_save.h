@@ -4,6 +4,7 @@
 
 #include "controls/image_button.h"
 #include "controls/image_control.h"
+#include "output/output_panel_layout.h"
 #include "platform/floating_panel.h"
 
 namespace lg::win {
@@ -27,6 +28,12 @@ public:
     void btSaveClipbrdClick();
     void btSaveFileClick();
     void ImageButton3Click();
+
+    // The control of a table entry.
+    TGraphicControl& Control(OutputPanelControl id);
+
+protected:
+    void LayoutControls() override;
 
 private:
     // The dialog was cancelled or the file could not be written: the

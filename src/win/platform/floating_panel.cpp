@@ -2,6 +2,8 @@
 
 #include <windowsx.h>
 
+#include "platform/display_dpi.h"
+
 namespace lg::win {
 
 bool FloatingPanel::CreatePanel(HWND owner) {
@@ -10,10 +12,26 @@ bool FloatingPanel::CreatePanel(HWND owner) {
     if (!RegisterClassOnce(className_, 0, static_cast<HBRUSH>(surface_.get()))) return false;
     // WS_POPUP with an owner: no taskbar button, always above the owner.
     if (!Create(className_, L"", WS_POPUP | WS_CLIPCHILDREN, WS_EX_TOPMOST | WS_EX_TOOLWINDOW, 0, 0,
-                width_, height_, owner))
+                size96_.cx, size96_.cy, owner))
         return false;
     controls_.Attach(hwnd());
+    scale_ = ScaleOfWindow(hwnd());
+    SetWindowPos(hwnd(), nullptr, 0, 0, Width(), Height(),
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    LayoutControls();
+    controls_.UpdateHints();
     return true;
+}
+
+void FloatingPanel::SetScale(DisplayScale scale) {
+    if (scale == scale_) return;
+    scale_ = scale;
+    if (!hwnd()) return;
+    SetWindowPos(hwnd(), nullptr, 0, 0, Width(), Height(),
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    LayoutControls();
+    controls_.UpdateHints();
+    InvalidateRect(hwnd(), nullptr, FALSE);
 }
 
 void FloatingPanel::ShowPanel() {
@@ -28,7 +46,7 @@ void FloatingPanel::HidePanel() {
 
 void FloatingPanel::MoveTo(int left, int top) {
     if (hwnd()) {
-        SetWindowPos(hwnd(), HWND_TOPMOST, left, top, width_, height_, SWP_NOACTIVATE);
+        SetWindowPos(hwnd(), HWND_TOPMOST, left, top, Width(), Height(), SWP_NOACTIVATE);
     }
 }
 
@@ -46,6 +64,15 @@ LRESULT FloatingPanel::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
             // A click on a panel leaves the keyboard with the capture window
             // (Ctrl+Z, Ctrl+C and Esc keep working) and keeps its z-order.
             return MA_NOACTIVATE;
+        case WM_DPICHANGED: {
+            // Moved onto a monitor of another scale: the suggested place
+            // keeps it where the system put it, at its new size.
+            const auto* suggested = reinterpret_cast<const RECT*>(lp);
+            SetScale(ScaleFromDpiChanged(wp));
+            SetWindowPos(hwnd(), nullptr, suggested->left, suggested->top, 0, 0,
+                         SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+            return 0;
+        }
         case WM_KEYDOWN:
             if (wp == VK_ESCAPE && OnEscape) {
                 OnEscape();

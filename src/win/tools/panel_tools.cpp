@@ -44,21 +44,13 @@ bool TPanelTools::CreateForm(TSetRegionForm& form) {
     if (!CreatePanel(form.hwnd())) return false;
     for (const PaletteItem& item : kPaletteItems) {
         TGraphicControl& c = Control(item.id);
-        c.SetBounds(item.left, 0, item.width, kPaletteHeight);
         c.Hint = std::u16string(item.hint);
-        if (item.kind == PaletteKind::Separator) {
-            auto& image = static_cast<TImage&>(c);
-            image.Center = true;
-            image.SetPicture(art::DrawSeparator(item.width, kPaletteHeight));
-        } else {
+        if (item.kind == PaletteKind::Tool) {
             auto& button = static_cast<TImageButton&>(c);
-            SetButtonArt(button, art::DrawGlyphButton(item.glyph, item.width, kPaletteHeight));
-            if (item.kind == PaletteKind::Tool) {
-                tools_.Add(button, item.tool);
-                button.OnClick = [this](TGraphicControl& s) {
-                    btTextClick(static_cast<TImageButton&>(s));
-                };
-            }
+            tools_.Add(button, item.tool);
+            button.OnClick = [this](TGraphicControl& s) {
+                btTextClick(static_cast<TImageButton&>(s));
+            };
         }
         Controls().Add(c);
     }
@@ -68,8 +60,26 @@ bool TPanelTools::CreateForm(TSetRegionForm& form) {
     btRedo.OnClick = [this](TGraphicControl&) { btRedoClick(); };
     btUndo.SetEnabled(false);
     btRedo.SetEnabled(false);
-    PaintSwatch(LGSettings().wincolor);
     return true;
+}
+
+void TPanelTools::LayoutControls() {
+    const DisplayScale& scale = Scale();
+    for (const PaletteItem& item : kPaletteItems) {
+        TGraphicControl& c = Control(item.id);
+        const TRect r = scale.Rect(PaletteItemBounds(item.id));
+        c.SetBounds(r.Left, r.Top, r.Width(), r.Height());
+        if (item.kind == PaletteKind::Separator) {
+            auto& image = static_cast<TImage&>(c);
+            image.Center = true;
+            image.SetPicture(art::DrawSeparator(item.width, kPaletteHeight, scale));
+        } else {
+            SetButtonArt(static_cast<TImageButton&>(c),
+                         art::DrawGlyphButton(item.glyph, item.width, kPaletteHeight, scale));
+        }
+    }
+    // The swatch fills the colour button at its new size.
+    PaintSwatch(LGSettings().wincolor);
 }
 
 void TPanelTools::OnUpdateStateUndoRedo(bool availUndo, bool availRedo) {

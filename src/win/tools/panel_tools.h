@@ -43,6 +43,7 @@ public:
 
 protected:
     LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+    void LayoutControls() override;
 
 private:
     void PaintSwatch(TColor color);

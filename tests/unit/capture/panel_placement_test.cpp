@@ -109,6 +109,45 @@ TEST(PanelPlacementSizes, TakesThePanelSizesGiven) {
     EXPECT_EQ(PlacePanels(in), (PanelPlacement{{136, 808}, {1208, 643}}));
 }
 
+TEST(PanelPlacementScale, GapsAndSizesFollowTheDisplayScale) {
+    // The panels at their scaled sizes; every gap scales with them, so a
+    // layout at 150 % or 200 % is the 96-DPI one grown about its selection.
+    struct Case {
+        const char* why;
+        int dpi;
+        TRect selection;
+        PanelPlacement expected;
+    } cases[] = {
+        {"96 DPI: the form sizes and 8 px gaps",
+         96,
+         {400, 300, 1200, 800},
+         {{668, 808}, {1208, 643}}},
+        {"150 %: 798 x 57 and 57 x 236, 12 px gaps",
+         144,
+         {400, 300, 1200, 800},
+         {{402, 812}, {1212, 564}}},
+        {"200 %: 1064 x 76 and 76 x 314, 16 px gaps",
+         192,
+         {400, 300, 1200, 800},
+         {{136, 816}, {1216, 486}}},
+        {"200 %, whole screen: the overlap shift is 76 + 32",
+         192,
+         kFullHd,
+         {{748, 988}, {1828, 766}}},
+    };
+    for (const Case& c : cases) {
+        const DisplayScale scale(c.dpi);
+        PanelPlacementInput in;
+        in.virtualScreen = kFullHd;
+        in.selection = c.selection;
+        in.paletteMonitor = in.outputPanelMonitor = kFullHd;
+        in.paletteSize = scale.Size(kPaletteSize);
+        in.outputPanelSize = scale.Size(kOutputPanelSize);
+        in.scale = scale;
+        EXPECT_EQ(PlacePanels(in), c.expected) << c.why;
+    }
+}
+
 struct ScreenCase {
     std::string name;
     TRect location;  // capture coordinates

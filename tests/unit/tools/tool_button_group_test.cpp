@@ -2,6 +2,7 @@
 // table the palette is built from.
 #include <gtest/gtest.h>
 
+#include "dpi/display_scale.h"
 #include "tools/palette_layout.h"
 #include "tools/tool_button_group.h"
 
@@ -45,12 +46,9 @@ TEST(ToolButtonGroupTest, TextToolAsksForTheFontPickerAndTheFocus) {
     EXPECT_FALSE(f.group.Click(f.pen).showFontPicker);
 }
 
-TEST(PaletteLayoutTest, ControlsTileTheStripWithoutGapsOrOverlap) {
-    int left = 0;
+TEST(PaletteLayoutTest, EveryToolButtonSelectsATool) {
     int toolButtons = 0;
     for (const PaletteItem& item : kPaletteItems) {
-        EXPECT_EQ(item.left, left) << static_cast<int>(item.id);
-        left += item.width;
         if (item.kind == PaletteKind::Tool) {
             ++toolButtons;
             EXPECT_NE(item.tool, ctNone);
@@ -58,8 +56,35 @@ TEST(PaletteLayoutTest, ControlsTileTheStripWithoutGapsOrOverlap) {
         }
         EXPECT_EQ(item.hint.empty(), item.kind == PaletteKind::Separator);
     }
-    EXPECT_LE(left, kPaletteWidth);
     EXPECT_EQ(toolButtons, 9);
+}
+
+TEST(PaletteLayoutTest, ScaledControlsTileTheScaledStrip) {
+    // At every scale the controls meet edge to edge and stay inside the
+    // strip; at 96 DPI they are where the form puts them.
+    struct Case {
+        int dpi;
+        int colorLeft, colorWidth, width, height;
+    } cases[] = {
+        {96, 390, 48, 532, 38},
+        {144, 585, 72, 798, 57},
+        {192, 780, 96, 1064, 76},
+    };
+    for (const Case& c : cases) {
+        const DisplayScale scale(c.dpi);
+        int left = 0;
+        for (const PaletteItem& item : kPaletteItems) {
+            const TRect r = scale.Rect(PaletteItemBounds(item.id));
+            EXPECT_EQ(r.Left, left) << c.dpi << " DPI, control " << static_cast<int>(item.id);
+            EXPECT_EQ(r.Height(), c.height);
+            left = r.Right;
+        }
+        const TRect color = scale.Rect(PaletteItemBounds(PaletteControl::btColor));
+        EXPECT_EQ(color.Left, c.colorLeft) << c.dpi;
+        EXPECT_EQ(color.Width(), c.colorWidth) << c.dpi;
+        EXPECT_EQ(scale.Px(kPaletteWidth), c.width) << c.dpi;
+        EXPECT_LE(left, c.width) << c.dpi;
+    }
 }
 
 }  // namespace
