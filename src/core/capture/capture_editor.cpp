@@ -337,21 +337,26 @@ void CaptureEditor::FormClose() {
 }
 
 void CaptureEditor::FormKeyDown(std::uint16_t& key, TShiftState shift) {
-    const bool ctrl = (shift & ssCtrl) != 0;
-    if (key == kVkEscape) {
-        key = 0;
-        TestClose();
-    } else if (ctrl && key == kVkZ) {
-        key = 0;
-        Undo();
-    } else if (ctrl && key == kVkY) {
-        key = 0;
-        Redo();
-    } else if (ctrl && key == kVkC) {
-        key = 0;
-        // Only a complete selection is copied: before one exists there is
-        // nothing the user chose.
-        if (LayerRect->VisibleRect() && LayerRect->SelectState() == ssEnd) host_.ClickCopy();
+    const EditorKeyAction action = FindEditorShortcut(key, shift);
+    if (action == EditorKeyAction::None) return;
+    key = 0;
+    switch (action) {
+        case EditorKeyAction::TestClose:
+            TestClose();
+            break;
+        case EditorKeyAction::Undo:
+            Undo();
+            break;
+        case EditorKeyAction::Redo:
+            Redo();
+            break;
+        case EditorKeyAction::Copy:
+            // Only a complete selection is copied: before one exists there
+            // is nothing the user chose.
+            if (LayerRect->VisibleRect() && LayerRect->SelectState() == ssEnd) host_.ClickCopy();
+            break;
+        case EditorKeyAction::None:
+            break;
     }
 }
 

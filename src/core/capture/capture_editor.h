@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <optional>
 
+#include "capture/editor_shortcuts.h"
 #include "capture/rubberband_layer_new.h"
 #include "capture/store_list_bitmap32.h"
 #include "dpi/display_scale.h"
@@ -51,10 +52,6 @@ public:
         return DisplayScale();
     }
 };
-
-// Virtual-key codes the editor reacts to.
-inline constexpr std::uint16_t kVkEscape = 27;
-inline constexpr std::uint16_t kVkC = 'C', kVkY = 'Y', kVkZ = 'Z';
 
 class CaptureEditor {
 public:
@@ -109,8 +106,9 @@ public:
     // platform); null resolves them to black.
     SystemColorLookup systemColors = nullptr;
 
-    // The window's keys (key preview): Esc, Ctrl+Z, Ctrl+Y, Ctrl+C. The
-    // key is set to 0 when it was used.
+    // The window's keys (key preview), by kEditorShortcuts: Esc, and
+    // Ctrl+Z, Ctrl+Y, Ctrl+C with no other modifier. The key is set to 0
+    // when it was used.
     void FormKeyDown(std::uint16_t& key, TShiftState shift);
 
 private:
