@@ -72,12 +72,14 @@ TTextToolControl* CaptureEditor::TextTool() const {
 
 bool CaptureEditor::StartCapture(int kind, const TBitmap32& capture, const TRect& rectWork,
                                  std::optional<TRect> selection) {
+    if (IsOpen()) return false;
     if (kind != 0 && (!selection || selection->IsEmpty())) return false;
     rectWork_ = rectWork;
     LayerRect->SetRectWork(rectWork);
     imgView1.SetBitmap(capture);
     imgView1.Bitmap().SetDrawMode(dmBlend);
     imgView1.SetClientSize(rectWork.Width(), rectWork.Height());
+    StampCounter() = 1;
     StoreListBitmap32.AddBitmap(imgView1.Bitmap(), false);
     pendingKind_ = kind;
     pendingSelection_ = selection;

@@ -74,8 +74,10 @@ public:
     // Opens a capture of `kind` (0 area, 1 a window, 2 the whole screen)
     // on the frozen screen `capture` of the virtual screen `rectWork`, with
     // `selection` (capture coordinates) for kinds 1 and 2. False, with
-    // nothing kept, when a window or whole-screen capture has no selection:
-    // the capture ends there. On true the window must be shown, then
+    // nothing changed, while a capture is open (a hotkey or the chord
+    // during editing), and when a window or whole-screen capture has no
+    // selection: the capture ends there. Only a capture that opens starts
+    // the stamps at 1 again. On true the window must be shown, then
     // ShowWindowDone called.
     bool StartCapture(int kind, const TBitmap32& capture, const TRect& rectWork,
                       std::optional<TRect> selection);

@@ -284,6 +284,44 @@ TEST_F(CaptureEditorTest, ShortcutsActOnlyWithTheirExactModifiers) {
     }
 }
 
+TEST_F(CaptureEditorTest, StampCounterAcrossASecondCaptureRequestWhileEditing) {
+    Open();
+    DragSelection(10, 10, 390, 290);
+    editor_.AddTool(ctStamp);
+    auto stamp = [&](int x, int y) {
+        const int number = StampCounter();
+        TImgView32& v = editor_.View();
+        v.MouseMove(0, x, y);
+        v.MouseDown(mbLeft, ssLeft, x, y);
+        v.MouseUp(mbLeft, 0, x, y);
+        return number;
+    };
+    EXPECT_EQ(stamp(60, 60), 1);
+    EXPECT_EQ(stamp(120, 60), 2);
+
+    // A hotkey or the mouse chord while the capture is open.
+    const TBitmap32 shown = editor_.View().Bitmap();
+    EXPECT_FALSE(editor_.StartCapture(0, capture_, TRect{0, 0, 400, 300}, std::nullopt));
+    EXPECT_EQ(StampCounter(), 3);
+    EXPECT_EQ(editor_.Store().Count(), 3) << "no snapshot of a new capture";
+    EXPECT_EQ(editor_.SelectionLayer().SelectState(), ssEnd);
+    EXPECT_TRUE(std::equal(shown.Pixels().begin(), shown.Pixels().end(),
+                           editor_.View().Bitmap().Pixels().begin()));
+
+    EXPECT_EQ(stamp(180, 60), 3);
+    // Each undo gives its stamp's number back; undo stops at the capture.
+    for (int expected : {3, 2, 1, 1}) {
+        editor_.Undo();
+        EXPECT_EQ(StampCounter(), expected);
+    }
+    editor_.Redo();
+    EXPECT_EQ(stamp(60, 60), 2) << "after the first stamp came back";
+
+    editor_.Close();
+    Open();
+    EXPECT_EQ(StampCounter(), 1) << "a capture that opens numbers from 1";
+}
+
 TEST_F(CaptureEditorTest, EscClosesAndResetsForTheNextCapture) {
     Open();
     DragSelection(10, 10, 100, 100);
