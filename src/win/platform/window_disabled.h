@@ -16,8 +16,14 @@ public:
         // window disabled by someone else stays so when the scope ends.
         if (wnd_) wasEnabled_ = !EnableWindow(wnd_, FALSE);
     }
-    ~WindowDisabled() {
+    ~WindowDisabled() { Restore(); }
+
+    // Enables the window again now rather than at the end of the scope
+    // (once only): a dialog ending hands the activation to the first
+    // enabled window, which should be this one.
+    void Restore() noexcept {
         if (wnd_ && wasEnabled_) EnableWindow(wnd_, TRUE);
+        wasEnabled_ = false;
     }
     WindowDisabled(const WindowDisabled&) = delete;
     WindowDisabled& operator=(const WindowDisabled&) = delete;

@@ -22,13 +22,29 @@ TRect ToTRect(const RECT& r) {
     return TRect{r.left, r.top, r.right, r.bottom};
 }
 
-// Places the colour dialog by the palette's rectangle its request carries
-// (on the palette's monitor, PlaceColorDialog), above the full-screen
-// topmost capture window.
-UINT_PTR CALLBACK ColorDialogHook(HWND dlg, UINT msg, WPARAM, LPARAM lp) {
+// What the colour dialog's hook needs, carried by its request.
+struct ColorDialogRequest {
+    RECT palette{};
+    WindowDisabled* capture = nullptr;
+};
+
+// Places the colour dialog by the palette's rectangle (on the palette's
+// monitor, PlaceColorDialog), above the full-screen topmost capture window.
+// As the dialog ends, the capture window is enabled again first: an ending
+// dialog hands the activation to the first enabled window, which should be
+// the capture rather than another program's window.
+UINT_PTR CALLBACK ColorDialogHook(HWND dlg, UINT msg, WPARAM wp, LPARAM lp) {
+    // One dialog at a time (it is modal); the request lives until it ends.
+    static ColorDialogRequest* request = nullptr;
+    if (msg == WM_DESTROY) request = nullptr;
+    if (msg == WM_COMMAND && (LOWORD(wp) == IDOK || LOWORD(wp) == IDCANCEL) && request &&
+        request->capture) {
+        request->capture->Restore();
+    }
     if (msg == WM_INITDIALOG) {
         const auto* cc = reinterpret_cast<const CHOOSECOLORW*>(lp);
-        const RECT& palette = *reinterpret_cast<const RECT*>(cc->lCustData);
+        request = reinterpret_cast<ColorDialogRequest*>(cc->lCustData);
+        const RECT& palette = request->palette;
         MONITORINFO mi{};
         mi.cbSize = sizeof(mi);
         RECT own{};
@@ -110,8 +126,8 @@ void TPanelTools::btSetWidthClick() {
 
 void TPanelTools::btColorClick() {
     form_->HidePanels();
-    RECT palette{};
-    GetWindowRect(hwnd(), &palette);
+    ColorDialogRequest request;
+    GetWindowRect(hwnd(), &request.palette);
 
     CHOOSECOLORW cc{};
     cc.lStructSize = sizeof(cc);
@@ -120,13 +136,14 @@ void TPanelTools::btColorClick() {
     cc.lpCustColors = g_customColors;
     cc.Flags = CC_FULLOPEN | CC_RGBINIT | CC_ENABLEHOOK | CC_ANYCOLOR;
     cc.lpfnHook = &ColorDialogHook;
-    cc.lCustData = reinterpret_cast<LPARAM>(&palette);
+    cc.lCustData = reinterpret_cast<LPARAM>(&request);
     bool chosen = false;
     {
         // Modal for the capture too, not only for the palette that owns
         // it: a click behind it would draw, and Esc would close the capture
         // under the open dialog.
-        const WindowDisabled captureDisabled(form_->hwnd());
+        WindowDisabled captureDisabled(form_->hwnd());
+        request.capture = &captureDisabled;
         Trace(L"colour dialog opened");
         chosen = ChooseColorW(&cc) != FALSE;
     }
@@ -137,9 +154,10 @@ void TPanelTools::btColorClick() {
     } else {
         Trace(L"colour dialog cancelled");
     }
-    form_->ShowEditorPanels();
+    // The capture first: taking the activation raises it, and the panels
+    // then go above it.
     form_->FocusWindow();
-    form_->UpdatePositionPanels();
+    form_->ShowEditorPanels();
 }
 
 void TPanelTools::btUndoClick() {
