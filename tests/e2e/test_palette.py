@@ -1,8 +1,10 @@
 """The tool palette as a person uses it: the arrow is ready when the editor
 opens; the rectangle, marker, blur and numbering buttons draw their figures;
 Ctrl+Z takes the stamps back and numbering starts at 1 again; the redo
-button follows the undo store; a colour picked in the colour dialog paints
-the next figure; the active tool's button, clicked again, leaves no tool."""
+button follows the undo store; the colour dialog is modal for the capture
+(a click behind it draws nothing, Esc leaves the capture open); a colour
+picked in it paints the next figure; the active tool's button, clicked
+again, leaves no tool."""
 import harness
 from harness import ScenarioError, Session, wait_for
 from test_capture import start_capture
@@ -50,6 +52,24 @@ def committed(app, before, timeout=15):
 def region(s, box):
     x0, y0, x1, y1 = box
     return s.pixels(x0, y0, x1 - x0, y1 - y0)
+
+
+def shows(s, box, expected, timeout=10):
+    """Whether `box` comes to show `expected`: the undo store reports a step
+    before the window has repainted it."""
+    try:
+        return wait_for(lambda: region(s, box) == expected, timeout, "the repaint")
+    except ScenarioError:
+        return False
+
+
+def outside(rect, candidates, margin=40):
+    """The first candidate point at least `margin` pixels clear of `rect`."""
+    x0, y0, x1, y1 = rect
+    for x, y in candidates:
+        if not (x0 - margin <= x < x1 + margin and y0 - margin <= y < y1 + margin):
+            return x, y
+    raise ScenarioError(f"no free spot beside the dialog at {rect}")
 
 
 def scenario():
@@ -115,7 +135,7 @@ def scenario():
             state = committed(app, n)
         if state != "undo on, redo on":
             raise ScenarioError(f"after undo: {state}")
-        if region(s, stamp_box) != before_stamps:
+        if not shows(s, stamp_box, before_stamps):
             raise ScenarioError("the stamps are still there after three undos")
         if not pal.brightest("redo") >= pal.brightest("undo"):
             raise ScenarioError("the redo button does not look enabled after undo")
@@ -123,8 +143,33 @@ def scenario():
         s.click(480, 500)
         if committed(app, n) != "undo on, redo off":
             raise ScenarioError("a new figure did not disable redo")
-        if region(s, stamp_box) != first_stamp:
+        if not shows(s, stamp_box, first_stamp):
             raise ScenarioError("the stamp after the undos is not a 1 like the first")
+
+        # The colour dialog holds the capture still: a click on the capture
+        # behind it stamps nothing, and Esc there cancels the dialog instead
+        # of closing the capture under it.
+        pal.click("color")
+        app.wait_trace("colour dialog opened")
+        dialog = s.wait_window(cls="#32770", visible=True)
+        behind = outside(dialog["rect"], ((900, 200), (300, 350), (800, 350), (250, 180)))
+        spot = (behind[0] - 30, behind[1] - 30, behind[0] + 30, behind[1] + 30)
+        spot_before = region(s, spot)
+        n = len(undo_redo_states(app))
+        s.click(*behind)
+        s.key("Escape")
+        # The click came first in the same input queue: once the dialog has
+        # seen the Esc, the click has been dealt with too.
+        app.wait_trace("colour dialog cancelled")
+        wait_for(lambda: s.find_window(cls="TPanelTools", visible=True), 15,
+                 "the palette back after the dialog")
+        s.screenshot("palette-after-dialog-click")
+        if len(undo_redo_states(app)) != n or region(s, spot) != spot_before:
+            raise ScenarioError("a click behind the colour dialog drew on the capture")
+        if "capture closed" in app.trace() or not s.find_window(cls="TSetRegionForm",
+                                                                visible=True):
+            raise ScenarioError("Esc with the colour dialog open closed the capture")
+        pal = Palette(s, app)
 
         # A colour from the dialog paints the next rectangle.
         pal.click("color")

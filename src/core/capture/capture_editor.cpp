@@ -72,12 +72,14 @@ TTextToolControl* CaptureEditor::TextTool() const {
 
 bool CaptureEditor::StartCapture(int kind, const TBitmap32& capture, const TRect& rectWork,
                                  std::optional<TRect> selection) {
+    if (IsOpen()) return false;
     if (kind != 0 && (!selection || selection->IsEmpty())) return false;
     rectWork_ = rectWork;
     LayerRect->SetRectWork(rectWork);
     imgView1.SetBitmap(capture);
     imgView1.Bitmap().SetDrawMode(dmBlend);
     imgView1.SetClientSize(rectWork.Width(), rectWork.Height());
+    StampCounter() = 1;
     StoreListBitmap32.AddBitmap(imgView1.Bitmap(), false);
     pendingKind_ = kind;
     pendingSelection_ = selection;
@@ -362,21 +364,26 @@ void CaptureEditor::FormClose() {
 }
 
 void CaptureEditor::FormKeyDown(std::uint16_t& key, TShiftState shift) {
-    const bool ctrl = (shift & ssCtrl) != 0;
-    if (key == kVkEscape) {
-        key = 0;
-        TestClose();
-    } else if (ctrl && key == kVkZ) {
-        key = 0;
-        Undo();
-    } else if (ctrl && key == kVkY) {
-        key = 0;
-        Redo();
-    } else if (ctrl && key == kVkC) {
-        key = 0;
-        // Only a complete selection is copied: before one exists there is
-        // nothing the user chose.
-        if (LayerRect->VisibleRect() && LayerRect->SelectState() == ssEnd) host_.ClickCopy();
+    const EditorKeyAction action = FindEditorShortcut(key, shift);
+    if (action == EditorKeyAction::None) return;
+    key = 0;
+    switch (action) {
+        case EditorKeyAction::TestClose:
+            TestClose();
+            break;
+        case EditorKeyAction::Undo:
+            Undo();
+            break;
+        case EditorKeyAction::Redo:
+            Redo();
+            break;
+        case EditorKeyAction::Copy:
+            // Only a complete selection is copied: before one exists there
+            // is nothing the user chose.
+            if (LayerRect->VisibleRect() && LayerRect->SelectState() == ssEnd) host_.ClickCopy();
+            break;
+        case EditorKeyAction::None:
+            break;
     }
 }
 

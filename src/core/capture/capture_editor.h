@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <optional>
 
+#include "capture/editor_shortcuts.h"
 #include "capture/rubberband_layer_new.h"
 #include "capture/store_list_bitmap32.h"
 #include "dpi/display_scale.h"
@@ -52,10 +53,6 @@ public:
     }
 };
 
-// Virtual-key codes the editor reacts to.
-inline constexpr std::uint16_t kVkEscape = 27;
-inline constexpr std::uint16_t kVkC = 'C', kVkY = 'Y', kVkZ = 'Z';
-
 class CaptureEditor {
 public:
     explicit CaptureEditor(CaptureHost& host);
@@ -77,8 +74,10 @@ public:
     // Opens a capture of `kind` (0 area, 1 a window, 2 the whole screen)
     // on the frozen screen `capture` of the virtual screen `rectWork`, with
     // `selection` (capture coordinates) for kinds 1 and 2. False, with
-    // nothing kept, when a window or whole-screen capture has no selection:
-    // the capture ends there. On true the window must be shown, then
+    // nothing changed, while a capture is open (a hotkey or the chord
+    // during editing), and when a window or whole-screen capture has no
+    // selection: the capture ends there. Only a capture that opens starts
+    // the stamps at 1 again. On true the window must be shown, then
     // ShowWindowDone called.
     bool StartCapture(int kind, const TBitmap32& capture, const TRect& rectWork,
                       std::optional<TRect> selection);
@@ -109,8 +108,9 @@ public:
     // platform); null resolves them to black.
     SystemColorLookup systemColors = nullptr;
 
-    // The window's keys (key preview): Esc, Ctrl+Z, Ctrl+Y, Ctrl+C. The
-    // key is set to 0 when it was used.
+    // The window's keys (key preview), by kEditorShortcuts: Esc, and
+    // Ctrl+Z, Ctrl+Y, Ctrl+C with no other modifier. The key is set to 0
+    // when it was used.
     void FormKeyDown(std::uint16_t& key, TShiftState shift);
 
 private:

@@ -18,6 +18,7 @@ constexpr UINT_PTR kTimer1 = 1;
 constexpr UINT kTimer1Interval = 1000;
 constexpr UINT_PTR kTimerCheckUpdate = 2;
 constexpr UINT kTimerCheckUpdateInterval = 3600000;  // one hour
+constexpr UINT_PTR kTimerTrayRetry = 3;
 
 // Menu command identifiers, named after the items.
 enum MenuId : UINT { kN1 = 101, kN2, kN3, kN4, kN5, kN6, kN7, kN8, kN9, kN10 };
@@ -49,6 +50,9 @@ void OpenPage(std::string_view path) {
 
 }  // namespace
 
+TVEY_Lumigrab_MainForm::TVEY_Lumigrab_MainForm(bool installRequest)
+    : installRequest_(installRequest), TrayIcon1(kTrayIconId, kTrayCallback, kTimerTrayRetry) {}
+
 TVEY_Lumigrab_MainForm::~TVEY_Lumigrab_MainForm() {
     if (hwnd() && !formDestroyed_) FormDestroy();
 }
@@ -79,45 +83,24 @@ void TVEY_Lumigrab_MainForm::FormCreate() {
             AppendMenuW(PopupMenu1.get(), MF_STRING, item.id, item.caption);
         }
     }
+    int size = GetSystemMetrics(SM_CXSMICON);
+    if (size <= 0) size = 16;
+    trayIcon_ = CreateAppIcon(size);
+    TrayIcon1.SetOwner(hwnd(), trayIcon_.get(), L"ЛюмиГРАБ");
     // A stale icon of an earlier, killed copy would sit beside ours.
-    RemoveTrayIcon();
-    AddTrayIcon();
+    TrayIcon1.Remove();
+    TrayIcon1.Add();
     Trace(L"main window created");
 }
 
 void TVEY_Lumigrab_MainForm::FormDestroy() {
     formDestroyed_ = true;
-    RemoveTrayIcon();
+    TrayIcon1.Remove();
     RemoveMouseChordHook();
 }
 
 void TVEY_Lumigrab_MainForm::OnDestroyed() {
     if (!formDestroyed_) FormDestroy();
-}
-
-void TVEY_Lumigrab_MainForm::AddTrayIcon() {
-    int size = GetSystemMetrics(SM_CXSMICON);
-    if (size <= 0) size = 16;
-    if (!trayIcon_) trayIcon_ = CreateAppIcon(size);
-    NOTIFYICONDATAW nid{};
-    nid.cbSize = sizeof(nid);
-    nid.hWnd = hwnd();
-    nid.uID = kTrayIconId;
-    nid.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
-    nid.uCallbackMessage = kTrayCallback;
-    nid.hIcon = trayIcon_.get();
-    lstrcpynW(nid.szTip, L"ЛюмиГРАБ", ARRAYSIZE(nid.szTip));
-    trayAdded_ = Shell_NotifyIconW(NIM_ADD, &nid) != FALSE;
-    if (trayAdded_) Trace(L"tray icon added");
-}
-
-void TVEY_Lumigrab_MainForm::RemoveTrayIcon() {
-    NOTIFYICONDATAW nid{};
-    nid.cbSize = sizeof(nid);
-    nid.hWnd = hwnd();
-    nid.uID = kTrayIconId;
-    Shell_NotifyIconW(NIM_DELETE, &nid);
-    trayAdded_ = false;
 }
 
 LRESULT TVEY_Lumigrab_MainForm::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
@@ -126,8 +109,9 @@ LRESULT TVEY_Lumigrab_MainForm::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         N2Click();
         // Then on to the default processing, like every message.
     } else if (msg == taskbarCreatedMessage_ && taskbarCreatedMessage_ != 0) {
-        // The shell restarted: its notification area has forgotten us.
-        AddTrayIcon();
+        // The shell restarted, or started after us: its notification area
+        // does not know the icon.
+        TrayIcon1.Add();
     }
     switch (msg) {
         case kTrayCallback:
@@ -178,6 +162,7 @@ LRESULT TVEY_Lumigrab_MainForm::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
                 Timer_checkUpdateTimer();
                 return 0;
             }
+            if (TrayIcon1.OnTimer(wp)) return 0;
             break;
         case WM_CLOSE:
             // Closing the hidden window is the same as "Выход".

@@ -3,9 +3,8 @@
 #pragma once
 
 #include <windows.h>
-// After windows.h, which it needs.
-#include <shellapi.h>
 
+#include "app/tray_icon.h"
 #include "platform/handles.h"
 #include "platform/window.h"
 
@@ -18,7 +17,7 @@ inline constexpr wchar_t kShowSettingsMessage[] = L"VEY_LUMIGRAB_SHOWSETTINGS";
 class TVEY_Lumigrab_MainForm : public Window {
 public:
     // `installRequest`: the command line asked for the welcome window.
-    explicit TVEY_Lumigrab_MainForm(bool installRequest) : installRequest_(installRequest) {}
+    explicit TVEY_Lumigrab_MainForm(bool installRequest);
     ~TVEY_Lumigrab_MainForm() override;
 
     // Creates the window and runs FormCreate.
@@ -43,15 +42,13 @@ private:
     void N10Click();
     void Timer1Timer();
     void Timer_checkUpdateTimer();
-    void AddTrayIcon();
-    void RemoveTrayIcon();
 
     bool installRequest_;
     bool formDestroyed_ = false;
     UINT SHOW_SETTINGS_MESSAGE = 0;
     UINT taskbarCreatedMessage_ = 0;
-    bool trayAdded_ = false;
     UniqueIcon trayIcon_;
+    TrayIcon TrayIcon1;
     UniqueMenu PopupMenu1;
 };
 

@@ -6,7 +6,6 @@
 #include "capture/capture_geometry.h"
 #include "capture/panel_placement.h"
 #include "capture/screen_copy.h"
-#include "capture/stamp_counter.h"
 #include "output/output_panel_layout.h"
 #include "output/panel_save.h"
 #include "platform/display_dpi.h"
@@ -75,7 +74,8 @@ void TSetRegionForm::SetPanels(TPanelSave* panelSave, TPanelTools* panelTools) {
 }
 
 void TSetRegionForm::StartSelectRegion(int typeSelect) {
-    StampCounter() = 1;
+    // A request while a capture is open changes nothing, the numbering of
+    // its stamps included.
     if (IsWindowVisible(hwnd()) || editor_.IsOpen()) return;
 
     try {

@@ -20,6 +20,7 @@
 #include "output/save_dialog_rules.h"
 #include "platform/trace.h"
 #include "platform/u16.h"
+#include "platform/window_disabled.h"
 #include "settings/settings.h"
 
 namespace lg::win {
@@ -29,18 +30,6 @@ constexpr char16_t kCopiedMessage[] =
     u"Скриншот скопирован в буфер обмена.\r\nНажмите Ctrl+V, чтобы вставить.";
 constexpr char16_t kCopyFailedMessage[] =
     u"Не удалось скопировать в буфер обмена.\r\nПожалуйста, попробуйте еще раз.";
-
-// Keeps a window from taking input for the scope's duration.
-class CaptureDisabled {
-public:
-    explicit CaptureDisabled(HWND wnd) : wnd_(wnd) { EnableWindow(wnd_, FALSE); }
-    ~CaptureDisabled() { EnableWindow(wnd_, TRUE); }
-    CaptureDisabled(const CaptureDisabled&) = delete;
-    CaptureDisabled& operator=(const CaptureDisabled&) = delete;
-
-private:
-    HWND wnd_;
-};
 
 ImageView32 ViewOf(const TBitmap32& b) {
     return ImageView32{b.Bits(), b.Width(), b.Height(), b.Width()};
@@ -141,7 +130,7 @@ void TPanelSave::btSaveFileClick() {
     {
         // Modal for the whole capture: no drawing and no Ctrl+C behind the
         // dialog, which would end the capture it is about to save.
-        const CaptureDisabled disabled(form_->hwnd());
+        const WindowDisabled disabled(form_->hwnd());
         choice = RunSaveDialog(hwnd(), request);
     }
     if (!choice) {

@@ -5,9 +5,11 @@
 #include <string>
 
 #include "art/button_art.h"
+#include "capture/color_dialog_placement.h"
 #include "capture/set_region_form.h"
 #include "controls/image_button_art.h"
 #include "platform/trace.h"
+#include "platform/window_disabled.h"
 #include "settings/settings.h"
 
 namespace lg::win {
@@ -16,13 +18,44 @@ namespace {
 // The colour dialog's custom colours, kept for the whole session.
 COLORREF g_customColors[16] = {};
 
-// Moves the colour dialog to the point its request carries (the palette's
-// left, 300 px above it), above the full-screen topmost capture window.
-UINT_PTR CALLBACK ColorDialogHook(HWND dlg, UINT msg, WPARAM, LPARAM lp) {
+TRect ToTRect(const RECT& r) {
+    return TRect{r.left, r.top, r.right, r.bottom};
+}
+
+// What the colour dialog's hook needs, carried by its request.
+struct ColorDialogRequest {
+    RECT palette{};
+    DisplayScale scale;  // the palette's
+    WindowDisabled* capture = nullptr;
+};
+
+// Places the colour dialog by the palette's rectangle (on the palette's
+// monitor, PlaceColorDialog), above the full-screen topmost capture window.
+// As the dialog ends, the capture window is enabled again first: an ending
+// dialog hands the activation to the first enabled window, which should be
+// the capture rather than another program's window.
+UINT_PTR CALLBACK ColorDialogHook(HWND dlg, UINT msg, WPARAM wp, LPARAM lp) {
+    // One dialog at a time (it is modal); the request lives until it ends.
+    static ColorDialogRequest* request = nullptr;
+    if (msg == WM_DESTROY) request = nullptr;
+    if (msg == WM_COMMAND && (LOWORD(wp) == IDOK || LOWORD(wp) == IDCANCEL) && request &&
+        request->capture) {
+        request->capture->Restore();
+    }
     if (msg == WM_INITDIALOG) {
         const auto* cc = reinterpret_cast<const CHOOSECOLORW*>(lp);
-        const auto* at = reinterpret_cast<const POINT*>(cc->lCustData);
-        SetWindowPos(dlg, HWND_TOPMOST, at->x, at->y, 0, 0, SWP_NOSIZE);
+        request = reinterpret_cast<ColorDialogRequest*>(cc->lCustData);
+        const RECT& palette = request->palette;
+        MONITORINFO mi{};
+        mi.cbSize = sizeof(mi);
+        RECT own{};
+        if (GetMonitorInfoW(MonitorFromRect(&palette, MONITOR_DEFAULTTONEAREST), &mi) &&
+            GetWindowRect(dlg, &own)) {
+            const TSize size{own.right - own.left, own.bottom - own.top};
+            const TRect at =
+                PlaceColorDialog(ToTRect(palette), size, ToTRect(mi.rcWork), request->scale);
+            SetWindowPos(dlg, HWND_TOPMOST, at.Left, at.Top, 0, 0, SWP_NOSIZE);
+        }
         SetForegroundWindow(dlg);
     }
     return 0;  // the dialog's own handling goes on
@@ -105,9 +138,9 @@ void TPanelTools::btSetWidthClick() {
 
 void TPanelTools::btColorClick() {
     form_->HidePanels();
-    RECT pr{};
-    GetWindowRect(hwnd(), &pr);
-    const POINT dialogAt{pr.left, pr.top - 300};
+    ColorDialogRequest request;
+    GetWindowRect(hwnd(), &request.palette);
+    request.scale = Scale();
 
     CHOOSECOLORW cc{};
     cc.lStructSize = sizeof(cc);
@@ -116,18 +149,28 @@ void TPanelTools::btColorClick() {
     cc.lpCustColors = g_customColors;
     cc.Flags = CC_FULLOPEN | CC_RGBINIT | CC_ENABLEHOOK | CC_ANYCOLOR;
     cc.lpfnHook = &ColorDialogHook;
-    cc.lCustData = reinterpret_cast<LPARAM>(&dialogAt);
-    Trace(L"colour dialog opened");
-    if (ChooseColorW(&cc)) {
+    cc.lCustData = reinterpret_cast<LPARAM>(&request);
+    bool chosen = false;
+    {
+        // Modal for the capture too, not only for the palette that owns
+        // it: a click behind it would draw, and Esc would close the capture
+        // under the open dialog.
+        WindowDisabled captureDisabled(form_->hwnd());
+        request.capture = &captureDisabled;
+        Trace(L"colour dialog opened");
+        chosen = ChooseColorW(&cc) != FALSE;
+    }
+    if (chosen) {
         form_->Editor().SetPropertyTool(cc.rgbResult, -1);
         PaintSwatch(cc.rgbResult);
         Trace(L"colour chosen");
     } else {
         Trace(L"colour dialog cancelled");
     }
-    form_->ShowEditorPanels();
+    // The capture first: taking the activation raises it, and the panels
+    // then go above it.
     form_->FocusWindow();
-    form_->UpdatePositionPanels();
+    form_->ShowEditorPanels();
 }
 
 void TPanelTools::btUndoClick() {

@@ -225,6 +225,106 @@ TEST_F(CaptureEditorTest, CopyKeyNeedsACompleteSelection) {
     EXPECT_TRUE(host_.Called("copy"));
 }
 
+// Only Ctrl alone makes Z, Y and C shortcuts: AltGr arrives as Ctrl+Alt and
+// types "ż" or "ć" there, which must reach the text tool instead.
+TEST_F(CaptureEditorTest, ShortcutsActOnlyWithTheirExactModifiers) {
+    enum class Effect { None, Undo, Redo, Copy, Close };
+    struct Case {
+        const char* name;
+        std::uint16_t key;
+        TShiftState shift;
+        Effect expected;
+    };
+    constexpr TShiftState kAltGr = ssCtrl | ssAlt;
+    const Case cases[] = {
+        {"Ctrl+Z", kVkZ, ssCtrl, Effect::Undo},
+        {"Ctrl+Shift+Z", kVkZ, ssCtrl | ssShift, Effect::None},
+        {"AltGr+Z", kVkZ, kAltGr, Effect::None},
+        {"Z alone", kVkZ, 0, Effect::None},
+        {"Ctrl+Y", kVkY, ssCtrl, Effect::Redo},
+        {"Ctrl+Shift+Y", kVkY, ssCtrl | ssShift, Effect::None},
+        {"AltGr+Y", kVkY, kAltGr, Effect::None},
+        {"Ctrl+C", kVkC, ssCtrl, Effect::Copy},
+        {"Ctrl+Shift+C", kVkC, ssCtrl | ssShift, Effect::None},
+        {"AltGr+C", kVkC, kAltGr, Effect::None},
+        {"Esc", kVkEscape, 0, Effect::Close},
+        {"Esc with AltGr held", kVkEscape, kAltGr, Effect::Close},
+        {"Shift+Esc", kVkEscape, ssShift, Effect::Close},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        FakeHost host;
+        CaptureEditor editor(host);
+        host.editor = &editor;
+        ASSERT_TRUE(editor.StartCapture(0, capture_, TRect{0, 0, 400, 300}, std::nullopt));
+        editor.ShowWindowDone();
+        // Two figures, one undone: both undo and redo have a step to take.
+        TImgView32& v = editor.View();
+        v.MouseDown(mbLeft, ssLeft, 50, 50);
+        for (int i = 1; i <= 5; ++i) v.MouseMove(ssLeft, 50 + 50 * i, 50 + 40 * i);
+        v.MouseUp(mbLeft, 0, 300, 250);
+        for (int y : {100, 150}) {
+            v.MouseMove(0, 100, y);
+            v.MouseDown(mbLeft, ssLeft, 100, y);
+            ticks_ += 40;
+            v.MouseMove(ssLeft, 200, y + 20);
+            v.MouseUp(mbLeft, 0, 200, y + 20);
+        }
+        editor.Undo();
+        ASSERT_EQ(editor.Store().Count(), 3);
+        ASSERT_EQ(editor.Store().Position(), 1);
+
+        std::uint16_t key = c.key;
+        editor.FormKeyDown(key, c.shift);
+        const Effect effect = host.Called("hide window")      ? Effect::Close
+                              : host.Called("copy")           ? Effect::Copy
+                              : editor.Store().Position() < 1 ? Effect::Undo
+                              : editor.Store().Position() > 1 ? Effect::Redo
+                                                              : Effect::None;
+        EXPECT_EQ(effect, c.expected);
+        // A key that did nothing goes on to be typed.
+        EXPECT_EQ(key, c.expected == Effect::None ? c.key : 0);
+    }
+}
+
+TEST_F(CaptureEditorTest, StampCounterAcrossASecondCaptureRequestWhileEditing) {
+    Open();
+    DragSelection(10, 10, 390, 290);
+    editor_.AddTool(ctStamp);
+    auto stamp = [&](int x, int y) {
+        const int number = StampCounter();
+        TImgView32& v = editor_.View();
+        v.MouseMove(0, x, y);
+        v.MouseDown(mbLeft, ssLeft, x, y);
+        v.MouseUp(mbLeft, 0, x, y);
+        return number;
+    };
+    EXPECT_EQ(stamp(60, 60), 1);
+    EXPECT_EQ(stamp(120, 60), 2);
+
+    // A hotkey or the mouse chord while the capture is open.
+    const TBitmap32 shown = editor_.View().Bitmap();
+    EXPECT_FALSE(editor_.StartCapture(0, capture_, TRect{0, 0, 400, 300}, std::nullopt));
+    EXPECT_EQ(StampCounter(), 3);
+    EXPECT_EQ(editor_.Store().Count(), 3) << "no snapshot of a new capture";
+    EXPECT_EQ(editor_.SelectionLayer().SelectState(), ssEnd);
+    EXPECT_TRUE(std::equal(shown.Pixels().begin(), shown.Pixels().end(),
+                           editor_.View().Bitmap().Pixels().begin()));
+
+    EXPECT_EQ(stamp(180, 60), 3);
+    // Each undo gives its stamp's number back; undo stops at the capture.
+    for (int expected : {3, 2, 1, 1}) {
+        editor_.Undo();
+        EXPECT_EQ(StampCounter(), expected);
+    }
+    editor_.Redo();
+    EXPECT_EQ(stamp(60, 60), 2) << "after the first stamp came back";
+
+    editor_.Close();
+    Open();
+    EXPECT_EQ(StampCounter(), 1) << "a capture that opens numbers from 1";
+}
+
 TEST_F(CaptureEditorTest, EscClosesAndResetsForTheNextCapture) {
     Open();
     DragSelection(10, 10, 100, 100);
