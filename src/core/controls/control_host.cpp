@@ -86,9 +86,12 @@ void ControlHost::MouseLeave() {
 
 void ControlHost::CaptureLost() {
     TGraphicControl* c = captured_;
+    if (!c) return;
+    // Let go first, as a release does, then finish the press outside the
+    // control: a button is no drag, so losing the mouse is no click and
+    // leaves no pressed look.
     captured_ = nullptr;
-    // Finish the press outside the control: no click, no pressed look.
-    if (c) c->MouseUp(mbLeft, 0, -1, -1);
+    c->MouseUp(mbLeft, 0, -1, -1);
     SetHovered(nullptr);
 }
 

@@ -43,7 +43,10 @@ public:
     void MouseUp(TMouseButton button, TShiftState shift, int x, int y);
     // The pointer left the parent window.
     void MouseLeave();
-    // The parent lost the mouse capture (another window took it).
+    // The parent lost the mouse capture (another window took it): the
+    // pressed control lets go without a click. Nothing happens while no
+    // control holds the mouse. (The image view ends its drags the same
+    // way, but as releases, since a drag's end is its result.)
     void CaptureLost();
 
     // A control holds the mouse: the window keeps the system capture.

@@ -139,12 +139,21 @@ TCursor TImgView32::CurrentCursor() const {
     return cursor_;
 }
 
+void TImgView32::NotePointer(TShiftState shift, int x, int y) {
+    lastShift_ = shift;
+    lastX_ = x;
+    lastY_ = y;
+}
+
 void TImgView32::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
+    NotePointer(shift, x, y);
+    if (std::find(held_.begin(), held_.end(), button) == held_.end()) held_.push_back(button);
     TCustomLayer* layer = layers_.MouseDown(button, shift, x, y);
     if (OnMouseDown) OnMouseDown(button, shift, x, y, layer);
 }
 
 void TImgView32::MouseMove(TShiftState shift, int x, int y) {
+    NotePointer(shift, x, y);
     const bool wasOverLayer = layers_.MouseListener() == nullptr && layers_.HoverLayer() != nullptr;
     TCustomLayer* layer = layers_.MouseMove(shift, x, y);
     // A layer sets the override while the pointer is over it; when the
@@ -156,8 +165,39 @@ void TImgView32::MouseMove(TShiftState shift, int x, int y) {
 }
 
 void TImgView32::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
+    NotePointer(shift, x, y);
+    // Forgotten before anyone hears of the release: if a handler makes the
+    // host lose the mouse (it hides the window, opens a dialog), that loss
+    // finds nothing left to release.
+    std::erase(held_, button);
     TCustomLayer* layer = layers_.MouseUp(button, shift, x, y);
     if (OnMouseUp) OnMouseUp(button, shift, x, y, layer);
+}
+
+void TImgView32::CaptureLost() {
+    if (held_.empty()) return;
+    constexpr TShiftState kButtons = ssLeft | ssRight | ssMiddle;
+    const auto bitOf = [](TMouseButton b) -> TShiftState {
+        return b == mbLeft ? ssLeft : b == mbRight ? ssRight : ssMiddle;
+    };
+    const auto keys = static_cast<TShiftState>(lastShift_ & ~(kButtons | ssDouble));
+    const int x = lastX_, y = lastY_;
+    // A copy: each release takes its button off the list, and a handler may
+    // change it further.
+    const std::vector<TMouseButton> buttons = held_;
+    for (TMouseButton b : buttons) {
+        if (std::find(held_.begin(), held_.end(), b) == held_.end()) continue;
+        // A release carries the buttons still down after it.
+        TShiftState shift = keys;
+        for (TMouseButton other : held_) {
+            if (other != b) shift |= bitOf(other);
+        }
+        MouseUp(b, shift, x, y);
+    }
+    // Whatever a handler pressed or a layer was handed the mouse for,
+    // nothing can drag it now.
+    held_.clear();
+    layers_.SetMouseListener(nullptr);
 }
 
 void TImgView32::KeyPress(char16_t& key) {

@@ -7,7 +7,10 @@
 //   2. on a paint request calls PaintDirtyRects (or PaintArea for an
 //      exposed rectangle) on its back buffer and copies the buffer out;
 //   3. forwards presses, moves, releases and keys, and shows
-//      CurrentCursor().
+//      CurrentCursor();
+//   4. keeps the system's mouse capture while Capturing(), and calls
+//      CaptureLost when another window takes it, so a drag never outlives
+//      the buttons that made it.
 // The view is shown unscaled and aligned top-left, so view coordinates are
 // the bitmap's pixel coordinates.
 #pragma once
@@ -112,6 +115,16 @@ public:
     void KeyPress(char16_t& key);
     void KeyDown(std::uint16_t& key, TShiftState shift);
 
+    // A button pressed here is still down: the host holds the mouse.
+    bool Capturing() const { return !held_.empty(); }
+    // The host lost the mouse (another window took it, a dialog opened):
+    // the buttons still down are released as a real release would be, at
+    // the last pointer position with the last modifier keys, the button
+    // that began the drag first. Layers and OnMouseUp see ordinary
+    // releases, so a drag ends exactly as when the button comes up. Does
+    // nothing when no button is down.
+    void CaptureLost();
+
     TImgMouseEvent OnMouseDown;
     TImgMouseMoveEvent OnMouseMove;
     TImgMouseEvent OnMouseUp;
@@ -122,6 +135,7 @@ private:
     friend class PaintSession;
 
     void Render(TBitmap32& dest, const TRect& area);
+    void NotePointer(TShiftState shift, int x, int y);
     void MarkDirty(const TRect& area);
     void EndPaint();
 
@@ -138,6 +152,13 @@ private:
     // every change from outside painting, spent by the first paint that
     // holds something back.
     bool followUpAllowed_ = false;
+    // Buttons pressed here and not yet released, in the order pressed; and
+    // where the pointer was last seen, for releasing them if the host loses
+    // the mouse.
+    std::vector<TMouseButton> held_;
+    TShiftState lastShift_ = 0;
+    int lastX_ = 0;
+    int lastY_ = 0;
     // Last, so it goes first: layers are freed while the view's other parts
     // still exist.
     TLayerCollection layers_{this};

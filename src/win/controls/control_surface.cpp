@@ -1,11 +1,10 @@
 #include "controls/control_surface.h"
 
 #include <commctrl.h>
-#include <windowsx.h>
 
+#include "controls/buffer_blit.h"
 #include "controls/img_view_control.h"
-#include "controls/mouse_shift.h"
-#include "platform/dib.h"
+#include "controls/mouse_message.h"
 #include "platform/u16.h"
 
 namespace lg::win {
@@ -91,10 +90,7 @@ void ControlSurface::Paint() {
                 buffer_.ResetClipRect();
             }
             host_.Paint(buffer_, dirty);
-            BITMAPINFO bi = TopDownDib32(buffer_.Width(), dirty.Height());
-            SetDIBitsToDevice(dc, dirty.Left, dirty.Top, dirty.Width(), dirty.Height(), dirty.Left,
-                              0, 0, dirty.Height(), buffer_.ScanLine(dirty.Top), &bi,
-                              DIB_RGB_COLORS);
+            BlitBuffer(dc, buffer_, dirty);
         }
     } catch (...) {
         // No memory for the buffer: the old pixels stay; never a crash.
@@ -103,8 +99,13 @@ void ControlSurface::Paint() {
 }
 
 bool ControlSurface::HandleMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
-    const int x = GET_X_LPARAM(lp), y = GET_Y_LPARAM(lp);
     result = 0;
+    if (const std::optional<MouseMessage> m = ReadMouseMessage(msg, wp, lp)) {
+        if (m->kind == MouseMessage::Kind::Move) TrackLeave();
+        DeliverMouse(host_, *m);
+        FollowCapture(wnd_, host_);
+        return true;
+    }
     switch (msg) {
         case WM_PAINT:
             Paint();
@@ -112,39 +113,12 @@ bool ControlSurface::HandleMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& resu
         case WM_ERASEBKGND:
             result = 1;
             return true;
-        case WM_MOUSEMOVE:
-            TrackLeave();
-            host_.MouseMove(ShiftFromMouseKeys(wp), x, y);
-            return true;
         case WM_MOUSELEAVE:
             tracking_ = false;
             host_.MouseLeave();
             return true;
-        case WM_LBUTTONDOWN:
-        case WM_LBUTTONDBLCLK:
-        case WM_RBUTTONDOWN:
-        case WM_RBUTTONDBLCLK:
-        case WM_MBUTTONDOWN:
-        case WM_MBUTTONDBLCLK: {
-            const TMouseButton b = (msg == WM_LBUTTONDOWN || msg == WM_LBUTTONDBLCLK)   ? mbLeft
-                                   : (msg == WM_RBUTTONDOWN || msg == WM_RBUTTONDBLCLK) ? mbRight
-                                                                                        : mbMiddle;
-            host_.MouseDown(b, ShiftFromMouseKeys(wp), x, y);
-            if (host_.Capturing() && GetCapture() != wnd_) SetCapture(wnd_);
-            return true;
-        }
-        case WM_LBUTTONUP:
-        case WM_RBUTTONUP:
-        case WM_MBUTTONUP: {
-            const TMouseButton b = msg == WM_LBUTTONUP   ? mbLeft
-                                   : msg == WM_RBUTTONUP ? mbRight
-                                                         : mbMiddle;
-            host_.MouseUp(b, ShiftFromMouseKeys(wp), x, y);
-            if (!host_.Capturing() && GetCapture() == wnd_) ReleaseCapture();
-            return true;
-        }
         case WM_CAPTURECHANGED:
-            if (reinterpret_cast<HWND>(lp) != wnd_ && host_.Capturing()) host_.CaptureLost();
+            CaptureChanged(wnd_, lp, host_);
             return true;
         case WM_SETCURSOR: {
             if (LOWORD(lp) != HTCLIENT) return false;

@@ -1,11 +1,7 @@
 #include "controls/img_view_control.h"
 
-#include <windowsx.h>
-
-#include <algorithm>
-
-#include "controls/mouse_shift.h"
-#include "platform/dib.h"
+#include "controls/buffer_blit.h"
+#include "controls/mouse_message.h"
 #include "platform/handles.h"
 
 namespace lg::win {
@@ -80,17 +76,8 @@ void ImgViewControl::SetBounds(int x, int y, int width, int height) {
 void ImgViewControl::Flush() {
     if (!hwnd() || !view_.HasDirtyRects()) return;
     ScopedGetDc dc(hwnd());
-    for (const TRect& r : view_.PaintDirtyRects(buffer_)) Blit(dc.get(), r);
+    for (const TRect& r : view_.PaintDirtyRects(buffer_)) BlitBuffer(dc.get(), buffer_, r);
     ValidateRect(hwnd(), nullptr);
-}
-
-void ImgViewControl::Blit(HDC dc, const TRect& area) {
-    TRect r = IntersectRect(area, buffer_.BoundsRect());
-    if (r.IsEmpty()) return;
-    BITMAPINFO bi = TopDownDib32(buffer_.Width(), r.Height());
-    // Rows r.Top.. of the buffer, as a DIB of that many rows.
-    SetDIBitsToDevice(dc, r.Left, r.Top, r.Width(), r.Height(), r.Left, 0, 0, r.Height(),
-                      buffer_.ScanLine(r.Top), &bi, DIB_RGB_COLORS);
 }
 
 void ImgViewControl::OnPaint() {
@@ -99,10 +86,10 @@ void ImgViewControl::OnPaint() {
     TRect exposed{ps.rcPaint.left, ps.rcPaint.top, ps.rcPaint.right, ps.rcPaint.bottom};
     try {
         // What the view marked dirty, then whatever else the system exposed.
-        for (const TRect& r : view_.PaintDirtyRects(buffer_)) Blit(dc, r);
+        for (const TRect& r : view_.PaintDirtyRects(buffer_)) BlitBuffer(dc, buffer_, r);
         if (!exposed.IsEmpty()) {
             view_.PaintArea(buffer_, exposed);
-            Blit(dc, exposed);
+            BlitBuffer(dc, buffer_, exposed);
         }
     } catch (...) {
         // A picture too large to paint leaves the old pixels; never a crash.
@@ -126,7 +113,13 @@ TShiftState ImgViewControl::ShiftNow() {
 }
 
 LRESULT ImgViewControl::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
-    const int x = GET_X_LPARAM(lp), y = GET_Y_LPARAM(lp);
+    if (const std::optional<MouseMessage> m = ReadMouseMessage(msg, wp, lp)) {
+        if (m->kind == MouseMessage::Kind::Down) SetFocus(hwnd());
+        DeliverMouse(view_, *m);
+        FollowCapture(hwnd(), view_);
+        OnSetCursor();
+        return 0;
+    }
     switch (msg) {
         case WM_PAINT:
             OnPaint();
@@ -136,42 +129,8 @@ LRESULT ImgViewControl::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         case WM_SETCURSOR:
             if (LOWORD(lp) == HTCLIENT) return OnSetCursor();
             break;
-        case WM_LBUTTONDOWN:
-        case WM_RBUTTONDOWN:
-        case WM_MBUTTONDOWN:
-        case WM_LBUTTONDBLCLK:
-        case WM_RBUTTONDBLCLK:
-        case WM_MBUTTONDBLCLK: {
-            SetFocus(hwnd());
-            if (buttonsDown_++ == 0) SetCapture(hwnd());
-            TMouseButton b = (msg == WM_LBUTTONDOWN || msg == WM_LBUTTONDBLCLK)   ? mbLeft
-                             : (msg == WM_RBUTTONDOWN || msg == WM_RBUTTONDBLCLK) ? mbRight
-                                                                                  : mbMiddle;
-            TShiftState s = ShiftFromMouseKeys(wp);
-            if (msg == WM_LBUTTONDBLCLK || msg == WM_RBUTTONDBLCLK || msg == WM_MBUTTONDBLCLK)
-                s |= ssDouble;
-            view_.MouseDown(b, s, x, y);
-            OnSetCursor();
-            return 0;
-        }
-        case WM_MOUSEMOVE:
-            view_.MouseMove(ShiftFromMouseKeys(wp), x, y);
-            OnSetCursor();
-            return 0;
-        case WM_LBUTTONUP:
-        case WM_RBUTTONUP:
-        case WM_MBUTTONUP: {
-            TMouseButton b = msg == WM_LBUTTONUP   ? mbLeft
-                             : msg == WM_RBUTTONUP ? mbRight
-                                                   : mbMiddle;
-            buttonsDown_ = std::max(0, buttonsDown_ - 1);
-            if (buttonsDown_ == 0) ReleaseCapture();
-            view_.MouseUp(b, ShiftFromMouseKeys(wp), x, y);
-            OnSetCursor();
-            return 0;
-        }
         case WM_CAPTURECHANGED:
-            buttonsDown_ = 0;
+            CaptureChanged(hwnd(), lp, view_);
             return 0;
         case WM_GETDLGCODE:
             return DLGC_WANTALLKEYS | DLGC_WANTCHARS | DLGC_WANTARROWS;

@@ -33,14 +33,12 @@ protected:
 
 private:
     void OnPaint();
-    void Blit(HDC dc, const TRect& r);
     bool OnSetCursor();
     static TShiftState ShiftNow();
 
     TImgView32& view_;
     TBitmap32 buffer_;  // the back buffer, in view coordinates
     HCURSOR crossCursor_ = nullptr;
-    int buttonsDown_ = 0;
 };
 
 // The system cursor for a view cursor id (crDefault gives the arrow).

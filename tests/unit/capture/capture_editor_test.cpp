@@ -10,6 +10,7 @@
 #include "raster/fake_text_rasterizer.h"
 #include "settings/settings.h"
 #include "tools/tick_source.h"
+#include "tools/tool_point.h"
 
 namespace lg {
 namespace {
@@ -413,6 +414,134 @@ TEST_F(CaptureEditorTest, SelectionPromptAndToolsTakeTheScaleOfTheirDisplay) {
     }
     EXPECT_EQ(editor_.SelectionLayer().Location(), (TFloatRect{50, 100, 150, 200}));
     EXPECT_EQ(editor_.Store().Count(), 2) << "the stroke was committed";
+}
+
+// A drag cut short by the window losing the mouse (Alt+Tab, a dialog):
+// it ends as the release would have ended it, and the mouse that goes on
+// moving with no button held drags nothing.
+struct LostDragCase {
+    const char* name;
+    TCurTool tool;  // chosen once the first selection is made; ctNone: none made
+    int fromX, fromY, toX, toY;
+    TFloatRect selection;  // the selection once the drag has ended
+    int snapshots;         // the capture plus one per finished figure
+    TPoint drawnAt;        // a pixel of the finished figure (none: 0, 0)
+};
+
+TEST_F(CaptureEditorTest, LosingTheMouseEndsADragAsTheReleaseWould) {
+    const LostDragCase cases[] = {
+        {"the first selection opens the editor",
+         ctNone,
+         100,
+         80,
+         300,
+         200,
+         TFloatRect{100, 80, 300, 200},
+         1,
+         {}},
+        {"the first selection dragged up and left is put in order",
+         ctNone,
+         300,
+         200,
+         100,
+         80,
+         TFloatRect{100, 80, 300, 200},
+         1,
+         {}},
+        {"a side handle resizes and stops",
+         ctPen,
+         200,
+         150,
+         250,
+         150,
+         TFloatRect{100, 100, 250, 200},
+         1,
+         {}},
+        {"a line is finished and kept",
+         ctLine,
+         120,
+         120,
+         180,
+         180,
+         TFloatRect{100, 100, 200, 200},
+         2,
+         {150, 150}},
+        {"a rectangle is finished and kept",
+         ctRect,
+         120,
+         120,
+         180,
+         170,
+         TFloatRect{100, 100, 200, 200},
+         2,
+         {120, 150}},
+    };
+    for (const LostDragCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        FakeHost host;
+        CaptureEditor editor(host);
+        host.editor = &editor;
+        ASSERT_TRUE(editor.StartCapture(0, capture_, TRect{0, 0, 400, 300}, std::nullopt));
+        editor.ShowWindowDone();
+        TImgView32& v = editor.View();
+        if (c.tool != ctNone) {
+            v.MouseDown(mbLeft, ssLeft, 100, 100);
+            v.MouseMove(ssLeft, 150, 150);
+            v.MouseMove(ssLeft, 200, 200);
+            v.MouseUp(mbLeft, 0, 200, 200);
+            editor.AddTool(c.tool);
+        }
+        const TBitmap32 before = v.Bitmap();
+
+        v.MouseMove(0, c.fromX, c.fromY);
+        v.MouseDown(mbLeft, ssLeft, c.fromX, c.fromY);
+        for (int i = 1; i <= 5; ++i) {
+            ticks_ += 40;
+            v.MouseMove(ssLeft, c.fromX + (c.toX - c.fromX) * i / 5,
+                        c.fromY + (c.toY - c.fromY) * i / 5);
+        }
+        v.CaptureLost();
+
+        EXPECT_FALSE(v.Capturing());
+        EXPECT_EQ(editor.SelectionLayer().SelectState(), ssEnd);
+        EXPECT_EQ(editor.SelectionLayer().Location(), c.selection);
+        EXPECT_TRUE(host.Called("panels"));
+        EXPECT_EQ(editor.Store().Count(), c.snapshots);
+        if (c.drawnAt.X != 0) {
+            EXPECT_NE(*v.Bitmap().PixelPtr(c.drawnAt.X, c.drawnAt.Y),
+                      *before.PixelPtr(c.drawnAt.X, c.drawnAt.Y))
+                << "the figure is in the capture";
+        }
+
+        // The mouse moves on with no button held: nothing follows it.
+        const TBitmap32 ended = v.Bitmap();
+        const TBitmap32 drawn = editor.DrawLayer().Bitmap();
+        for (auto [x, y] : {std::pair{320, 260}, std::pair{30, 40}, std::pair{390, 20}}) {
+            ticks_ += 40;
+            v.MouseMove(0, x, y);
+        }
+        EXPECT_EQ(editor.SelectionLayer().Location(), c.selection);
+        EXPECT_EQ(editor.Store().Count(), c.snapshots);
+        EXPECT_TRUE(
+            std::equal(ended.Pixels().begin(), ended.Pixels().end(), v.Bitmap().Pixels().begin()));
+        EXPECT_TRUE(std::equal(drawn.Pixels().begin(), drawn.Pixels().end(),
+                               editor.DrawLayer().Bitmap().Pixels().begin()))
+            << "no figure is drawn after the drag";
+    }
+}
+
+TEST_F(CaptureEditorTest, LosingTheMouseOnATooSmallFirstSelectionShowsThePromptAgain) {
+    Open();
+    TImgView32& v = editor_.View();
+    v.MouseDown(mbLeft, ssLeft, 100, 100);
+    v.MouseMove(ssLeft, 101, 150);
+    v.CaptureLost();
+    EXPECT_FALSE(editor_.SelectionLayer().VisibleRect());
+    EXPECT_FALSE(host_.Called("panels"));
+    v.MouseMove(0, 200, 250);
+    EXPECT_FALSE(editor_.SelectionLayer().VisibleRect()) << "the prompt waits for a new press";
+    DragSelection(100, 100, 110, 110);
+    EXPECT_EQ(editor_.SelectionLayer().SelectState(), ssEnd);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 // view's own mouse events and cursor.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -140,6 +141,71 @@ TEST_F(LayerMouseRouting, DeletingThePressedLayerFreesTheMouse) {
     view.MouseMove(ssLeft, 30, 30);
     view.MouseUp(mbLeft, 0, 30, 30);
     EXPECT_EQ(log, (EventLog{"B.move 30,30", "view.move B", "B.up 30,30", "view.up B"}));
+}
+
+struct CaptureLostCase {
+    const char* name;
+    std::function<void(TImgView32&)> before;  // what the user did before the loss
+    EventLog expected;                        // what the loss delivers
+};
+
+TEST_F(LayerMouseRouting, CaptureLostEndsTheDragAsAReleaseWould) {
+    // The view's release with its button and the shift it carries, to see
+    // the drag end as a real release would.
+    view.OnMouseUp = [this](TMouseButton b, TShiftState s, int, int, TCustomLayer* l) {
+        std::string what = "view.up " + NameOf(l) + (b == mbLeft ? " left" : " right");
+        if (s & ssCtrl) what += " ctrl";
+        if (s & ssLeft) what += " +left";
+        if (s & ssRight) what += " +right";
+        if (s & ssDouble) what += " double";
+        log.push_back(what);
+    };
+    const CaptureLostCase cases[] = {
+        {"no button down: nothing happens", [](TImgView32& v) { v.MouseMove(0, 50, 50); }, {}},
+        {"a press already released: nothing happens",
+         [](TImgView32& v) {
+             v.MouseDown(mbLeft, ssLeft, 50, 50);
+             v.MouseUp(mbLeft, 0, 50, 50);
+         },
+         {}},
+        {"a double-click press: its release is an ordinary one",
+         [](TImgView32& v) { v.MouseDown(mbLeft, ssLeft | ssDouble, 50, 50); },
+         {"C.up 50,50", "view.up C left"}},
+        {"the pressed layer is released where the pointer was last seen, keys kept",
+         [](TImgView32& v) {
+             v.MouseDown(mbLeft, ssLeft | ssCtrl, 50, 50);
+             v.MouseMove(ssLeft | ssCtrl, 150, 150);
+             v.MouseMove(ssLeft | ssCtrl, 5, 5);
+         },
+         {"C.up 5,5", "view.up C left ctrl"}},
+        {"a press no layer took still ends for the view",
+         [](TImgView32& v) {
+             v.MouseDown(mbLeft, ssLeft, 150, 150);
+             v.MouseMove(ssLeft, 160, 160);
+         },
+         {"view.up none left"}},
+        {"two buttons: the drag's first, then the other, as two releases",
+         [](TImgView32& v) {
+             v.MouseDown(mbLeft, ssLeft, 50, 50);
+             v.MouseDown(mbRight, ssLeft | ssRight, 5, 5);
+         },
+         {"C.up 5,5", "view.up C left +right", "A.up 5,5", "view.up A right"}},
+    };
+    for (const CaptureLostCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        c.before(view);
+        log.clear();
+        view.CaptureLost();
+        EXPECT_EQ(log, c.expected);
+        EXPECT_FALSE(view.Capturing());
+        EXPECT_EQ(view.Layers().MouseListener(), nullptr);
+        // No layer follows a mouse with no button held, and a second loss
+        // finds nothing to end.
+        log.clear();
+        view.MouseMove(0, 90, 90);
+        view.CaptureLost();
+        EXPECT_EQ(log, (EventLog{"A.move 90,90", "view.move A"}));
+    }
 }
 
 TEST_F(LayerMouseRouting, CursorFollowsTheLayerUnderThePointer) {

@@ -80,6 +80,22 @@ TEST_F(ControlSurfaceTest, PaintsHoversPressesAndClicks) {
     EXPECT_EQ(clicks_, 1);
 }
 
+TEST_F(ControlSurfaceTest, LosingTheMouseWhilePressedIsNoClick) {
+    HWND wnd = panel_.hwnd();
+    SendMessageW(wnd, WM_LBUTTONDOWN, MK_LBUTTON, At(55, 19));
+    ASSERT_EQ(GetCapture(), wnd);
+    HWND other = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                                 GetModuleHandleW(nullptr), nullptr);
+    SetCapture(other);
+    EXPECT_FALSE(panel_.Controls().Host().Capturing());
+    ReleaseCapture();
+    DestroyWindow(other);
+    SendMessageW(wnd, WM_LBUTTONUP, 0, At(55, 19));
+    Pump();
+    EXPECT_EQ(clicks_, 0) << "the press ended with the loss, so its release clicks nothing";
+    EXPECT_EQ(ScreenPixel(100 + 55, 120 + 19), kNormal) << "nor a pressed look";
+}
+
 TEST_F(ControlSurfaceTest, BackgroundDragsThePanelAndClicksLeaveTheFocusAlone) {
     HWND wnd = panel_.hwnd();
     EXPECT_EQ(SendMessageW(wnd, WM_NCHITTEST, 0, At(100 + 5, 120 + 5)), HTCAPTION);

@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "layers/bitmap_layer.h"
 #include "screen_probe.h"
 
@@ -68,6 +71,38 @@ TEST_F(ImgViewControlTest, TurnsMouseMessagesIntoViewEvents) {
     EXPECT_EQ(lastX, 15);
     EXPECT_EQ(lastY, 16);
     EXPECT_EQ(hit, layer_);
+}
+
+TEST_F(ImgViewControlTest, AnotherWindowTakingTheMouseEndsTheDragWhereItWas) {
+    std::vector<std::string> ups;
+    view_.OnMouseUp = [&](TMouseButton b, TShiftState, int x, int y, TCustomLayer* l) {
+        ups.push_back(std::to_string(b) + " " + std::to_string(x) + "," + std::to_string(y) +
+                      (l == layer_ ? " layer" : " none"));
+    };
+    int layerMoves = 0;
+    layer_->OnMouseMove = [&](TCustomLayer&, TShiftState, int, int) { ++layerMoves; };
+    HWND wnd = control_.hwnd();
+    SendMessageW(wnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(15, 16));
+    EXPECT_EQ(GetCapture(), wnd) << "the drag keeps the mouse";
+    SendMessageW(wnd, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(120, 90));
+    ASSERT_EQ(layerMoves, 1);
+
+    SetCapture(host_);  // as a dialog or Alt+Tab would take it
+    EXPECT_EQ(ups, (std::vector<std::string>{"0 120,90 layer"}));
+    EXPECT_FALSE(view_.Capturing());
+
+    // The pointer goes on with no button: the layer no longer follows it,
+    // and the release that never came here changes nothing.
+    ReleaseCapture();
+    SendMessageW(wnd, WM_MOUSEMOVE, 0, MAKELPARAM(150, 120));
+    EXPECT_EQ(layerMoves, 1);
+    EXPECT_EQ(ups.size(), 1u);
+
+    // An ordinary drag hands the mouse back once, with one release.
+    SendMessageW(wnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(15, 16));
+    SendMessageW(wnd, WM_LBUTTONUP, 0, MAKELPARAM(20, 21));
+    EXPECT_NE(GetCapture(), wnd);
+    EXPECT_EQ(ups, (std::vector<std::string>{"0 120,90 layer", "0 20,21 layer"}));
 }
 
 }  // namespace
