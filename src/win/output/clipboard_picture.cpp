@@ -1,7 +1,9 @@
 #include "output/clipboard_picture.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <optional>
 #include <vector>
 
 #include "output/bmp_encoder.h"
@@ -47,18 +49,39 @@ UniqueGlobal Encoded(const ImageView32& picture, Encode encode, EncodeStatus& st
     return ToGlobal(bytes);
 }
 
+// Waits `ms` while still answering messages other threads send to this
+// one's windows: the program holding the clipboard may be waiting on one
+// (WM_DESTROYCLIPBOARD to the last owner, for example) before it lets go.
+// Posted input stays queued, so no click reaches the capture meanwhile.
+void PauseAnsweringSentMessages(DWORD ms) {
+    const ULONGLONG until = GetTickCount64() + ms;
+    for (ULONGLONG now = GetTickCount64(); now < until; now = GetTickCount64()) {
+        const DWORD left = static_cast<DWORD>(until - now);
+        if (MsgWaitForMultipleObjects(0, nullptr, FALSE, left, QS_SENDMESSAGE) == WAIT_OBJECT_0) {
+            MSG msg;
+            PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+        }
+    }
+}
+
 // The clipboard, open for the scope's duration.
 class OpenedClipboard {
 public:
-    OpenedClipboard(HWND owner, ClipboardWait wait) {
-        for (int i = 0; i < wait.attempts; ++i) {
-            if (i > 0) Sleep(wait.pauseMs);
+    OpenedClipboard(HWND owner, const ClipboardRetry& retry) {
+        const ULONGLONG start = GetTickCount64();
+        for (int failed = 1;; ++failed) {
             if (OpenClipboard(owner)) {
                 open_ = true;
                 return;
             }
+            error_ = ErrorOr(ERROR_ACCESS_DENIED);
+            const ULONGLONG elapsed = GetTickCount64() - start;
+            const std::optional<std::uint32_t> pause = NextClipboardPause(
+                retry, failed,
+                static_cast<std::uint32_t>(std::min<ULONGLONG>(elapsed, UINT32_MAX)));
+            if (!pause) return;
+            PauseAnsweringSentMessages(*pause);
         }
-        error_ = ErrorOr(ERROR_ACCESS_DENIED);
     }
     ~OpenedClipboard() {
         if (open_) CloseClipboard();
@@ -84,7 +107,7 @@ bool Offer(UINT format, UniqueGlobal& memory) {
 
 }  // namespace
 
-DWORD CopyPictureToClipboard(HWND owner, const ImageView32& picture, ClipboardWait wait) {
+DWORD CopyPictureToClipboard(HWND owner, const ImageView32& picture, ClipboardRetry retry) {
     // Encode before the clipboard is opened: other programs wait while it is.
     EncodeStatus status = EncodeStatus::kOk;
     UniqueGlobal dib = Encoded(
@@ -98,7 +121,7 @@ DWORD CopyPictureToClipboard(HWND owner, const ImageView32& picture, ClipboardWa
         status);
     const UINT pngFormat = RegisterClipboardFormatW(L"PNG");
 
-    OpenedClipboard clipboard(owner, wait);
+    OpenedClipboard clipboard(owner, retry);
     if (!clipboard.open()) return clipboard.error();
     if (!EmptyClipboard()) return ErrorOr(ERROR_ACCESS_DENIED);
     if (!Offer(CF_DIB, dib)) return ErrorOr(ERROR_NOT_ENOUGH_MEMORY);

@@ -6,24 +6,18 @@
 
 #include <windows.h>
 
+#include "output/clipboard_retry.h"
 #include "output/image_view.h"
 
 namespace lg::win {
 
-// How long to wait for a clipboard another program holds open; clipboard
-// managers and remote-desktop clients hold it for a few milliseconds at a
-// time.
-struct ClipboardWait {
-    int attempts = 10;
-    DWORD pauseMs = 50;
-};
-
 // Replaces the clipboard's contents with `picture`, owned by `owner`, in
-// one session. ERROR_SUCCESS once the CF_DIB form is on the clipboard (the
-// PNG form is added when it can be made); otherwise the error that
+// one session. A clipboard another program holds open is tried again
+// as `retry` says. ERROR_SUCCESS once the CF_DIB form is on the clipboard
+// (the PNG form is added when it can be made); otherwise the error that
 // stopped it, with the clipboard left as it was when it could not be
 // opened.
 [[nodiscard]] DWORD CopyPictureToClipboard(HWND owner, const ImageView32& picture,
-                                           ClipboardWait wait = {});
+                                           ClipboardRetry retry = {});
 
 }  // namespace lg::win

@@ -97,16 +97,35 @@ void TPanelSave::btSendCloudClick() {
 
 void TPanelSave::btSaveClipbrdClick() {
     if (!form_) return;
-    form_->Editor().AddTool(ctNone);
+    CaptureEditor& editor = form_->Editor();
+    // With the editor switched off the copy comes straight after the
+    // selection, before any panel is shown.
+    const bool editing = Showing();
+    const TCurTool tool = editor.CurTypeTool();
+    editor.AddTool(ctNone);
     bool copied = false;
     try {
         copied = CopyToClipboard(*form_, hwnd());
     } catch (const std::exception&) {
         // No memory for the picture: reported like any failed copy.
     }
-    Trace(copied ? L"copied to the clipboard" : L"copy failed");
-    form_->Editor().Close();
-    ShowBHint(copied ? kCopiedMessage : kCopyFailedMessage);
+    if (copied) {
+        Trace(L"copied to the clipboard");
+        editor.Close();
+        ShowBHint(kCopiedMessage);
+    } else {
+        // The picture exists only in the capture, and the message asks to
+        // try again: keep it open, with the tool the user had, so that can
+        // work. Without the editor, open it: its buttons are the way to.
+        Trace(L"copy failed");
+        if (editing) {
+            editor.AddTool(tool);
+            ResumeCapture();
+        } else {
+            editor.ShowSelectRegion(true, false);
+        }
+        ShowBHint(kCopyFailedMessage);
+    }
     AfterOutputFeedback();
 }
 

@@ -9,6 +9,7 @@
 #include <thread>
 #include <vector>
 
+#include "clipboard_bytes.h"
 #include "platform/handles.h"
 #include "png_decode.h"
 #include "test_picture.h"
@@ -16,6 +17,7 @@
 namespace lg::win {
 namespace {
 
+using test::ClipboardBytes;
 using test::TestPicture;
 
 // A hidden window to own the clipboard.
@@ -34,21 +36,6 @@ public:
 private:
     HWND hwnd_;
 };
-
-// The bytes of one clipboard format, read in a session of their own.
-std::vector<uint8_t> ClipboardBytes(UINT format) {
-    std::vector<uint8_t> bytes;
-    if (!OpenClipboard(nullptr)) return bytes;
-    if (const HANDLE h = GetClipboardData(format)) {
-        if (const void* p = GlobalLock(h)) {
-            const auto* b = static_cast<const uint8_t*>(p);
-            bytes.assign(b, b + GlobalSize(h));
-            GlobalUnlock(h);
-        }
-    }
-    CloseClipboard();
-    return bytes;
-}
 
 // Holds the clipboard open on another thread from construction until
 // `holdFor` has passed.
@@ -124,7 +111,7 @@ TEST(ClipboardPictureTest, WaitsBrieflyForAClipboardHeldElsewhere) {
     {
         ClipboardHolder holder(std::chrono::milliseconds(150));
         ASSERT_TRUE(holder.opened());
-        EXPECT_EQ(CopyPictureToClipboard(owner.get(), picture.View(), {10, 50}),
+        EXPECT_EQ(CopyPictureToClipboard(owner.get(), picture.View()),
                   static_cast<DWORD>(ERROR_SUCCESS));
     }
     EXPECT_TRUE(IsClipboardFormatAvailable(CF_DIB));
@@ -133,7 +120,8 @@ TEST(ClipboardPictureTest, WaitsBrieflyForAClipboardHeldElsewhere) {
     ClipboardHolder holder(std::chrono::milliseconds(800));
     ASSERT_TRUE(holder.opened());
     const auto start = std::chrono::steady_clock::now();
-    const DWORD error = CopyPictureToClipboard(owner.get(), picture.View(), {4, 20});
+    const DWORD error =
+        CopyPictureToClipboard(owner.get(), picture.View(), ClipboardRetry{100, 10, 50});
     const auto waited = std::chrono::steady_clock::now() - start;
     EXPECT_NE(error, static_cast<DWORD>(ERROR_SUCCESS));
     EXPECT_LT(waited, std::chrono::milliseconds(500));  // gave up, did not wait it out

@@ -1,29 +1,39 @@
 // The output panel as a window (its size, styles, owner, buttons, hints and
-// pictures) and its save button on a real capture: a confirmed dialog
-// writes the file and ends the capture, a cancelled one brings the panel
-// back, and a file that cannot be written keeps the capture open and says
-// why.
+// pictures) and its save and copy buttons on a real capture: a confirmed
+// dialog writes the file and ends the capture, a cancelled one brings the
+// panel back, and a file that cannot be written keeps the capture open and
+// says why; a clipboard another program holds is waited for, and when it
+// stays held the capture stays open to try again.
 #include "output/panel_save.h"
 
 #include <gtest/gtest.h>
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "capture/set_region_form.h"
+#include "clipboard_bytes.h"
 #include "dialog_driver.h"
 #include "message_pump.h"
 #include "output/bhint_form.h"
+#include "platform/handles.h"
 #include "platform/u16.h"
 #include "png_decode.h"
 #include "scratch_folder.h"
 #include "settings/registry_store.h"
 #include "settings/settings.h"
+#include "test_picture.h"
 
 namespace lg::win {
 namespace {
 
 constexpr TColor32 kSurface = 0xFF091A32u;
+
+constexpr char16_t kCopied[] =
+    u"Скриншот скопирован в буфер обмена.\r\nНажмите Ctrl+V, чтобы вставить.";
+constexpr char16_t kCopyFailed[] =
+    u"Не удалось скопировать в буфер обмена.\r\nПожалуйста, попробуйте еще раз.";
 
 int CountNotSurface(const TBitmap32& b, const TRect& r) {
     int n = 0;
@@ -71,6 +81,75 @@ TEST(TPanelSaveTest, AStripOfButtonsOwnedByTheCaptureWindow) {
     }
     panel.HidePanel();
 }
+
+// R, G, B of every pixel, top row first, as the clipboard's DIB reads back.
+std::vector<uint8_t> RgbOf(const TBitmap32& b) {
+    std::vector<uint8_t> rgb;
+    for (const TColor32 p : b.Pixels()) {
+        rgb.push_back(RedOf(p));
+        rgb.push_back(GreenOf(p));
+        rgb.push_back(BlueOf(p));
+    }
+    return rgb;
+}
+
+std::vector<uint8_t> ClipboardRgb() {
+    const std::vector<uint8_t> dib = test::ClipboardBytes(CF_DIB);
+    int width = 0, height = 0;
+    return test::DibRgb(dib.data(), dib.size(), width, height);
+}
+
+// Another process holding the clipboard open for `holdMs` from the moment
+// it has it, as a clipboard manager or a remote-desktop client does.
+class HeldClipboard {
+public:
+    explicit HeldClipboard(DWORD holdMs) {
+        static int made = 0;
+        const std::wstring name = L"Local\\lumigrab-clipboard-held-" +
+                                  std::to_wstring(GetCurrentProcessId()) + L"-" +
+                                  std::to_wstring(++made);
+        held_.reset(CreateEventW(nullptr, TRUE, FALSE, name.c_str()));
+        if (!held_) return;
+        std::wstring command =
+            L"\"" + HelperPath() + L"\" " + name + L" " + std::to_wstring(holdMs);
+        STARTUPINFOW startup{};
+        startup.cb = sizeof(startup);
+        PROCESS_INFORMATION started{};
+        if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                            &startup, &started))
+            return;
+        process_.reset(started.hProcess);
+        CloseHandle(started.hThread);
+        // Starting a program takes a moment under Wine; a holder that could
+        // not open the clipboard ends instead.
+        const HANDLE either[] = {held_.get(), process_.get()};
+        holding_ = WaitForMultipleObjects(2, either, FALSE, 30000) == WAIT_OBJECT_0;
+    }
+    ~HeldClipboard() {
+        if (process_ && !Released(10000)) TerminateProcess(process_.get(), 1);
+    }
+    HeldClipboard(const HeldClipboard&) = delete;
+    HeldClipboard& operator=(const HeldClipboard&) = delete;
+
+    bool holding() const { return holding_; }
+    // The holder closed the clipboard and ended within `timeoutMs`.
+    bool Released(DWORD timeoutMs) const {
+        return WaitForSingleObject(process_.get(), timeoutMs) == WAIT_OBJECT_0;
+    }
+
+private:
+    // Built beside the test exe.
+    static std::wstring HelperPath() {
+        wchar_t self[MAX_PATH] = {};
+        const DWORD length = GetModuleFileNameW(nullptr, self, MAX_PATH);
+        const std::wstring path(self, length);
+        return path.substr(0, path.find_last_of(L"\\/") + 1) + L"clipboard_holder.exe";
+    }
+
+    UniqueKernelHandle held_;
+    UniqueKernelHandle process_;
+    bool holding_ = false;
+};
 
 // The "lastpath" value of the program's key, put back as it was.
 class KeptLastPathValue {
@@ -127,6 +206,35 @@ protected:
     }
 
     bool CaptureOpen() { return IsWindowVisible(form_.hwnd()) && form_.Editor().IsOpen(); }
+
+    std::vector<uint8_t> PictureRgb() {
+        TBitmap32 picture;
+        form_.GetBitmap(picture);
+        return RgbOf(picture);
+    }
+
+    // A smaller selection, quick to encode, with an arrow drawn across it:
+    // a committed figure with its undo snapshot, the arrow still chosen.
+    void DrawArrow() {
+        CaptureEditor& editor = form_.Editor();
+        editor.SelectionLayer().SetLocation(TFloatRect{100, 100, 300, 250});
+        editor.AddTool(ctArrow);
+        const std::vector<uint8_t> plain = PictureRgb();
+        TImgView32& view = editor.View();
+        view.MouseMove(0, 130, 130);
+        view.MouseDown(mbLeft, ssLeft, 130, 130);
+        for (int i = 1; i <= 5; ++i) view.MouseMove(ssLeft, 130 + 20 * i, 130 + 15 * i);
+        view.MouseUp(mbLeft, 0, 230, 205);
+        ASSERT_NE(PictureRgb(), plain) << "the arrow is in the picture";
+        ASSERT_EQ(editor.CurTypeTool(), ctArrow);
+    }
+
+    // Clicks the copy button; how long the click took, in milliseconds.
+    ULONGLONG ClickCopy() {
+        const ULONGLONG start = GetTickCount64();
+        panel_.btSaveClipbrd.Click();
+        return GetTickCount64() - start;
+    }
 
     // Presses the save button; the dialog gets `name` typed and is
     // confirmed, or is cancelled when `name` is empty.
@@ -199,6 +307,63 @@ TEST_F(PanelSaveFlowTest, AFileThatCannotBeWrittenKeepsTheCaptureAndSaysWhy) {
     EXPECT_EQ(hint_.lbText.Caption(), u"Не удалось сохранить скриншот.\r\nФайл защищён от записи.");
     EXPECT_EQ(LastPath(), gone_) << "nothing was saved there";
     SetFileAttributesW(target.c_str(), FILE_ATTRIBUTE_NORMAL);
+}
+
+TEST_F(PanelSaveFlowTest, AClipboardHeldForAMomentIsWaitedFor) {
+    ASSERT_NO_FATAL_FAILURE(DrawArrow());
+    const std::vector<uint8_t> picture = PictureRgb();
+    HeldClipboard holder(300);
+    ASSERT_TRUE(holder.holding());
+    EXPECT_GE(ClickCopy(), 100u) << "the clipboard was still held when the copy began";
+    EXPECT_FALSE(CaptureOpen());
+    ASSERT_TRUE(hint_.Showing());
+    EXPECT_EQ(hint_.lbText.Caption(), kCopied);
+    EXPECT_EQ(ClipboardRgb(), picture) << "the picture with its arrow";
+}
+
+TEST_F(PanelSaveFlowTest, AClipboardHeldLongerKeepsTheCaptureToTryAgain) {
+    ASSERT_NO_FATAL_FAILURE(DrawArrow());
+    CaptureEditor& editor = form_.Editor();
+    const std::vector<uint8_t> picture = PictureRgb();
+    const int snapshots = editor.Store().Count();
+    const DWORD sequence = GetClipboardSequenceNumber();
+    {
+        HeldClipboard holder(3000);
+        ASSERT_TRUE(holder.holding());
+        const ULONGLONG waited = ClickCopy();
+        EXPECT_GE(waited, 900u) << "tried for about a second";
+        EXPECT_LT(waited, 2000u) << "and gave up rather than wait it out";
+        test::PumpFor(100);
+        EXPECT_TRUE(CaptureOpen()) << "the picture is not lost";
+        EXPECT_TRUE(panel_.Showing());
+        ASSERT_TRUE(hint_.Showing());
+        EXPECT_EQ(hint_.lbText.Caption(), kCopyFailed);
+        EXPECT_EQ(PictureRgb(), picture) << "the arrow is still there";
+        EXPECT_EQ(editor.Store().Count(), snapshots) << "and the undo history as it was";
+        EXPECT_EQ(editor.CurTypeTool(), ctArrow);
+        EXPECT_NE(editor.CurTool(), nullptr) << "ready to draw on";
+        EXPECT_EQ(GetClipboardSequenceNumber(), sequence) << "the clipboard is untouched";
+        ASSERT_TRUE(holder.Released(10000));
+    }
+    // The other program let go: trying again, as the message asks, works.
+    ClickCopy();
+    EXPECT_FALSE(CaptureOpen());
+    EXPECT_EQ(hint_.lbText.Caption(), kCopied);
+    EXPECT_EQ(ClipboardRgb(), picture);
+}
+
+TEST_F(PanelSaveFlowTest, WithTheEditorOffABusyClipboardOpensTheEditor) {
+    form_.Editor().Close();
+    LGSettings().ShowRedact = false;
+    HeldClipboard holder(3000);
+    ASSERT_TRUE(holder.holding());
+    form_.StartSelectRegion(2);  // copies at once, with no panel shown
+    test::PumpFor(100);
+    EXPECT_TRUE(CaptureOpen());
+    EXPECT_TRUE(panel_.Showing()) << "its buttons are the way to try again";
+    EXPECT_EQ(form_.Editor().CurTypeTool(), ctArrow);
+    ASSERT_TRUE(hint_.Showing());
+    EXPECT_EQ(hint_.lbText.Caption(), kCopyFailed);
 }
 
 }  // namespace
