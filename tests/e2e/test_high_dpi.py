@@ -51,6 +51,9 @@ def run_at(dpi):
     with Session(f"high-dpi-{dpi}", log_pixels=dpi) as s:
         app = s.start()
         start_capture(s, app)
+        s.xdotool("mousemove", 400, 300)
+        app.wait_trace("capture shown")
+        s.screenshot(f"high-dpi-{dpi}-prompt")
         s.drag(*SEL, steps=12)
         app.wait_trace("editor opened")
         app.wait_trace("tool 2")

@@ -119,8 +119,7 @@ void TPanelSave::btSaveClipbrdClick() {
         // work. Without the editor, open it: its buttons are the way to.
         Trace(L"copy failed");
         if (editing) {
-            editor.AddTool(tool);
-            ResumeCapture();
+            ResumeCapture(tool);
         } else {
             editor.ShowSelectRegion(true, false);
         }
@@ -132,6 +131,7 @@ void TPanelSave::btSaveClipbrdClick() {
 void TPanelSave::btSaveFileClick() {
     if (!form_) return;
     CaptureEditor& editor = form_->Editor();
+    const TCurTool tool = editor.CurTypeTool();
     editor.AddTool(ctNone);
     const TLGSettings& settings = LGSettings();
     // The automatic copies' folder is where the dialog opens when there is
@@ -154,7 +154,7 @@ void TPanelSave::btSaveFileClick() {
     }
     if (!choice) {
         Trace(L"save dialog cancelled");
-        ResumeCapture();
+        ResumeCapture(tool);
         AfterOutputFeedback();
         return;
     }
@@ -174,7 +174,7 @@ void TPanelSave::btSaveFileClick() {
         // The picture exists only in the capture: keep it open and say why
         // the file is not there, rather than lose it without a word.
         Trace((L"save failed: " + std::to_wstring(written.error)).c_str());
-        ResumeCapture();
+        ResumeCapture(tool);
         ShowBHint(AsU16(written.Message()));
         AfterOutputFeedback();
         return;
@@ -185,7 +185,9 @@ void TPanelSave::btSaveFileClick() {
     AfterOutputFeedback();
 }
 
-void TPanelSave::ResumeCapture() {
+void TPanelSave::ResumeCapture(TCurTool tool) {
+    // The tool the palette still shows as chosen is the one that draws.
+    form_->Editor().AddTool(tool);
     form_->ShowEditorPanels();
     form_->UpdatePositionPanels();
     form_->FocusWindow();

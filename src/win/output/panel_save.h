@@ -6,6 +6,7 @@
 #include "controls/image_control.h"
 #include "output/output_panel_layout.h"
 #include "platform/floating_panel.h"
+#include "tools/cur_tool.h"
 
 namespace lg::win {
 
@@ -36,9 +37,10 @@ protected:
     void LayoutControls() override;
 
 private:
-    // The dialog was cancelled or the file could not be written: the
-    // capture goes on with its panels beside the selection.
-    void ResumeCapture();
+    // The dialog was cancelled, or the copy or the file failed: the
+    // capture goes on with its panels beside the selection and `tool`, the
+    // tool the output ended, chosen again.
+    void ResumeCapture(TCurTool tool);
 
     TSetRegionForm* form_ = nullptr;
 };

@@ -45,6 +45,18 @@ public:
 };
 
 // A 400 × 300 capture of a gradient, opened as an area capture.
+// An area capture of its own on `capture`, for table rows that must not
+// share the fixture's editor.
+struct OwnEditor {
+    FakeHost host;
+    CaptureEditor editor{host};
+    explicit OwnEditor(const TBitmap32& capture) {
+        host.editor = &editor;
+        EXPECT_TRUE(editor.StartCapture(0, capture, TRect{0, 0, 400, 300}, std::nullopt));
+        editor.ShowWindowDone();
+    }
+};
+
 class CaptureEditorTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -254,11 +266,9 @@ TEST_F(CaptureEditorTest, ShortcutsActOnlyWithTheirExactModifiers) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        FakeHost host;
-        CaptureEditor editor(host);
-        host.editor = &editor;
-        ASSERT_TRUE(editor.StartCapture(0, capture_, TRect{0, 0, 400, 300}, std::nullopt));
-        editor.ShowWindowDone();
+        OwnEditor own(capture_);
+        CaptureEditor& editor = own.editor;
+        FakeHost& host = own.host;
         // Two figures, one undone: both undo and redo have a step to take.
         TImgView32& v = editor.View();
         v.MouseDown(mbLeft, ssLeft, 50, 50);
@@ -478,11 +488,9 @@ TEST_F(CaptureEditorTest, LosingTheMouseEndsADragAsTheReleaseWould) {
     };
     for (const LostDragCase& c : cases) {
         SCOPED_TRACE(c.name);
-        FakeHost host;
-        CaptureEditor editor(host);
-        host.editor = &editor;
-        ASSERT_TRUE(editor.StartCapture(0, capture_, TRect{0, 0, 400, 300}, std::nullopt));
-        editor.ShowWindowDone();
+        OwnEditor own(capture_);
+        CaptureEditor& editor = own.editor;
+        FakeHost& host = own.host;
         TImgView32& v = editor.View();
         if (c.tool != ctNone) {
             v.MouseDown(mbLeft, ssLeft, 100, 100);

@@ -287,10 +287,12 @@ TEST_F(PanelSaveFlowTest, AConfirmedDialogWritesTheTypedNameAsTheChosenTypeAndEn
     EXPECT_EQ(LastPath(), AsU16(dir_.path()));
 }
 
-TEST_F(PanelSaveFlowTest, ACancelledDialogLeavesTheCaptureWithItsPanel) {
+TEST_F(PanelSaveFlowTest, ACancelledDialogLeavesTheCaptureWithItsPanelAndTool) {
+    form_.Editor().AddTool(ctRect);
     SaveAs(L"");
     EXPECT_TRUE(CaptureOpen());
     EXPECT_TRUE(panel_.Showing());
+    EXPECT_EQ(form_.Editor().CurTypeTool(), ctRect) << "the tool the palette shows still draws";
     EXPECT_FALSE(hint_.Showing());
     EXPECT_EQ(LastPath(), gone_);
 }
@@ -299,9 +301,11 @@ TEST_F(PanelSaveFlowTest, AFileThatCannotBeWrittenKeepsTheCaptureAndSaysWhy) {
     const std::wstring target = dir_ / L"защищён.png";
     ASSERT_TRUE(test::PlantFile(target, {1, 2, 3}));
     ASSERT_TRUE(SetFileAttributesW(target.c_str(), FILE_ATTRIBUTE_READONLY));
+    form_.Editor().AddTool(ctRect);
     SaveAs(L"защищён");
     EXPECT_EQ(test::ReadWholeFile(target), (std::vector<uint8_t>{1, 2, 3}));
     EXPECT_TRUE(CaptureOpen()) << "the picture is not lost";
+    EXPECT_EQ(form_.Editor().CurTypeTool(), ctRect);
     EXPECT_TRUE(panel_.Showing());
     ASSERT_TRUE(hint_.Showing());
     EXPECT_EQ(hint_.lbText.Caption(), u"Не удалось сохранить скриншот.\r\nФайл защищён от записи.");
