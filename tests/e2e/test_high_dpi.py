@@ -18,7 +18,7 @@ STAMP_RADIUS = 20
 PEN_WIDTH = 5  # the width every start begins with
 
 SEL = (100, 100, 1150, 560)  # leaves room for the 200 % palette below it
-DESKTOP_GREEN = 111  # green of the Wine desktop behind the drawing
+DESKTOP_RED = 37  # red of the Wine desktop behind the drawing
 
 
 def px(v, dpi):
@@ -74,11 +74,16 @@ def run_at(dpi):
         cx, cy = 300, 300
         draw(s, app, lambda: s.click(cx, cy))
         reach = px(STAMP_RADIUS, dpi) + 6
-        area = s.pixels(cx - reach, cy - reach, 2 * reach, 2 * reach)
-        white = [p for p, c in area.items() if min(c) > 200]
-        red = [p for p, c in area.items() if c[0] > 180 and c[1] < 90 and c[2] < 90]
-        if not white or not red:
-            raise ScenarioError(f"no stamp at {dpi} DPI")
+
+        def stamp():
+            # The commit is reported before the window repaints: look again
+            # until the stamp shows.
+            area = s.pixels(cx - reach, cy - reach, 2 * reach, 2 * reach)
+            white = [p for p, c in area.items() if min(c) > 200]
+            red = [p for p, c in area.items() if c[0] > 180 and c[1] < 90 and c[2] < 90]
+            return (white, red) if white and red else None
+
+        white, red = wait_for(stamp, 15, f"the stamp at {dpi} DPI")
         radius = max(math.dist(p, (cx, cy)) for p in red)
         if abs(radius - px(STAMP_RADIUS, dpi)) > 2:
             raise ScenarioError(f"the stamp's disc has radius {radius:.1f} at {dpi} DPI")
@@ -89,11 +94,21 @@ def run_at(dpi):
         # A horizontal line: the red across it adds up to the scaled width.
         press("line")
         draw(s, app, lambda: s.drag(500, 450, 900, 450, steps=8))
-        column = s.pixels(700, 420, 1, 60)
-        width = sum(max(0.0, 1 - c[1] / DESKTOP_GREEN) for c in column.values())
         want = PEN_WIDTH * dpi / 96
-        if abs(width - want) > 0.75:
-            raise ScenarioError(f"the line is {width:.2f} px wide at {dpi} DPI, not {want}")
+        widths = []
+
+        def line_width():
+            # Coverage read from the red channel (pure red over the desktop),
+            # summed across the line; again until the repaint has come.
+            column = s.pixels(700, 420, 1, 60)
+            widths.append(sum(max(0.0, (c[0] - DESKTOP_RED) / (255 - DESKTOP_RED))
+                              for c in column.values()))
+            return abs(widths[-1] - want) <= 0.75
+
+        try:
+            wait_for(line_width, 15, "the line")
+        except ScenarioError:
+            raise ScenarioError(f"the line is {widths[-1]:.2f} px wide at {dpi} DPI, not {want}")
 
         s.xdotool("mousemove", palette["rect"][0] + px(BUTTONS["stamp"][0] + 19, dpi),
                   palette["rect"][1] + px(19, dpi))
