@@ -87,11 +87,11 @@ void ControlHost::MouseLeave() {
 void ControlHost::CaptureLost() {
     TGraphicControl* c = captured_;
     if (!c) return;
-    // Let go first, as a release does, then finish the press outside the
-    // control: a button is no drag, so losing the mouse is no click and
-    // leaves no pressed look.
+    // Let go first, as a release does, then let the control end its press:
+    // a button's press ends outside it (losing the mouse is no click and
+    // leaves no pressed look); a slider's drag ends where it stood.
     captured_ = nullptr;
-    c->MouseUp(mbLeft, 0, -1, -1);
+    c->MouseCaptureLost();
     SetHovered(nullptr);
 }
 
@@ -110,7 +110,7 @@ void ControlHost::ControlStateChanged(TGraphicControl& control) {
     // A control that can no longer take the mouse lets go of it.
     if (captured_ == &control) {
         captured_ = nullptr;
-        control.MouseUp(mbLeft, 0, -1, -1);
+        control.MouseCaptureLost();
     }
     if (hovered_ == &control) SetHovered(nullptr);
 }

@@ -44,9 +44,10 @@ public:
     // The pointer left the parent window.
     void MouseLeave();
     // The parent lost the mouse capture (another window took it): the
-    // pressed control lets go without a click. Nothing happens while no
-    // control holds the mouse. (The image view ends its drags the same
-    // way, but as releases, since a drag's end is its result.)
+    // pressed control lets go (TGraphicControl::MouseCaptureLost) without a
+    // click. Nothing happens while no control holds the mouse. (The image
+    // view ends its drags as releases, since a drag's end is its result;
+    // the position bar does the same where the pointer was last seen.)
     void CaptureLost();
 
     // A control holds the mouse: the window keeps the system capture.

@@ -55,4 +55,8 @@ void TGraphicControl::MouseUp(TMouseButton button, TShiftState, int x, int y) {
     if (wasClicked && x >= 0 && y >= 0 && x < width_ && y < height_) Click();
 }
 
+void TGraphicControl::MouseCaptureLost() {
+    MouseUp(mbLeft, 0, -1, -1);
+}
+
 }  // namespace lg

@@ -61,6 +61,11 @@ public:
     virtual void MouseDown(TMouseButton button, TShiftState shift, int x, int y);
     virtual void MouseMove(TShiftState shift, int x, int y);
     virtual void MouseUp(TMouseButton button, TShiftState shift, int x, int y);
+    // The control held the mouse and lost it (another window took it, or
+    // the control was hidden or disabled). By default a left release outside
+    // the control: no click, no pressed look. A control whose drag ends in a
+    // result finishes it where the pointer was last seen instead.
+    virtual void MouseCaptureLost();
 
 private:
     friend class ControlHost;
