@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <ostream>
 #include <string>
 #include <variant>
 #include <vector>
@@ -11,6 +12,16 @@
 #include "tools/text_edit_model.h"
 
 namespace lg {
+
+// Readable failures for the size rows.
+void PrintTo(const TextBlockSize& s, std::ostream* os) {
+    *os << "line " << s.lineHeight << ", block " << s.block.cx << "x" << s.block.cy << ", box "
+        << s.box.cx << "x" << s.box.cy;
+}
+void PrintTo(const TextCaret& c, std::ostream* os) {
+    *os << "caret x " << c.x << ", y " << c.top << ".." << c.bottom << ", width " << c.width;
+}
+
 namespace {
 
 // A navigation key, as the key filter forwards it.
