@@ -1,0 +1,367 @@
+#include "controls/vey_combo_box.h"
+
+#include <algorithm>
+
+namespace lg {
+namespace {
+
+// Text of a list item starts this far in from both sides (96-DPI pixels).
+constexpr int kItemTextInset = 5;
+// The label sits this far from the face's left and top edges, and is this
+// much lower than the face (96-DPI pixels).
+constexpr int kLabelLeft = 5;
+constexpr int kLabelTop = 1;
+constexpr int kLabelShrink = 2;
+// A row of the list is this much lower than the face (96-DPI pixels).
+constexpr int kItemShrink = 6;
+// The list's frame: one line in the outline colour of fields and boxes.
+constexpr int kListFrame = 1;
+constexpr TColor32 kListFrameColor = Color32(74, 110, 161);
+
+// A frame `width` pixels thick just inside r.
+void FrameInside(TBitmap32& canvas, const TRect& r, int width, TColor32 c) {
+    width = std::min({width, (r.Width() + 1) / 2, (r.Height() + 1) / 2});
+    if (width <= 0) return;
+    canvas.FillRectTS(r.Left, r.Top, r.Right, r.Top + width, c);
+    canvas.FillRectTS(r.Left, r.Bottom - width, r.Right, r.Bottom, c);
+    canvas.FillRectTS(r.Left, r.Top + width, r.Left + width, r.Bottom - width, c);
+    canvas.FillRectTS(r.Right - width, r.Top + width, r.Right, r.Bottom - width, c);
+}
+
+// Draws with the canvas clipped to r as well; the clip comes back after.
+class ScopedClip {
+public:
+    ScopedClip(TBitmap32& canvas, const TRect& r) : canvas_(canvas), old_(canvas.ClipRect()) {
+        canvas_.SetClipRect(IntersectRect(old_, r));
+    }
+    ~ScopedClip() { canvas_.SetClipRect(old_); }
+    ScopedClip(const ScopedClip&) = delete;
+    ScopedClip& operator=(const ScopedClip&) = delete;
+
+private:
+    TBitmap32& canvas_;
+    TRect old_;
+};
+
+TRect Offset(const TRect& r, int dx, int dy) {
+    return TRect{r.Left + dx, r.Top + dy, r.Right + dx, r.Bottom + dy};
+}
+
+bool Contains(const TRect& r, int x, int y) {
+    return x >= r.Left && y >= r.Top && x < r.Right && y < r.Bottom;
+}
+
+}  // namespace
+
+VEYComboLayout VEYComboLayoutFor(int width, int height, int borderWidth, DisplayScale scale) {
+    const int b = scale.Px(borderWidth);
+    const int s = height - 2 * b;
+    VEYComboLayout l;
+    l.button = TRect{width - height + b, b, width - height + b + s, b + s};
+    l.label = TRect{scale.Px(kLabelLeft), scale.Px(kLabelTop), scale.Px(kLabelLeft) + width - s - b,
+                    scale.Px(kLabelTop) + height - scale.Px(kLabelShrink)};
+    l.itemHeight = height - scale.Px(kItemShrink);
+    // The list hangs from the inner list box, which sits a border lower
+    // than the face and is as high as the face.
+    l.listTop = b + height;
+    return l;
+}
+
+TVEYComboBox::TVEYComboBox(DisplayScale scale) : scale_(scale) {
+    Cursor = crIBeam;
+    Font.Family = u"Roboto";
+    Font.Size = 12;
+    Font.Color = Color32(255, 255, 255);
+    SetBounds(0, 0, scale_.Px(185), scale_.Px(41));
+    SyncButton();
+}
+
+void TVEYComboBox::SetScale(DisplayScale scale) {
+    if (scale == scale_) return;
+    scale_ = scale;
+    Invalidate();
+}
+
+void TVEYComboBox::SetBorderColor(TColor32 c) {
+    if (c == FBorderColor) return;
+    FBorderColor = c;
+    Invalidate();
+}
+
+void TVEYComboBox::SetFillColor(TColor32 c) {
+    if (c == FFillColor) return;
+    FFillColor = c;
+    Invalidate();
+}
+
+void TVEYComboBox::SetBorderWidth(int v) {
+    v = std::max(0, v);
+    if (v == FBorderWidth) return;
+    FBorderWidth = v;
+    Invalidate();
+}
+
+void TVEYComboBox::SetFont(const TFontDesc& font) {
+    Font = font;
+    Invalidate();
+}
+
+TFontDesc TVEYComboBox::ScaledFont() const {
+    TFontDesc f = Font;
+    if (f.PixelHeight > 0) {
+        f.PixelHeight = scale_.Px(f.PixelHeight);
+    } else {
+        f.Dpi = scale_.Dpi();
+    }
+    return f;
+}
+
+VEYComboLayout TVEYComboBox::Layout() const {
+    const TSize size{Width(), Height()};
+    if (size != layoutSize_ || scale_ != layoutScale_) {
+        layout_ = VEYComboLayoutFor(size.cx, size.cy, FBorderWidth, scale_);
+        layoutSize_ = size;
+        layoutScale_ = scale_;
+    }
+    return layout_;
+}
+
+// ---- Button pictures -------------------------------------------------
+
+void TVEYComboBox::SetNormalImage(const TBitmap32& b) {
+    FNormalImage = b;
+    FDOWN.SetNormalImage(b);
+    Invalidate();
+}
+
+void TVEYComboBox::SetDownImage(const TBitmap32& b) {
+    FDownImage = b;
+    FDOWN.SetDownImage(b);
+    Invalidate();
+}
+
+void TVEYComboBox::SetMoveImage(const TBitmap32& b) {
+    FMoveImage = b;
+    FDOWN.SetMoveImage(b);
+    Invalidate();
+}
+
+void TVEYComboBox::HandPicturesToButton() {
+    fFirstLoad = false;
+    FDOWN.SetNormalImage(FNormalImage);
+    FDOWN.SetDownImage(FDownImage);
+    FDOWN.SetMoveImage(FMoveImage);
+    Invalidate();
+}
+
+void TVEYComboBox::LoadImg() {
+    if (fFirstLoad) HandPicturesToButton();
+}
+
+// ---- Items -----------------------------------------------------------
+
+void TVEYComboBox::UpdateLabel() {
+    const std::u16string text = FItemIndex >= 0 ? FItems[FItemIndex] : std::u16string{};
+    if (text == FLabelText) return;
+    FLabelText = text;
+    Invalidate();
+}
+
+void TVEYComboBox::SetItems(std::vector<std::u16string> items) {
+    FItems = std::move(items);
+    FItemIndex = -1;
+    FTopIndex = 0;
+    FHighlighted = -1;
+    UpdateLabel();
+    if (FDroppedDown && FItems.empty()) SetDroppedDown(false);
+}
+
+void TVEYComboBox::SetItemIndex(int index) {
+    const int count = static_cast<int>(FItems.size());
+    FItemIndex = index >= 0 && index < count ? index : -1;
+    UpdateLabel();
+}
+
+// ---- The list --------------------------------------------------------
+
+ComboListGeometry TVEYComboBox::ListGeometry() const {
+    const VEYComboLayout l = Layout();
+    return ComboListGeometryFor(Width(), l.listTop, l.itemHeight, scale_.Px(kListFrame),
+                                static_cast<int>(FItems.size()), DropDownCount);
+}
+
+void TVEYComboBox::SetDroppedDown(bool dropped) {
+    if (dropped && FItems.empty()) dropped = false;
+    if (dropped == FDroppedDown) return;
+    FDroppedDown = dropped;
+    if (dropped) {
+        FHighlighted = FItemIndex;
+        FTopIndex = ComboListTopIndexFor(FItemIndex, FTopIndex, static_cast<int>(FItems.size()),
+                                         ListGeometry().rows);
+        if (OnDropDown) OnDropDown(*this);
+    } else {
+        if (OnCloseUp) OnCloseUp(*this);
+    }
+}
+
+void TVEYComboBox::ScrollList(int rows) {
+    const int count = static_cast<int>(FItems.size());
+    const int visible = ListGeometry().rows;
+    FTopIndex = std::clamp(FTopIndex + rows, 0, std::max(0, count - visible));
+}
+
+int TVEYComboBox::ListItemAt(int x, int y) const {
+    return ComboListItemAt(ListGeometry(), FTopIndex, static_cast<int>(FItems.size()), x, y);
+}
+
+void TVEYComboBox::ListMouseMove(int x, int y) {
+    const int item = ListItemAt(x, y);
+    if (item >= 0) FHighlighted = item;
+}
+
+ComboClickDecision TVEYComboBox::HandleClick(ComboClickPlace place, int x, int y) {
+    const int under = place == ComboClickPlace::List ? ListItemAt(x, y) : -1;
+    const ComboClickDecision d =
+        DecideComboClick(FDroppedDown, place, under, static_cast<int>(FItems.size()));
+    switch (d.action) {
+        case ComboClickAction::Open:
+            SetDroppedDown(true);
+            break;
+        case ComboClickAction::Close:
+            SetDroppedDown(false);
+            break;
+        case ComboClickAction::Pick:
+            Pick(d.item);
+            break;
+        case ComboClickAction::None:
+            break;
+    }
+    return d;
+}
+
+void TVEYComboBox::Pick(int index) {
+    if (index < 0 || index >= static_cast<int>(FItems.size())) return;
+    FItemIndex = index;
+    UpdateLabel();
+    SetDroppedDown(false);
+    if (OnClick) OnClick(*this);
+}
+
+void TVEYComboBox::PaintListItem(TBitmap32& canvas, int index, const TRect& rect,
+                                 TOwnerDrawState state) {
+    canvas.FillRectTS(rect, state.selected ? FBorderColor : FFillColor);
+    if (index >= 0 && index < static_cast<int>(FItems.size())) {
+        const int inset = scale_.Px(kItemTextInset);
+        const TRect textRect{rect.Left + inset, rect.Top, rect.Right - inset, rect.Bottom};
+        canvas.SetFont(ScaledFont());
+        const std::u16string& text = FItems[index];
+        const int y = textRect.Top + (textRect.Height() - canvas.TextHeight(text)) / 2;
+        ScopedClip clip(canvas, textRect);
+        canvas.Textout(textRect.Left, y, text);
+    }
+    // The focus frame in the house style: the outline colour, one line.
+    if (state.focused) FrameInside(canvas, rect, scale_.Px(1), kListFrameColor);
+    if (fFirstLoad) HandPicturesToButton();
+}
+
+void TVEYComboBox::PaintList(TBitmap32& canvas) {
+    const ComboListGeometry g = ListGeometry();
+    const TRect whole{0, 0, g.bounds.Width(), g.bounds.Height()};
+    canvas.FillRectTS(whole, FFillColor);
+    FrameInside(canvas, whole, g.frame, kListFrameColor);
+    const int count = static_cast<int>(FItems.size());
+    for (int row = 0; row < g.rows && FTopIndex + row < count; ++row) {
+        const int index = FTopIndex + row;
+        PaintListItem(canvas, index, g.RowRect(row), {index == FHighlighted, false});
+    }
+}
+
+// ---- The face --------------------------------------------------------
+
+void TVEYComboBox::Paint(TBitmap32& canvas, int originX, int originY) {
+    const VEYComboLayout l = Layout();
+    const TRect face{originX, originY, originX + Width(), originY + Height()};
+
+    // The shape: fill, then the border; a border width of 0 still draws
+    // the thinnest line, as a pen of width 0 does.
+    canvas.FillRectTS(face, FFillColor);
+    FrameInside(canvas, face, scale_.Px(std::max(1, FBorderWidth)), FBorderColor);
+
+    // The label: its own fill colour, the text vertically centred.
+    const TRect label = Offset(l.label, originX, originY);
+    {
+        ScopedClip clip(canvas, label);
+        canvas.FillRectTS(label, FFillColor);
+        if (!FLabelText.empty()) {
+            canvas.SetFont(ScaledFont());
+            const int y = label.Top + (label.Height() - canvas.TextHeight(FLabelText)) / 2;
+            canvas.Textout(label.Left, y, FLabelText);
+        }
+    }
+
+    // The button on top of the label's right end.
+    SyncButton();
+    const TRect button = Offset(l.button, originX, originY);
+    ScopedClip clip(canvas, button);
+    FDOWN.Paint(canvas, button.Left, button.Top);
+}
+
+VEYComboLayout TVEYComboBox::SyncButton() {
+    const VEYComboLayout l = Layout();
+    FDOWN.SetBounds(l.button.Left, l.button.Top, l.button.Width(), l.button.Height());
+    return l;
+}
+
+bool TVEYComboBox::OnFace(int x, int y) const {
+    const VEYComboLayout l = Layout();
+    return Contains(l.label, x, y) || Contains(l.button, x, y);
+}
+
+// The face forwards the pointer to its button for the hover and pressed
+// pictures; a click on the label or the button opens the list. The
+// control's own OnClick is kept for the pick.
+
+void TVEYComboBox::MouseEnter() {}
+
+void TVEYComboBox::MouseLeave() {
+    if (buttonHovered_) {
+        buttonHovered_ = false;
+        FDOWN.MouseLeave();
+        Invalidate();
+    }
+}
+
+void TVEYComboBox::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
+    const VEYComboLayout l = SyncButton();
+    if (button == mbLeft) pressedOnFace_ = OnFace(x, y);
+    FDOWN.MouseDown(button, shift, x - l.button.Left, y - l.button.Top);
+    Invalidate();
+}
+
+void TVEYComboBox::MouseMove(TShiftState shift, int x, int y) {
+    const VEYComboLayout l = SyncButton();
+    const bool over = Contains(l.button, x, y);
+    if (over != buttonHovered_) {
+        buttonHovered_ = over;
+        over ? FDOWN.MouseEnter() : FDOWN.MouseLeave();
+    }
+    FDOWN.MouseMove(shift, x - l.button.Left, y - l.button.Top);
+    Invalidate();
+}
+
+void TVEYComboBox::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
+    const VEYComboLayout l = SyncButton();
+    FDOWN.MouseUp(button, shift, x - l.button.Left, y - l.button.Top);
+    Invalidate();
+    if (button != mbLeft) return;
+    const bool wasPressed = pressedOnFace_;
+    pressedOnFace_ = false;
+    if (wasPressed && OnFace(x, y)) HandleClick(ComboClickPlace::Face);
+}
+
+void TVEYComboBox::MouseCaptureLost() {
+    pressedOnFace_ = false;
+    MouseUp(mbLeft, 0, -1, -1);
+}
+
+}  // namespace lg
