@@ -10,6 +10,7 @@
 #include "tools/rect_gauss_tool_layer.h"
 #include "tools/rect_tool_layer.h"
 #include "tools/stamp_tool_layer.h"
+#include "tools/text_edit_tool_layer.h"
 #include "tools/tr_pl_tool_layer.h"
 
 namespace lg {
@@ -36,6 +37,7 @@ constexpr std::array<ToolFactory, kToolKindCount> kToolClasses = [] {
     table[ctPen] = &Make<TBasePLToolLayer>;
     table[ctTrRect] = &Make<TLightToolLayer>;
     table[ctTrPen] = &Make<TTrPLToolLayer>;
+    table[ctTextExit] = &Make<TTextEditToolLayer>;
     table[ctStamp] = &Make<TStampToolLayer>;
     return table;
 }();

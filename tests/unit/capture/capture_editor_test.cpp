@@ -552,5 +552,84 @@ TEST_F(CaptureEditorTest, LosingTheMouseOnATooSmallFirstSelectionShowsThePromptA
     EXPECT_EQ(editor_.SelectionLayer().SelectState(), ssEnd);
 }
 
+// The text tool through the window: a box placed at (100, 100) in a
+// selection of (50, 50, 350, 250); the fake font's cells are 10 × 20, so
+// "ab" lies on (110, 110) .. (130, 130) inside the 10-pixel margin.
+class CaptureEditorText : public CaptureEditorTest {
+protected:
+    void StartText(std::u16string_view typed) {
+        Open();
+        DragSelection(50, 50, 350, 250);
+        LGSettings().pencolor = kTextPen;
+        editor_.AddTool(ctTextExit);
+        TImgView32& v = editor_.View();
+        v.MouseDown(mbLeft, ssLeft, 100, 100);
+        v.MouseUp(mbLeft, 0, 100, 100);
+        for (char16_t c : typed) v.KeyPress(c);
+    }
+    static constexpr TColor32 kTextPen = 0xFF00C000u;
+};
+
+TEST_F(CaptureEditorText, EscCommitsTheTextAsOneSnapshot) {
+    StartText(u"ab");
+    ASSERT_NE(editor_.CurTool(), nullptr);
+    ASSERT_EQ(editor_.CurTool()->Kind(), ctTextExit);
+    const int before = editor_.Store().Count();
+    std::uint16_t esc = 27;
+    editor_.FormKeyDown(esc, 0);
+    EXPECT_EQ(editor_.Store().Count(), before + 1);
+    EXPECT_TRUE(host_.availUndo);
+    EXPECT_FALSE(host_.Called("hide window")) << "Esc ended the text, not the capture";
+    const TBitmap32& flat = editor_.View().Bitmap();
+    for (auto [x, y] : {std::pair{115, 120}, std::pair{125, 120}}) {
+        EXPECT_EQ(*flat.PixelPtr(x, y), kTextPen) << x << "," << y;
+    }
+    EXPECT_EQ(*flat.PixelPtr(105, 120), *capture_.PixelPtr(105, 120)) << "margin left as it was";
+    EXPECT_EQ(*flat.PixelPtr(111, 105), *capture_.PixelPtr(111, 105))
+        << "no frame and no caret in the capture";
+    // A fresh text layer waits; only the draw layer, the selection and it.
+    ASSERT_NE(editor_.CurTool(), nullptr);
+    EXPECT_EQ(editor_.CurTool()->Kind(), ctTextExit);
+    EXPECT_EQ(editor_.View().Layers().Count(), 3);
+    // Esc with nothing placed closes the capture.
+    esc = 27;
+    editor_.FormKeyDown(esc, 0);
+    EXPECT_TRUE(host_.Called("hide window"));
+}
+
+TEST_F(CaptureEditorText, BlankTextCommitsNoSnapshot) {
+    for (std::u16string_view typed : {u"", u"  \r \r"}) {
+        SCOPED_TRACE(std::string(typed.begin(), typed.end()));
+        StartText(typed);
+        const int before = editor_.Store().Count();
+        editor_.TestClose();
+        EXPECT_EQ(editor_.Store().Count(), before);
+        EXPECT_EQ(editor_.View().Layers().Count(), 3) << "frame and box are gone";
+        editor_.Close();
+    }
+}
+
+TEST_F(CaptureEditorText, SwitchingToAnotherToolCommitsTheText) {
+    StartText(u"ab");
+    const int before = editor_.Store().Count();
+    editor_.AddTool(ctRect);
+    EXPECT_EQ(editor_.Store().Count(), before + 1);
+    EXPECT_EQ(*editor_.View().Bitmap().PixelPtr(115, 120), kTextPen);
+    ASSERT_NE(editor_.CurTool(), nullptr);
+    EXPECT_EQ(editor_.CurTool()->Kind(), ctRect);
+}
+
+TEST_F(CaptureEditorText, PressBesideTheBoxCommitsAndPressInsideDoesNot) {
+    StartText(u"ab");
+    const int before = editor_.Store().Count();
+    TImgView32& v = editor_.View();
+    v.MouseDown(mbLeft, ssLeft, 120, 120);
+    v.MouseUp(mbLeft, 0, 120, 120);
+    EXPECT_EQ(editor_.Store().Count(), before) << "inside the text area";
+    v.MouseDown(mbLeft, ssLeft, 300, 200);
+    v.MouseUp(mbLeft, 0, 300, 200);
+    EXPECT_EQ(editor_.Store().Count(), before + 1);
+}
+
 }  // namespace
 }  // namespace lg

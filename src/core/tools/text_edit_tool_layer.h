@@ -1,0 +1,90 @@
+// The text tool: a press places a box on the selection, typed text appears
+// in it at once with a blinking caret, and the box grows and shrinks to the
+// text while its top-left corner stays put. The box is dragged by its
+// border through the frame layer (RBLayer) around it.
+//
+// Unlike the other tools it never ends itself (OnEnd is never raised): the
+// capture window ends it through TTextToolControl and flattens its bitmap,
+// which holds the rendered box, into the capture.
+//
+// It knows no timer and no clipboard. The shell runs the caret's blink
+// timer (kCaretBlinkMs) while CaretTimerEnabled() holds, calls CaretTick on
+// each tick and restarts the timer when OnRestartCaretTimer asks; it reads
+// the clipboard through ClipboardText.
+//
+// States: waiting (until the placing press; keys ignored), editing (box
+// placed, keys edit), stopped (after StopDrawing: caret hidden, keys and
+// ticks ignored).
+#pragma once
+
+#include <functional>
+
+#include "capture/text_tool_control.h"
+#include "tools/base_tool_layer.h"
+#include "tools/rubber_band_layer_ex.h"
+#include "tools/text_edit_model.h"
+
+namespace lg {
+
+// The caret's blink period, in milliseconds.
+inline constexpr int kCaretBlinkMs = 700;
+// Points: the font size the first box is measured in before the text
+// font takes over at the first redraw.
+inline constexpr int kFirstBoxFontSize = 20;
+
+class TTextEditToolLayer : public TBaseToolLayer, public TTextToolControl {
+public:
+    TTextEditToolLayer(TImgView32& imgv, const TFloatRect& location, TBitmap32& drawBitmap);
+
+    TCurTool Kind() const override { return ctTextExit; }
+
+    // TTextToolControl
+    std::u16string Text() const override { return FModel.Text(); }
+    bool IsStateRedact() const override { return !FDrawingLine; }
+    void StopDrawing() override;
+    TCustomLayer* RBLayer() const override { return FRBLayer; }
+    void KeyPress(char16_t key) override;
+    void KeyDown(std::uint16_t key, TShiftState shift) override;
+
+    // One tick of the blink timer: the caret changes phase.
+    void CaretTick();
+    // Whether the blink timer should be running: from construction until
+    // StopDrawing.
+    bool CaretTimerEnabled() const { return !FStopDrawing; }
+    // The caret is in its visible phase.
+    bool CaretVisible() const { return FCaretVis; }
+    // The frame around the box, while it exists.
+    TRubberBandLayerEx* Frame() const { return FRBLayer; }
+    const TextEditModel& Model() const { return FModel; }
+
+    // Raised after a key was taken: the blink timer must start its period
+    // anew, so the caret stays visible for a whole one.
+    std::function<void()> OnRestartCaretTimer;
+    // Reads the clipboard's text, for Ctrl+V.
+    TextEditModel::ClipboardText ClipboardText;
+
+protected:
+    void DoMouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
+    void DoMouseMove(TShiftState shift, int x, int y) override;
+    void LayerRemoved(TCustomLayer& layer) override;
+
+private:
+    void Place(int x, int y);
+    // Re-measures and re-renders the whole box; nothing while waiting.
+    void RedrawText();
+    // After a key was taken: caret shown, its period restarted, redrawn.
+    void KeyTaken();
+    TFontDesc TextFontDesc() const;
+    TextRasterizer& Rasterizer() const;
+
+    TextEditModel FModel;
+    bool FCaretVis = false;
+    bool FDrawingLine = true;
+    bool FStopDrawing = false;
+    // The text block, without the margin.
+    TBitmap32 FBText;
+    // Owned by the view's layers; cleared when they free it.
+    TRubberBandLayerEx* FRBLayer = nullptr;
+};
+
+}  // namespace lg
