@@ -26,9 +26,9 @@ constexpr int kLabelFontSize = 10;
 constexpr int kLabelRise = 12;
 constexpr int kLabelGap = 7;
 constexpr int kLabelPadding = 10;
-// The prompt's box starts this shadowFar right of and below the pointer, is 10
+// The prompt's box starts this far right of and below the pointer, is 10
 // wider and higher than the text, and casts a grey shadow offset by 2
-// whose shadowFar edges lie 12 past the text.
+// whose far edges lie 12 past the text.
 constexpr int kPromptOffset = 15;
 constexpr int kPromptPadding = 10;
 constexpr int kPromptShadowNear = 2;

@@ -2,6 +2,9 @@
 
 #include <algorithm>
 
+#include "art/art_colors.h"
+#include "raster/shapes.h"
+
 namespace lg {
 namespace {
 
@@ -16,17 +19,7 @@ constexpr int kLabelShrink = 2;
 constexpr int kItemShrink = 6;
 // The list's frame: one line in the outline colour of fields and boxes.
 constexpr int kListFrame = 1;
-constexpr TColor32 kListFrameColor = Color32(74, 110, 161);
-
-// A frame `width` pixels thick just inside r.
-void FrameInside(TBitmap32& canvas, const TRect& r, int width, TColor32 c) {
-    width = std::min({width, (r.Width() + 1) / 2, (r.Height() + 1) / 2});
-    if (width <= 0) return;
-    canvas.FillRectTS(r.Left, r.Top, r.Right, r.Top + width, c);
-    canvas.FillRectTS(r.Left, r.Bottom - width, r.Right, r.Bottom, c);
-    canvas.FillRectTS(r.Left, r.Top + width, r.Left + width, r.Bottom - width, c);
-    canvas.FillRectTS(r.Right - width, r.Top + width, r.Right, r.Bottom - width, c);
-}
+constexpr TColor32 kListFrameColor = art::kOutline;
 
 // Draws with the canvas clipped to r as well; the clip comes back after.
 class ScopedClip {
@@ -260,7 +253,7 @@ void TVEYComboBox::PaintListItem(TBitmap32& canvas, int index, const TRect& rect
         canvas.Textout(textRect.Left, y, text);
     }
     // The focus frame in the house style: the outline colour, one line.
-    if (state.focused) FrameInside(canvas, rect, scale_.Px(1), kListFrameColor);
+    if (state.focused) FillFrame(canvas, rect, scale_.Px(1), kListFrameColor);
     if (fFirstLoad) HandPicturesToButton();
 }
 
@@ -268,7 +261,7 @@ void TVEYComboBox::PaintList(TBitmap32& canvas) {
     const ComboListGeometry g = ListGeometry();
     const TRect whole{0, 0, g.bounds.Width(), g.bounds.Height()};
     canvas.FillRectTS(whole, FFillColor);
-    FrameInside(canvas, whole, g.frame, kListFrameColor);
+    FillFrame(canvas, whole, g.frame, kListFrameColor);
     const int count = static_cast<int>(FItems.size());
     for (int row = 0; row < g.rows && FTopIndex + row < count; ++row) {
         const int index = FTopIndex + row;
@@ -285,7 +278,7 @@ void TVEYComboBox::Paint(TBitmap32& canvas, int originX, int originY) {
     // The shape: fill, then the border; a border width of 0 still draws
     // the thinnest line, as a pen of width 0 does.
     canvas.FillRectTS(face, FFillColor);
-    FrameInside(canvas, face, scale_.Px(std::max(1, FBorderWidth)), FBorderColor);
+    FillFrame(canvas, face, scale_.Px(std::max(1, FBorderWidth)), FBorderColor);
 
     // The label: its own fill colour, the text vertically centred.
     const TRect label = Offset(l.label, originX, originY);

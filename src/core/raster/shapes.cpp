@@ -1,5 +1,6 @@
 #include "raster/shapes.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "raster/polygon_fill.h"
@@ -31,6 +32,15 @@ void ThickPolyline(TBitmap32& dst, std::span<const TFloatPoint> points, TColor32
     StrokeStyle style;
     style.width = width;
     FillPolygons(dst, StrokePieces(path, style), color, mode);
+}
+
+void FillFrame(TBitmap32& dst, const TRect& r, int width, TColor32 color) {
+    width = std::min({width, (r.Width() + 1) / 2, (r.Height() + 1) / 2});
+    if (width <= 0) return;
+    dst.FillRectTS(r.Left, r.Top, r.Right, r.Top + width, color);
+    dst.FillRectTS(r.Left, r.Bottom - width, r.Right, r.Bottom, color);
+    dst.FillRectTS(r.Left, r.Top + width, r.Left + width, r.Bottom - width, color);
+    dst.FillRectTS(r.Right - width, r.Top + width, r.Right, r.Bottom - width, color);
 }
 
 }  // namespace lg

@@ -1,5 +1,5 @@
-// Filled ellipses (the stamp's disc, the selection's handles) and thick
-// open polylines (the text caret).
+// Filled ellipses (the stamp's disc, the selection's handles), thick open
+// polylines (the text caret) and frames of whole pixels (window outlines).
 #pragma once
 
 #include <span>
@@ -24,5 +24,10 @@ void FillCircle(TBitmap32& dst, TFixedPoint centre, double radius, TColor32 colo
 // ends, bevelled joins), anti-aliased.
 void ThickPolyline(TBitmap32& dst, std::span<const TFloatPoint> points, TColor32 color,
                    double width, TAntialiasMode mode = am16times);
+
+// A frame `width` pixels thick just inside r, in one colour; its four
+// strips never overlap, so a translucent colour blends once everywhere. A
+// frame wider than half of r fills it.
+void FillFrame(TBitmap32& dst, const TRect& r, int width, TColor32 color);
 
 }  // namespace lg

@@ -90,6 +90,9 @@ void TSetRegionForm::StartSelectRegion(int typeSelect) {
 }
 
 void TSetRegionForm::OpenCapture(int typeSelect) {
+    // The monitors as the screen is frozen: every scale the capture asks
+    // for (on each mouse move while the prompt shows) is looked up here.
+    monitors_ = MonitorsWithDpi();
     const TRect rectWork = VirtualScreenRect();
     TBitmap32 capture;
     CopyScreen(capture, rectWork, LGSettings().showcursor);
@@ -140,7 +143,7 @@ void TSetRegionForm::UpdatePositionPanels() {
     in.selection = SelectionOnScreen(RoundRect(editor_.SelectionLayer().Location()), rectWork);
     // The panels take the scale of the monitor showing the selection, and
     // their sizes with it.
-    in.scale = ScaleOfScreenRect(in.selection);
+    in.scale = ScaleOnScreen(in.selection);
     panelTools_->SetScale(in.scale);
     panelSave_->SetScale(in.scale);
     in.paletteSize = TSize{panelTools_->Width(), panelTools_->Height()};
@@ -180,9 +183,13 @@ void TSetRegionForm::FocusWindow() {
     SetFocus(imgView1.hwnd());
 }
 
+DisplayScale TSetRegionForm::ScaleOnScreen(const TRect& screen) const {
+    return monitors_.empty() ? ScaleOfScreenRect(screen) : ScaleForRect(monitors_, screen);
+}
+
 DisplayScale TSetRegionForm::ScaleOf(const TRect& r) const {
     const TRect work = editor_.RectWork();
-    return ScaleOfScreenRect(
+    return ScaleOnScreen(
         TRect{r.Left + work.Left, r.Top + work.Top, r.Right + work.Left, r.Bottom + work.Top});
 }
 

@@ -8,6 +8,7 @@
 #include <windows.h>
 
 #include <memory>
+#include <vector>
 
 #include "capture/capture_editor.h"
 #include "controls/img_view_control.h"
@@ -48,6 +49,8 @@ protected:
 private:
     // The capture itself; throws when the memory for it cannot be had.
     void OpenCapture(int typeSelect);
+    // The scale of the monitor a screen rectangle lies on.
+    DisplayScale ScaleOnScreen(const TRect& screen) const;
 
     // CaptureHost
     void SelectArrowTool() override;
@@ -60,6 +63,7 @@ private:
     CaptureEditor editor_;
     ImgViewControl imgView1;
     HCURSOR cur1_ = nullptr;
+    std::vector<MonitorDpi> monitors_;  // of the open capture
     TPanelSave* panelSave_ = nullptr;
     TPanelTools* panelTools_ = nullptr;
 };

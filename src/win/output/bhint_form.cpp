@@ -10,6 +10,7 @@
 #include "controls/image_button_art.h"
 #include "platform/display_dpi.h"
 #include "platform/trace.h"
+#include "raster/shapes.h"
 #include "settings/settings.h"
 
 namespace lg::win {
@@ -81,11 +82,7 @@ TBHintForm::TBHintForm(UINT timer1Interval) : timer1Interval_(timer1Interval), c
     LayoutControls();
 
     controls_.OnPaintBackground = [this](TBitmap32& surface) {
-        const int w = surface.Width(), h = surface.Height(), o = scale_.Px(1);
-        surface.FillRectTS(0, 0, w, o, kOutline);
-        surface.FillRectTS(0, h - o, w, h, kOutline);
-        surface.FillRectTS(0, 0, o, h, kOutline);
-        surface.FillRectTS(w - o, 0, w, h, kOutline);
+        FillFrame(surface, surface.BoundsRect(), scale_.Px(1), kOutline);
     };
 }
 

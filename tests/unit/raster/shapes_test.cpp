@@ -79,5 +79,38 @@ TEST(ThickPolyline, CaretSegmentThreePixelsWide) {
     for (const Px& p : px) EXPECT_EQ(AlphaOf(b.PixelS(p.x, p.y)), p.alpha) << p.x << "," << p.y;
 }
 
+TEST(FillFrame, StripsMeetWithoutOverlapAndAWideFrameFills) {
+    // A translucent colour shows any overlap: every frame pixel must have
+    // been blended exactly once.
+    struct Case {
+        const char* why;
+        TRect r;
+        int width;
+        int framePixels;
+    } cases[] = {
+        {"one pixel round 10 x 6", {2, 2, 12, 8}, 1, 10 * 6 - 8 * 4},
+        {"two pixels round 10 x 6", {2, 2, 12, 8}, 2, 10 * 6 - 6 * 2},
+        {"wider than half the height fills it", {2, 2, 12, 8}, 5, 10 * 6},
+        {"no width draws nothing", {2, 2, 12, 8}, 0, 0},
+    };
+    for (const Case& c : cases) {
+        TBitmap32 b(16, 12);
+        b.Clear(0xFF000000u);
+        FillFrame(b, c.r, c.width, 0x80FFFFFFu);
+        const TColor32 once = [] {
+            TBitmap32 one(1, 1);
+            one.Clear(0xFF000000u);
+            one.FillRectTS(0, 0, 1, 1, 0x80FFFFFFu);
+            return one.Pixels()[0];
+        }();
+        int frame = 0;
+        for (const TColor32 p : b.Pixels()) {
+            ASSERT_TRUE(p == 0xFF000000u || p == once) << c.why;
+            frame += p == once;
+        }
+        EXPECT_EQ(frame, c.framePixels) << c.why;
+    }
+}
+
 }  // namespace
 }  // namespace lg
