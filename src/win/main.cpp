@@ -9,6 +9,7 @@
 #include "app/command_line.h"
 #include "app/main_form.h"
 #include "app/private_fonts.h"
+#include "capture/set_region_form.h"
 #include "platform/handles.h"
 #include "platform/u16.h"
 #include "settings/startup_settings.h"
@@ -37,9 +38,11 @@ void NotifyRunningCopy() {
     }
 }
 
-int RunMessageLoop() {
+int RunMessageLoop(lg::win::Application& app) {
     MSG msg;
     while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+        lg::win::TSetRegionForm* form = app.SetRegionForm();
+        if (form && form->ApplicationEvents1Message(msg)) continue;
         TranslateMessage(&msg);
         DispatchMessageW(&msg);
     }
@@ -61,7 +64,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int) {
         NotifyRunningCopy();
     } else {
         auto app = std::make_unique<lg::win::Application>(CommandLineAsksForInstall());
-        if (app->CreateForms()) exitCode = RunMessageLoop();
+        if (app->CreateForms()) exitCode = RunMessageLoop(*app);
         lg::win::LoadPrivateFonts(fontsFolder, true);
         app.reset();
         return exitCode;

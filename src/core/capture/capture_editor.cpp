@@ -276,7 +276,10 @@ void CaptureEditor::AddTool(TCurTool aCurTool) {
     FCurTypeTool = aCurTool;
     FCurTool = CreateToolLayer(aCurTool, imgView1, LayerRect->Location(), LayerDrawTool->Bitmap(),
                                selectionScale_);
-    if (FCurTool) FCurTool->OnEnd = [this](TBaseToolLayer&) { EndTool(); };
+    if (FCurTool) {
+        FCurTool->OnEnd = [this](TBaseToolLayer&) { EndTool(); };
+        host_.ToolCreated(*FCurTool);
+    }
 }
 
 void CaptureEditor::EndTool() {

@@ -51,6 +51,9 @@ public:
         (void)r;
         return DisplayScale();
     }
+    // A new tool layer is current: the window gives it what only the
+    // platform has (the text tool's caret timer and clipboard).
+    virtual void ToolCreated(TBaseToolLayer& tool) { (void)tool; }
 };
 
 class CaptureEditor {

@@ -3,6 +3,9 @@
 #include <algorithm>
 
 #include "art/art_colors.h"
+#include "art/coverage_mask.h"
+#include "art/paths.h"
+#include "raster/blend.h"
 #include "raster/shapes.h"
 
 namespace lg {
@@ -35,6 +38,25 @@ private:
     TBitmap32& canvas_;
     TRect old_;
 };
+
+// Lays `color` over the canvas at (left, top) as much as `mask` covers,
+// inside the canvas's clip.
+void PaintCoverage(TBitmap32& canvas, const art::CoverageMask& mask, int left, int top,
+                   TColor32 color) {
+    const TRect clip = canvas.ClipRect();
+    for (int y = 0; y < mask.Height(); ++y) {
+        const int cy = top + y;
+        if (cy < clip.Top || cy >= clip.Bottom) continue;
+        for (int x = 0; x < mask.Width(); ++x) {
+            const int cx = left + x;
+            if (cx < clip.Left || cx >= clip.Right) continue;
+            const auto w = static_cast<std::uint32_t>(mask.At(x, y) * 255.0f + 0.5f);
+            if (w == 0) continue;
+            TColor32* at = canvas.PixelPtr(cx, cy);
+            *at = BlendWeighted(color, *at, ScaleAlpha(AlphaOf(color), w));
+        }
+    }
+}
 
 TRect Offset(const TRect& r, int dx, int dy) {
     return TRect{r.Left + dx, r.Top + dy, r.Right + dx, r.Bottom + dy};
@@ -271,14 +293,36 @@ void TVEYComboBox::PaintList(TBitmap32& canvas) {
 
 // ---- The face --------------------------------------------------------
 
+void TVEYComboBox::SetShape(const TComboShape& shape) {
+    if (shape == FShape) return;
+    FShape = shape;
+    Invalidate();
+}
+
 void TVEYComboBox::Paint(TBitmap32& canvas, int originX, int originY) {
     const VEYComboLayout l = Layout();
     const TRect face{originX, originY, originX + Width(), originY + Height()};
 
-    // The shape: fill, then the border; a border width of 0 still draws
-    // the thinnest line, as a pen of width 0 does.
-    canvas.FillRectTS(face, FFillColor);
-    FillFrame(canvas, face, scale_.Px(std::max(1, FBorderWidth)), FBorderColor);
+    if (FShape.Rounded) {
+        // The body over whatever lies behind the corners, then the pen as
+        // a ring inside its edge.
+        const int w = Width(), h = Height();
+        const double r = scale_.Px(FShape.Radius);
+        const double pen = scale_.Px(std::max(1, FShape.PenWidth));
+        art::CoverageMask body(w, h), ring(w, h);
+        const Contour outer = art::RoundedRect(0, 0, w, h, r);
+        body.Add(std::span(&outer, 1));
+        ring.Add(std::span(&outer, 1));
+        const Contour inner = art::RoundedRect(pen, pen, w - pen, h - pen, std::max(0.0, r - pen));
+        ring.Cut(std::span(&inner, 1));
+        PaintCoverage(canvas, body, originX, originY, FFillColor);
+        PaintCoverage(canvas, ring, originX, originY, FShape.PenColor);
+    } else {
+        // The shape: fill, then the border; a border width of 0 still
+        // draws the thinnest line, as a pen of width 0 does.
+        canvas.FillRectTS(face, FFillColor);
+        FillFrame(canvas, face, scale_.Px(std::max(1, FBorderWidth)), FBorderColor);
+    }
 
     // The label: its own fill colour, the text vertically centred.
     const TRect label = Offset(l.label, originX, originY);

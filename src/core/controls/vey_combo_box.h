@@ -38,6 +38,17 @@ struct VEYComboLayout {
 // 96-DPI pixels.
 VEYComboLayout VEYComboLayoutFor(int width, int height, int borderWidth, DisplayScale scale);
 
+// The face's shape: square (the default, with BorderColor and BorderWidth)
+// or rounded, drawn with its own pen; a pen of the fill colour leaves no
+// visible outline, only the rounded body.
+struct TComboShape {
+    bool Rounded = false;
+    int Radius = 4;  // 96-DPI pixels
+    TColor32 PenColor = 0;
+    int PenWidth = 0;  // 96-DPI pixels; 0 draws the thinnest line
+    friend bool operator==(const TComboShape&, const TComboShape&) = default;
+};
+
 // How one list item is to be drawn.
 struct TOwnerDrawState {
     bool selected = false;  // the highlighted row
@@ -62,6 +73,8 @@ public:
     // and the label move at the next resize.
     int BorderWidth() const { return FBorderWidth; }
     void SetBorderWidth(int v);
+    const TComboShape& Shape() const { return FShape; }
+    void SetShape(const TComboShape& shape);
     // The font of the label and the list items (the inherited Font) as
     // written: a pixel height or points, taken through the scale when drawn.
     void SetFont(const TFontDesc& font);
@@ -148,6 +161,7 @@ private:
     TColor32 FBorderColor = Color32(39, 75, 126);
     int FBorderWidth = 2;
     TColor32 FFillColor = Color32(9, 26, 50);
+    TComboShape FShape;
     bool fFirstLoad = true;
     TImageButton FDOWN;
     TBitmap32 FNormalImage, FDownImage, FMoveImage;

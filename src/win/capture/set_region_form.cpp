@@ -3,11 +3,13 @@
 #include <exception>
 #include <optional>
 
+#include "capture/app_key_filter.h"
 #include "capture/capture_geometry.h"
 #include "capture/panel_placement.h"
 #include "capture/screen_copy.h"
 #include "output/output_panel_layout.h"
 #include "output/panel_save.h"
+#include "platform/clipboard_text.h"
 #include "platform/display_dpi.h"
 #include "platform/trace.h"
 #include "settings/settings.h"
@@ -18,6 +20,8 @@ namespace lg::win {
 namespace {
 
 constexpr wchar_t kClassName[] = L"TSetRegionForm";
+// The text tool's caret blink.
+constexpr UINT_PTR kCaretTimer = 1;
 
 // The placement's default sizes are the panels' own tables.
 static_assert(kPaletteSize == TSize{kPaletteWidth, kPaletteHeight});
@@ -193,6 +197,44 @@ DisplayScale TSetRegionForm::ScaleOf(const TRect& r) const {
         TRect{r.Left + work.Left, r.Top + work.Top, r.Right + work.Left, r.Bottom + work.Top});
 }
 
+void TSetRegionForm::ToolCreated(TBaseToolLayer& tool) {
+    auto* text = dynamic_cast<TTextEditToolLayer*>(&tool);
+    if (!text) {
+        KillTimer(hwnd(), kCaretTimer);
+        return;
+    }
+    // Setting the timer again starts its period anew: the caret stays
+    // visible for a whole one after each key.
+    text->OnRestartCaretTimer = [this] { SetTimer(hwnd(), kCaretTimer, kCaretBlinkMs, nullptr); };
+    text->ClipboardText = [this] { return ReadClipboardText(hwnd()); };
+    SetTimer(hwnd(), kCaretTimer, kCaretBlinkMs, nullptr);
+}
+
+TTextEditToolLayer* TSetRegionForm::TextLayer() const {
+    TBaseToolLayer* tool = editor_.CurTool();
+    if (!tool || tool->Kind() != ctTextExit) return nullptr;
+    return dynamic_cast<TTextEditToolLayer*>(tool);
+}
+
+bool TSetRegionForm::IsCaptureWindow(HWND wnd) const {
+    if (!wnd || !hwnd()) return false;
+    HWND root = GetAncestor(wnd, GA_ROOT);
+    return root == hwnd() || GetWindow(root, GW_OWNER) == hwnd();
+}
+
+bool TSetRegionForm::ApplicationEvents1Message(const MSG& msg) {
+    if (msg.message != WM_KEYDOWN || !IsTextToolKey(static_cast<std::uint16_t>(msg.wParam))) {
+        return false;
+    }
+    // Only the capture's own windows lose these keys: an edit field of
+    // another window of the program keeps its arrows, Home, End and Delete.
+    if (!IsCaptureWindow(msg.hwnd)) return false;
+    if (TTextEditToolLayer* text = TextLayer()) {
+        text->KeyDown(static_cast<std::uint16_t>(msg.wParam), TShiftState{});
+    }
+    return true;
+}
+
 void TSetRegionForm::UndoRedoStateChanged(bool availUndo, bool availRedo) {
     if (panelTools_) panelTools_->OnUpdateStateUndoRedo(availUndo, availRedo);
 }
@@ -212,6 +254,17 @@ LRESULT TSetRegionForm::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         case WM_CLOSE:
             editor_.Close();
             return 0;
+        case WM_TIMER:
+            if (wp == kCaretTimer) {
+                TTextEditToolLayer* text = TextLayer();
+                if (text && text->CaretTimerEnabled()) {
+                    text->CaretTick();
+                } else {
+                    KillTimer(hwnd(), kCaretTimer);
+                }
+                return 0;
+            }
+            break;
         case WM_ERASEBKGND:
             return 1;
     }

@@ -13,6 +13,7 @@
 #include "capture/capture_editor.h"
 #include "controls/img_view_control.h"
 #include "platform/window.h"
+#include "tools/text_edit_tool_layer.h"
 
 namespace lg::win {
 
@@ -37,6 +38,11 @@ public:
     CaptureEditor& Editor() { return editor_; }
     TRect RectWork() const { return editor_.RectWork(); }
 
+    // Sees every message the program's own loop takes from the queue
+    // before it is dispatched: the text tool's navigation keys go to the
+    // text layer instead of any window. True when the message is used.
+    bool ApplicationEvents1Message(const MSG& msg);
+
     // Also used by the panels around their dialogs.
     void ShowEditorPanels() override;
     void HidePanels() override;
@@ -59,6 +65,13 @@ private:
     void HideWindow() override;
     void UndoRedoStateChanged(bool availUndo, bool availRedo) override;
     DisplayScale ScaleOf(const TRect& r) const override;
+    void ToolCreated(TBaseToolLayer& tool) override;
+
+    // The current tool's layer when it is the text tool.
+    TTextEditToolLayer* TextLayer() const;
+    // A window of this capture: the window itself, its view, the panels
+    // and pickers it owns.
+    bool IsCaptureWindow(HWND wnd) const;
 
     CaptureEditor editor_;
     ImgViewControl imgView1;

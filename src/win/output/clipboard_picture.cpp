@@ -9,6 +9,7 @@
 #include "output/bmp_encoder.h"
 #include "output/png_encoder.h"
 #include "platform/handles.h"
+#include "platform/opened_clipboard.h"
 
 namespace lg::win {
 namespace {
@@ -48,54 +49,6 @@ UniqueGlobal Encoded(const ImageView32& picture, Encode encode, EncodeStatus& st
     if (status != EncodeStatus::kOk) return {};
     return ToGlobal(bytes);
 }
-
-// Waits `ms` while still answering messages other threads send to this
-// one's windows: the program holding the clipboard may be waiting on one
-// (WM_DESTROYCLIPBOARD to the last owner, for example) before it lets go.
-// Posted input stays queued, so no click reaches the capture meanwhile.
-void PauseAnsweringSentMessages(DWORD ms) {
-    const ULONGLONG until = GetTickCount64() + ms;
-    for (ULONGLONG now = GetTickCount64(); now < until; now = GetTickCount64()) {
-        const DWORD left = static_cast<DWORD>(until - now);
-        if (MsgWaitForMultipleObjects(0, nullptr, FALSE, left, QS_SENDMESSAGE) == WAIT_OBJECT_0) {
-            MSG msg;
-            PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
-        }
-    }
-}
-
-// The clipboard, open for the scope's duration.
-class OpenedClipboard {
-public:
-    OpenedClipboard(HWND owner, const ClipboardRetry& retry) {
-        const ULONGLONG start = GetTickCount64();
-        for (int failed = 1;; ++failed) {
-            if (OpenClipboard(owner)) {
-                open_ = true;
-                return;
-            }
-            error_ = ErrorOr(ERROR_ACCESS_DENIED);
-            const ULONGLONG elapsed = GetTickCount64() - start;
-            const std::optional<std::uint32_t> pause = NextClipboardPause(
-                retry, failed,
-                static_cast<std::uint32_t>(std::min<ULONGLONG>(elapsed, UINT32_MAX)));
-            if (!pause) return;
-            PauseAnsweringSentMessages(*pause);
-        }
-    }
-    ~OpenedClipboard() {
-        if (open_) CloseClipboard();
-    }
-    OpenedClipboard(const OpenedClipboard&) = delete;
-    OpenedClipboard& operator=(const OpenedClipboard&) = delete;
-
-    bool open() const { return open_; }
-    DWORD error() const { return error_; }
-
-private:
-    bool open_ = false;
-    DWORD error_ = ERROR_SUCCESS;
-};
 
 // Hands `memory` to the clipboard; it is the clipboard's once accepted.
 bool Offer(UINT format, UniqueGlobal& memory) {

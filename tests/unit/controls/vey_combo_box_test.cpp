@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "controls/control_host.h"
@@ -361,6 +362,29 @@ TEST_F(VEYComboBoxTest, FaceLooksTheSameAtEveryScale) {
         EXPECT_TRUE(
             Rgb(surface.PixelS((b.Left + b.Right) / 2, (b.Top + b.Bottom) / 2), kButtonPicture));
         EXPECT_FALSE(Rgb(surface.PixelS(b.Left + 1, b.Top + 1), kButtonPicture));
+    }
+}
+
+TEST_F(VEYComboBoxTest, RoundedShapeKeepsTheCornersAndHidesAPenOfTheFill) {
+    for (int dpi : {96, 144}) {
+        SCOPED_TRACE(dpi);
+        ControlHost host;
+        TVEYComboBox box;
+        MakeSizeBox(box, dpi);
+        box.SetShape({.Rounded = true, .Radius = 4, .PenColor = kFill, .PenWidth = 0});
+        host.Add(box);
+        TBitmap32 surface(box.Width(), box.Height());
+        surface.Clear(kSurface);
+        host.Paint(surface, surface.BoundsRect());
+
+        const int w = box.Width(), h = box.Height();
+        for (auto [x, y] : {std::pair{0, 0}, {w - 1, 0}, {0, h - 1}, {w - 1, h - 1}}) {
+            EXPECT_TRUE(Rgb(surface.PixelS(x, y), kSurface)) << x << "," << y;
+        }
+        // No border colour anywhere along the edges: the pen is the fill.
+        EXPECT_TRUE(Rgb(surface.PixelS(0, h / 2), kFill));
+        EXPECT_TRUE(Rgb(surface.PixelS(w / 4, 0), kFill));
+        EXPECT_TRUE(Rgb(surface.PixelS(w / 4, h - 1), kFill));
     }
 }
 
