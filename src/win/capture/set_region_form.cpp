@@ -131,12 +131,16 @@ void TSetRegionForm::ShowEditorPanels() {
     if (panelSave_) panelSave_->ShowPanel();
     if (panelTools_) panelTools_->ShowPanel();
     UpdatePositionPanels();
+    if (panelTools_) panelTools_->ShowFontPickerIfText();
     Trace(L"editor opened");
 }
 
 void TSetRegionForm::HidePanels() {
     if (panelSave_) panelSave_->HidePanel();
-    if (panelTools_) panelTools_->HidePanel();
+    if (panelTools_) {
+        panelTools_->HidePickers();
+        panelTools_->HidePanel();
+    }
 }
 
 void TSetRegionForm::UpdatePositionPanels() {
@@ -157,6 +161,7 @@ void TSetRegionForm::UpdatePositionPanels() {
     const PanelPlacement p = PlacePanels(in);
     panelTools_->MoveTo(p.palette.Left, p.palette.Top);
     panelSave_->MoveTo(p.outputPanel.Left, p.outputPanel.Top);
+    panelTools_->PlacePickers();
 }
 
 void TSetRegionForm::SelectArrowTool() {

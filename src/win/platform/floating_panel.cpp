@@ -55,7 +55,7 @@ LRESULT FloatingPanel::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         case WM_NCHITTEST: {
             // Pressing on the background (not on a control) moves the panel.
             LRESULT hit = Window::HandleMessage(msg, wp, lp);
-            if (hit != HTCLIENT) return hit;
+            if (hit != HTCLIENT || !MovesByBackground()) return hit;
             POINT p{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
             ScreenToClient(hwnd(), &p);
             return controls_.Host().ControlAt(p.x, p.y, true) ? HTCLIENT : HTCAPTION;

@@ -48,6 +48,8 @@ protected:
     // Places the controls and draws their pictures at Scale(): called once
     // the window exists and again whenever the scale changes.
     virtual void LayoutControls() {}
+    // Whether pressing on the background drags the panel.
+    virtual bool MovesByBackground() const { return true; }
 
 private:
     const wchar_t* className_;

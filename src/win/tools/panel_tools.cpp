@@ -5,12 +5,14 @@
 #include <string>
 
 #include "art/button_art.h"
+#include "capture/capture_geometry.h"
 #include "capture/color_dialog_placement.h"
 #include "capture/set_region_form.h"
 #include "controls/image_button_art.h"
 #include "platform/trace.h"
 #include "platform/window_disabled.h"
 #include "settings/settings.h"
+#include "tools/picker_placement.h"
 
 namespace lg::win {
 namespace {
@@ -93,6 +95,18 @@ bool TPanelTools::CreateForm(TSetRegionForm& form) {
     btRedo.OnClick = [this](TGraphicControl&) { btRedoClick(); };
     btUndo.SetEnabled(false);
     btRedo.SetEnabled(false);
+
+    // The pickers belong to the capture window, as the palette does.
+    const auto backToCapture = [this] { form_->FocusWindow(); };
+    widthForm_.OnWidthChosen = backToCapture;
+    fontForm_.OnChange = backToCapture;
+    const auto esc = [this] {
+        if (OnEscape) OnEscape();
+    };
+    widthForm_.OnEscape = esc;
+    fontForm_.OnEscape = esc;
+    widthForm_.CreateForm(form.hwnd());
+    fontForm_.CreateForm(form.hwnd());
     return true;
 }
 
@@ -123,17 +137,49 @@ void TPanelTools::OnUpdateStateUndoRedo(bool availUndo, bool availRedo) {
 }
 
 void TPanelTools::btTextClick(TImageButton& sender) {
-    // The text tool and its font picker join the palette with the text
-    // editing; until then its button does nothing.
-    if (&sender == &btText) return;
+    HidePickers();
     const ToolButtonGroup::ClickResult r = tools_.Click(sender);
+    if (r.showFontPicker) ShowPicker(fontForm_, kFontPickerOffset);
     form_->Editor().AddTool(r.tool);
     if (r.focusCaptureWindow) form_->FocusWindow();
     Trace((L"tool " + std::to_wstring(static_cast<int>(r.tool))).c_str());
 }
 
 void TPanelTools::btSetWidthClick() {
-    // The width picker joins the palette with the font picker.
+    fontForm_.HidePanel();
+    ShowPicker(widthForm_, kWidthPickerOffset);
+    Trace(widthForm_.Flipped() ? L"width picker opened above" : L"width picker opened below");
+}
+
+void TPanelTools::ShowPicker(ShapedPicker& picker, int offsetX96) {
+    if (!hwnd()) return;
+    RECT palette{};
+    GetWindowRect(hwnd(), &palette);
+    MONITORINFO mi{};
+    mi.cbSize = sizeof(mi);
+    if (!GetMonitorInfoW(MonitorFromWindow(hwnd(), MONITOR_DEFAULTTONEAREST), &mi)) return;
+    const TRect onScreen = SelectionOnScreen(
+        RoundRect(form_->Editor().SelectionLayer().Location()), form_->RectWork());
+    picker.SetScale(Scale());
+    const PickerPlacement at =
+        PlacePicker(ToTRect(palette), onScreen, ToTRect(mi.rcMonitor),
+                    TSize{picker.Width(), picker.Height()}, offsetX96, Scale());
+    picker.MoveTo(at.bounds.Left, at.bounds.Top);
+    picker.Show(at.flip);
+}
+
+void TPanelTools::HidePickers() {
+    widthForm_.HidePanel();
+    fontForm_.HidePanel();
+}
+
+void TPanelTools::ShowFontPickerIfText() {
+    if (Showing() && btText.Down()) ShowPicker(fontForm_, kFontPickerOffset);
+}
+
+void TPanelTools::PlacePickers() {
+    if (widthForm_.Showing()) ShowPicker(widthForm_, kWidthPickerOffset);
+    if (fontForm_.Showing()) ShowPicker(fontForm_, kFontPickerOffset);
 }
 
 void TPanelTools::btColorClick() {

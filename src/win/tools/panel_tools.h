@@ -9,7 +9,9 @@
 #include "controls/image_control.h"
 #include "platform/floating_panel.h"
 #include "tools/palette_layout.h"
+#include "tools/font_form.h"
 #include "tools/tool_button_group.h"
+#include "tools/width_form.h"
 
 namespace lg::win {
 
@@ -37,6 +39,17 @@ public:
     void btRedoClick();
     void FormShow();
 
+    // Closes both pickers (the capture closes, or its panels hide).
+    void HidePickers();
+    // Opens the font picker again beside the palette when the text tool is
+    // the current one (the panels show again after a dialog).
+    void ShowFontPickerIfText();
+    // Moves an open picker after the palette moved.
+    void PlacePickers();
+
+    TWidthForm& WidthForm() { return widthForm_; }
+    TFontForm& FontForm() { return fontForm_; }
+
     // The control of a table entry.
     TGraphicControl& Control(PaletteControl id);
     const TImageButton* DownToolButton() const { return tools_.DownButton(); }
@@ -47,9 +60,13 @@ protected:
 
 private:
     void PaintSwatch(TColor color);
+    // Places `picker` by the palette and the selection and shows it.
+    void ShowPicker(ShapedPicker& picker, int offsetX96);
 
     TSetRegionForm* form_ = nullptr;
     ToolButtonGroup tools_;
+    TWidthForm widthForm_;
+    TFontForm fontForm_;
 };
 
 }  // namespace lg::win
