@@ -38,6 +38,10 @@ enum class Glyph : std::uint8_t {
     Save,        // a down arrow onto a tray
     Close,       // a thin x (38 x 38 output button)
     CloseSmall,  // a thin x for the 20 x 20 close button of small windows
+    Bold,        // a heavy "B" (the font picker's style toggles)
+    Italic,      // a slanted "I" with serifs
+    Underline,   // a "U" over a bar
+    Strike,      // an "S" struck through
 };
 
 // The four pictures of one set: normal, pressed, hover, disabled.

@@ -60,7 +60,8 @@ private:
     double scale_;
 };
 
-// One function per glyph (tool_glyphs.cpp and action_glyphs.cpp).
+// One function per glyph (tool_glyphs.cpp, action_glyphs.cpp and
+// style_glyphs.cpp).
 void DrawArrowGlyph(GlyphPen& pen);
 void DrawPenGlyph(GlyphPen& pen);
 void DrawRectGlyph(GlyphPen& pen);
@@ -78,5 +79,9 @@ void DrawCopyGlyph(GlyphPen& pen);
 void DrawSaveGlyph(GlyphPen& pen);
 void DrawCloseGlyph(GlyphPen& pen);
 void DrawCloseSmallGlyph(GlyphPen& pen);
+void DrawBoldGlyph(GlyphPen& pen);
+void DrawItalicGlyph(GlyphPen& pen);
+void DrawUnderlineGlyph(GlyphPen& pen);
+void DrawStrikeGlyph(GlyphPen& pen);
 
 }  // namespace lg::art

@@ -68,6 +68,18 @@ CoverageMask DrawGlyph(Glyph glyph, int width96, int height96, DisplayScale scal
         case Glyph::CloseSmall:
             DrawCloseSmallGlyph(pen);
             break;
+        case Glyph::Bold:
+            DrawBoldGlyph(pen);
+            break;
+        case Glyph::Italic:
+            DrawItalicGlyph(pen);
+            break;
+        case Glyph::Underline:
+            DrawUnderlineGlyph(pen);
+            break;
+        case Glyph::Strike:
+            DrawStrikeGlyph(pen);
+            break;
     }
     return mask;
 }

@@ -79,6 +79,10 @@ constexpr GlyphCase kGlyphs[] = {
     {Glyph::Save, 38, 38, "Save"},
     {Glyph::Close, 38, 38, "Close"},
     {Glyph::CloseSmall, 20, 20, "CloseSmall"},
+    {Glyph::Bold, 38, 38, "Bold"},
+    {Glyph::Italic, 38, 38, "Italic"},
+    {Glyph::Underline, 38, 38, "Underline"},
+    {Glyph::Strike, 38, 38, "Strike"},
 };
 
 // The same glyphs on displays of 150 % and 200 %.
@@ -266,7 +270,7 @@ INSTANTIATE_TEST_SUITE_P(ScaledGlyphs, GlyphArt, ::testing::ValuesIn(ScaledGlyph
 TEST(GlyphArtSizes, TinyAndEmptyButtonsGetPicturesOfTheirSize) {
     const std::pair<int, int> sizes[] = {{0, 0}, {1, 1}, {7, 5}, {12, 30}};
     for (const auto& [w, h] : sizes) {
-        for (int g = 0; g <= static_cast<int>(Glyph::CloseSmall); ++g) {
+        for (int g = 0; g <= static_cast<int>(Glyph::Strike); ++g) {
             const ButtonArt art = DrawGlyphButton(static_cast<Glyph>(g), w, h);
             for (const auto& [name, picture] : AllStates(art)) {
                 EXPECT_EQ(picture->Width(), w) << g << " " << name;
@@ -315,12 +319,54 @@ TEST(GlyphArtCrisp, StraightStrokesAreSharp) {
         {Glyph::Save, 18, 14, 255},
         {Glyph::Save, 19, 14, 255},
         {Glyph::Save, 20, 14, 0},
+        // Bold: the 3 px stem on box columns 5 to 7.
+        {Glyph::Bold, 13, 19, 0},
+        {Glyph::Bold, 14, 19, 255},
+        {Glyph::Bold, 16, 19, 255},
+        // Underline: the bar on box rows 15 and 16, wider than the letter.
+        {Glyph::Underline, 13, 23, 0},
+        {Glyph::Underline, 13, 24, 255},
+        {Glyph::Underline, 13, 25, 255},
+        {Glyph::Underline, 13, 26, 0},
+        // Strike: the bar on box rows 9 and 10, beyond the letter's sides.
+        {Glyph::Strike, 12, 17, 0},
+        {Glyph::Strike, 12, 18, 255},
+        {Glyph::Strike, 12, 19, 255},
+        {Glyph::Strike, 12, 20, 0},
+        {Glyph::Strike, 25, 18, 255},
     };
     for (const CrispCase& c : cases) {
         const ButtonArt art = DrawGlyphButton(c.glyph, 38, 38);
         EXPECT_EQ(AlphaOf(At(art.plain.normal, c.x, c.y)), c.alpha)
             << static_cast<int>(c.glyph) << " at " << c.x << "," << c.y;
     }
+}
+
+// The font style toggles must tell their styles apart: no two letters
+// share their ink, and the italic one leans, its upper half right of its
+// lower half.
+TEST(StyleButtonArt, LettersDifferAndTheItalicLeans) {
+    const Glyph styles[] = {Glyph::Bold, Glyph::Italic, Glyph::Underline, Glyph::Strike};
+    std::vector<TBitmap32> normal;
+    for (const Glyph g : styles) normal.push_back(DrawGlyphButton(g, 38, 38).plain.normal);
+    for (std::size_t i = 0; i < normal.size(); ++i) {
+        for (std::size_t j = i + 1; j < normal.size(); ++j) {
+            EXPECT_FALSE(std::ranges::equal(normal[i].Pixels(), normal[j].Pixels())) << i << j;
+        }
+    }
+    const TBitmap32& italic = normal[1];
+    const auto centreX = [&italic](int fromRow, int toRow) {
+        double sum = 0, sx = 0;
+        for (int y = fromRow; y < toRow; ++y) {
+            for (int x = 0; x < italic.Width(); ++x) {
+                const double a = AlphaOf(At(italic, x, y)) / 255.0;
+                sum += a;
+                sx += a * x;
+            }
+        }
+        return sx / sum;
+    };
+    EXPECT_GT(centreX(9, 19), centreX(19, 29) + 2);
 }
 
 TEST(GlyphArtShapes, KnockoutsShowThePlateAndTranslucentPartsStayTranslucent) {
@@ -507,7 +553,7 @@ TEST(ScaledArt, NinetySixDpiDrawsTheDesign) {
         return true;
     };
     for (const DisplayScale scale : {DisplayScale(96), DisplayScale(0)}) {
-        for (int g = 0; g <= static_cast<int>(Glyph::CloseSmall); ++g) {
+        for (int g = 0; g <= static_cast<int>(Glyph::Strike); ++g) {
             const auto glyph = static_cast<Glyph>(g);
             EXPECT_TRUE(same(DrawGlyphButton(glyph, 48, 38, scale), DrawGlyphButton(glyph, 48, 38)))
                 << g;
