@@ -234,6 +234,13 @@ void TVEYComboBox::ListMouseMove(int x, int y) {
     if (item >= 0) FHighlighted = item;
 }
 
+void TVEYComboBox::MoveHighlight(int rows) {
+    const int count = static_cast<int>(FItems.size());
+    if (!FDroppedDown || count == 0) return;
+    FHighlighted = FHighlighted < 0 ? 0 : std::clamp(FHighlighted + rows, 0, count - 1);
+    FTopIndex = ComboListTopIndexFor(FHighlighted, FTopIndex, count, ListGeometry().rows);
+}
+
 ComboClickDecision TVEYComboBox::HandleClick(ComboClickPlace place, int x, int y) {
     const int under = place == ComboClickPlace::List ? ListItemAt(x, y) : -1;
     const ComboClickDecision d =

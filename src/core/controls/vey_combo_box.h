@@ -118,6 +118,10 @@ public:
     // The row under the pointer is highlighted; between rows it stays.
     int HighlightedIndex() const { return FHighlighted; }
     void ListMouseMove(int x, int y);
+    // The keyboard in the open list: the highlight moves by `rows` (kept
+    // on the items, scrolled into view); Enter picks the highlighted item.
+    void MoveHighlight(int rows);
+    void PickHighlighted() { Pick(FHighlighted); }
     // A click of the user; (x, y) in the list's coordinates for
     // ComboClickPlace::List. Opens, closes or picks, as the decision says,
     // and returns it so the shell shows or hides the list.

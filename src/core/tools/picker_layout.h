@@ -7,8 +7,8 @@
 #include <array>
 #include <cstdint>
 
+#include "art/picker_art.h"
 #include "raster/geometry.h"
-#include "tools/picker_placement.h"
 
 namespace lg {
 
@@ -36,7 +36,7 @@ struct PickerItem {
 
 inline constexpr std::array<PickerItem<WidthPickerControl>, 3> kWidthPickerItems{{
     {WidthPickerControl::Posbar1, 17, 14, 87, 16, 10},
-    {WidthPickerControl::Image2, 8, 18, 6, 7, 14},  // the thin end
+    {WidthPickerControl::Image2, 8, 18, 6, 7, 14},      // the thin end
     {WidthPickerControl::Image3, 108, 16, 10, 11, 12},  // the thick end
 }};
 
@@ -60,8 +60,8 @@ constexpr bool AllInside(const Items& items, TSize size) {
     }
     return true;
 }
-static_assert(AllInside(kWidthPickerItems, kWidthPickerSize));
-static_assert(AllInside(kFontPickerItems, kFontPickerSize));
+static_assert(AllInside(kWidthPickerItems, art::kWidthPickerSize));
+static_assert(AllInside(kFontPickerItems, art::kFontPickerSize));
 
 // The text sizes the font picker offers, in points.
 inline constexpr int kFontPickerMinSize = 8;

@@ -16,10 +16,6 @@ inline constexpr int kFontPickerOffset = 214;
 // 96-DPI pixels between the palette and a picker.
 inline constexpr int kPickerGap = 5;
 
-// The pickers' sizes at 96 DPI (their background pictures).
-inline constexpr TSize kWidthPickerSize{125, 38};
-inline constexpr TSize kFontPickerSize{190, 95};
-
 struct PickerPlacement {
     TRect bounds;
     bool flip = false;  // above the palette, upside down

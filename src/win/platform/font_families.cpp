@@ -13,11 +13,10 @@ namespace {
 // Orders names as a user reads a list of them, case ignored.
 struct UserOrder {
     bool operator()(const std::u16string& a, const std::u16string& b) const {
-        const int r = CompareStringW(LOCALE_USER_DEFAULT, NORM_IGNORECASE,
-                                     reinterpret_cast<const wchar_t*>(a.c_str()),
-                                     static_cast<int>(a.size()),
-                                     reinterpret_cast<const wchar_t*>(b.c_str()),
-                                     static_cast<int>(b.size()));
+        const int r =
+            CompareStringW(LOCALE_USER_DEFAULT, NORM_IGNORECASE,
+                           reinterpret_cast<const wchar_t*>(a.c_str()), static_cast<int>(a.size()),
+                           reinterpret_cast<const wchar_t*>(b.c_str()), static_cast<int>(b.size()));
         return r == CSTR_LESS_THAN;
     }
 };

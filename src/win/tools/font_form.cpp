@@ -4,6 +4,7 @@
 
 #include "art/button_art.h"
 #include "art/picker_art.h"
+#include "art/picker_icons.h"
 #include "controls/image_button_art.h"
 #include "platform/font_families.h"
 #include "settings/settings.h"
@@ -31,7 +32,7 @@ int IndexOf(const std::vector<std::u16string>& items, std::u16string_view text) 
 
 }  // namespace
 
-TFontForm::TFontForm() : ShapedPicker(L"TFontForm", kFontPickerSize) {
+TFontForm::TFontForm() : ShapedPicker(L"TFontForm", art::kFontPickerSize) {
     std::vector<std::u16string> sizes;
     for (int size = kFontPickerMinSize; size <= kFontPickerMaxSize; ++size) {
         sizes.push_back(Decimal(size));
@@ -173,13 +174,9 @@ void TFontForm::Changed() {
 }
 
 LRESULT TFontForm::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
-    if (msg == WM_SHOWWINDOW) {
-        if (wp) {
-            FormShow();
-        } else {
-            list1_.Close();
-            list2_.Close();
-        }
+    if (msg == WM_SHOWWINDOW && !wp) {
+        list1_.Close();
+        list2_.Close();
     }
     return ShapedPicker::HandleMessage(msg, wp, lp);
 }

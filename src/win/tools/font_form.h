@@ -25,7 +25,7 @@ public:
     TVEYComboBox VEYComboBox1;  // the family
     TVEYComboBox VEYComboBox2;  // the size, 8 to 20
 
-    void FormShow();
+    void FormShow() override;
     void VEYComboBox1Click();
     void VEYComboBox2Click();
     void btBoldClick() { ToggleStyle(btBold, fsBold); }

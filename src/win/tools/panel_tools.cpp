@@ -5,8 +5,8 @@
 #include <string>
 
 #include "art/button_art.h"
-#include "capture/capture_geometry.h"
 #include "capture/color_dialog_placement.h"
+#include "capture/panel_placement.h"
 #include "capture/set_region_form.h"
 #include "controls/image_button_art.h"
 #include "platform/trace.h"
@@ -158,8 +158,8 @@ void TPanelTools::ShowPicker(ShapedPicker& picker, int offsetX96) {
     MONITORINFO mi{};
     mi.cbSize = sizeof(mi);
     if (!GetMonitorInfoW(MonitorFromWindow(hwnd(), MONITOR_DEFAULTTONEAREST), &mi)) return;
-    const TRect onScreen = SelectionOnScreen(
-        RoundRect(form_->Editor().SelectionLayer().Location()), form_->RectWork());
+    const TRect onScreen = SelectionOnScreen(RoundRect(form_->Editor().SelectionLayer().Location()),
+                                             form_->RectWork());
     picker.SetScale(Scale());
     const PickerPlacement at =
         PlacePicker(ToTRect(palette), onScreen, ToTRect(mi.rcMonitor),

@@ -8,8 +8,8 @@
 #include "controls/image_button.h"
 #include "controls/image_control.h"
 #include "platform/floating_panel.h"
-#include "tools/palette_layout.h"
 #include "tools/font_form.h"
+#include "tools/palette_layout.h"
 #include "tools/tool_button_group.h"
 #include "tools/width_form.h"
 

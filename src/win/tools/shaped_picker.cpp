@@ -18,6 +18,7 @@ void ShapedPicker::Show(bool flip) {
     Reshape();
     PlaceControls(flip_);
     Controls().UpdateHints();
+    FormShow();
     InvalidateRect(hwnd(), nullptr, FALSE);
     ShowPanel();
 }
@@ -31,7 +32,7 @@ void ShapedPicker::Reshape() {
     if (!hwnd()) return;
     TBitmap32 picture = DrawBackground(Scale());
     const TColor32 cutOut = CutOutColor(picture);
-    if (flip_) FlipBitmapVertically(picture);
+    if (flip_) art::FlipBitmapVertically(picture);
     // The window owns the region from here on and deletes the one the
     // previous shaping gave it.
     UniqueGdiObject region = BitmapToRegion(picture, cutOut);

@@ -12,7 +12,8 @@ namespace lg::win {
 
 class ShapedPicker : public FloatingPanel {
 public:
-    ShapedPicker(const wchar_t* className, TSize size96) : FloatingPanel(className, size96.cx, size96.cy) {}
+    ShapedPicker(const wchar_t* className, TSize size96)
+        : FloatingPanel(className, size96.cx, size96.cy) {}
 
     // Creates the hidden window, owned by `owner`.
     bool CreatePicker(HWND owner);
@@ -20,6 +21,10 @@ public:
     // match and shows it in front. The caller has placed it.
     void Show(bool flip);
     bool Flipped() const { return flip_; }
+
+    // Runs as Show makes the window visible: the controls take the
+    // current values.
+    virtual void FormShow() {}
 
 protected:
     // The background picture at the scale, upright.

@@ -1,6 +1,7 @@
 #include "tools/width_form.h"
 
 #include "art/picker_art.h"
+#include "art/picker_icons.h"
 #include "controls/posbar_art.h"
 #include "settings/settings.h"
 
@@ -16,7 +17,7 @@ constexpr TColor32 kBarFore = Color32(229, 229, 229);
 
 }  // namespace
 
-TWidthForm::TWidthForm() : ShapedPicker(L"TWidthForm", kWidthPickerSize) {
+TWidthForm::TWidthForm() : ShapedPicker(L"TWidthForm", art::kWidthPickerSize) {
     Posbar1.SetMin(kMinWidth);
     Posbar1.SetMax(kMaxWidth);
     Posbar1.Style = pbsGauge;
@@ -53,7 +54,7 @@ TBitmap32 TWidthForm::DrawBackground(DisplayScale scale) const {
 }
 
 TColor32 TWidthForm::CutOutColor(const TBitmap32&) const {
-    return 0;  // black: every other pixel is the window
+    return art::kWidthPickerCutOut;  // every other pixel is the window
 }
 
 void TWidthForm::PlaceControls(bool flip) {
@@ -79,11 +80,6 @@ void TWidthForm::Posbar1ChangePosEnd(std::int64_t newPosition) {
     LGSettings().penwidth = static_cast<int>(newPosition);
     HidePanel();
     if (OnWidthChosen) OnWidthChosen();
-}
-
-LRESULT TWidthForm::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
-    if (msg == WM_SHOWWINDOW && wp) FormShow();
-    return ShapedPicker::HandleMessage(msg, wp, lp);
 }
 
 }  // namespace lg::win

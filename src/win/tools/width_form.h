@@ -23,7 +23,7 @@ public:
     TImage Image2;  // the thin end
     TImage Image3;  // the thick end
 
-    void FormShow();
+    void FormShow() override;
     // The slider's drag or click ended: the width is chosen.
     void Posbar1ChangePosEnd(std::int64_t newPosition);
 
@@ -37,7 +37,6 @@ protected:
     TBitmap32 DrawBackground(DisplayScale scale) const override;
     TColor32 CutOutColor(const TBitmap32& upright) const override;
     void PlaceControls(bool flip) override;
-    LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
 };
 
 }  // namespace lg::win

@@ -291,6 +291,30 @@ TEST_F(VEYComboBoxTest, OpeningShowsTheChosenItem) {
     EXPECT_EQ(box.HighlightedIndex(), 12) << "off the rows the highlight stays";
 }
 
+TEST_F(VEYComboBoxTest, KeysMoveTheHighlightInViewAndEnterPicks) {
+    TVEYComboBox box;
+    MakeSizeBox(box, 96);
+    box.SetItemIndex(-1);
+    box.MoveHighlight(1);
+    EXPECT_EQ(box.HighlightedIndex(), -1) << "a closed list takes no keys";
+    box.SetDroppedDown(true);
+    box.MoveHighlight(1);
+    EXPECT_EQ(box.HighlightedIndex(), 0) << "from no item, the first";
+    box.MoveHighlight(8);
+    EXPECT_EQ(box.HighlightedIndex(), 8);
+    EXPECT_EQ(box.TopIndex(), 1) << "scrolled one row to show it";
+    box.MoveHighlight(100);
+    EXPECT_EQ(box.HighlightedIndex(), 12);
+    box.MoveHighlight(-100);
+    EXPECT_EQ(box.HighlightedIndex(), 0);
+    EXPECT_EQ(box.TopIndex(), 0);
+    box.MoveHighlight(3);
+    box.PickHighlighted();
+    EXPECT_EQ(box.LabelText(), u"11");
+    EXPECT_FALSE(box.DroppedDown());
+    EXPECT_EQ(clicks_, 1);
+}
+
 TEST_F(VEYComboBoxTest, AClickOnTheFaceOpensAndFiresNothing) {
     ControlHost host;
     TVEYComboBox box;

@@ -4,6 +4,9 @@
 
 #include <ostream>
 
+// Its placement tables are checked as they compile.
+#include "tools/picker_layout.h"
+
 namespace lg {
 namespace {
 
