@@ -111,16 +111,35 @@ def set_clipboard_text(s, text):
                    check=True, timeout=30)
 
 
+def count(app, text):
+    return sum(1 for line in app.trace() if line == text)
+
+
+def next_trace(app, text, action):
+    """Runs `action` and waits for one more trace line `text` than before."""
+    n = count(app, text)
+    action()
+    wait_for(lambda: count(app, text) > n, 20, f"trace line '{text}' again")
+
+
+def close_capture(s, app):
+    next_trace(app, "capture closed", lambda: s.key("Escape"))
+
+
+def open_editor(s, app, sel, dpi=96):
+    """A capture from the tray with `sel` selected; the palette, once the
+    arrow is chosen."""
+    next_trace(app, "capture shown", lambda: start_capture(s, app))
+    next_trace(app, "tool 2", lambda: s.drag(*sel, steps=12))
+    return Palette(s, dpi)
+
+
 def type_text(s, text):
     s.xdotool("type", "--delay", "60", text)
 
 
 def text_session(s, app):
-    start_capture(s, app)
-    s.drag(*SEL, steps=12)
-    app.wait_trace("editor opened")
-    app.wait_trace("tool 2")
-    pal = Palette(s)
+    pal = open_editor(s, app, SEL)
 
     # The text button opens the font picker under the palette.
     pal.click("text")
@@ -221,26 +240,18 @@ def choose_width(s, app, pal, at_end):
 
 
 def width_session(s, app):
-    start_capture(s, app)
-    s.drag(*SEL, steps=12)
-    app.wait_trace("editor opened")
-    app.wait_trace("tool 2")
-    pal = Palette(s)
+    pal = open_editor(s, app, SEL)
     pal.click("width")
     picker_at(s, "TWidthForm", WIDTH_PICKER, WIDTH_OFFSET, pal)
     s.screenshot("width-picker")
-    s.key("Escape")  # the keyboard is the capture's: Esc closes it all
-    app.wait_trace("capture closed")
+    close_capture(s, app)  # the keyboard is the capture's: Esc closes it all
     if s.find_window(cls="TWidthForm", visible=True):
         raise ScenarioError("the width picker stayed open after the capture closed")
 
-    start_capture(s, app)
-    s.drag(*SEL, steps=12)
-    app.wait_trace("editor opened")
-    pal = Palette(s)
+    pal = open_editor(s, app, SEL)
     thickness = {}
-    pal.click("line")  # the width picker leaves the tool as it is
-    app.wait_trace("tool 1")
+    # The width picker leaves the tool as it is.
+    next_trace(app, "tool 1", lambda: pal.click("line"))
     for at_end, y in ((True, 300), (False, 420)):
         choose_width(s, app, pal, at_end)
         n = len(undo_reports(app))
@@ -251,14 +262,10 @@ def width_session(s, app):
     s.screenshot("width-lines")
     if not (thickness[8] >= 7 and 1 <= thickness[1] <= 2):
         raise ScenarioError(f"line thickness at widths 8 and 1: {thickness}")
-    s.key("Escape")
-    app.wait_trace("capture closed")
+    close_capture(s, app)
 
     # A selection low on the screen: the picker opens above, upside down.
-    start_capture(s, app)
-    s.drag(*LOW_SEL, steps=12)
-    app.wait_trace("editor opened")
-    pal = Palette(s)
+    pal = open_editor(s, app, LOW_SEL)
     pal.click("width")
     win, flipped = picker_at(s, "TWidthForm", WIDTH_PICKER, WIDTH_OFFSET, pal)
     s.screenshot("width-picker-flipped")
@@ -271,15 +278,11 @@ def width_session(s, app):
     corner = s.pixels(l, b - 1, 1, 1)[(l, b - 1)]
     if below == corner:
         raise ScenarioError("no pointer at the bottom of the upside-down picker")
-    s.key("Escape")
-    app.wait_trace("capture closed")
+    close_capture(s, app)
 
 
 def hidpi_session(s, app, dpi):
-    start_capture(s, app)
-    s.drag(100, 100, 1150, 560, steps=12)
-    app.wait_trace("editor opened")
-    pal = Palette(s, dpi)
+    pal = open_editor(s, app, (100, 100, 1150, 560), dpi)
     pal.click("text")
     app.wait_trace("tool 9")
     picker_at(s, "TFontForm", FONT_PICKER, FONT_OFFSET, pal, dpi)
