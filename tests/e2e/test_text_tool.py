@@ -64,17 +64,21 @@ def corner(b):
     return b[0], b[1], b[3]
 
 
-def settled_bounds(s, box, timeout=15):
+def settled_bounds(s, box, timeout=30):
     """The red text's bounds once they stay the same over a caret blink: a
     font change shows at the next blink, a key at once."""
-    last = [None]
+    seen = []
 
     def same_twice():
-        now = red_bounds(s, box)
-        settled = now is not None and last[0] is not None and corner(now) == corner(last[0])
-        last[0] = now
+        seen.append(red_bounds(s, box))
+        now = seen[-1]
+        settled = now is not None and len(seen) > 1 and seen[-2] is not None and \
+            corner(now) == corner(seen[-2])
         return settled and now
-    return wait_for(same_twice, timeout, "the text to settle", interval=0.8)
+    try:
+        return wait_for(same_twice, timeout, "the text to settle", interval=0.8)
+    except ScenarioError as e:
+        raise ScenarioError(f"{e}; bounds seen: {seen[-6:]}") from None
 
 
 class Palette:

@@ -23,25 +23,32 @@ constexpr UINT_PTR kTimerTrayRetry = 3;
 // Menu command identifiers, named after the items.
 enum MenuId : UINT { kN1 = 101, kN2, kN3, kN4, kN5, kN6, kN7, kN8, kN9, kN10 };
 
-struct MenuItem {
+}  // namespace
+
+// The tray menu, built and dispatched from this one table, in display
+// order. Hidden items keep their commands but are not shown; separators
+// have no handler.
+struct TVEY_Lumigrab_MainForm::MenuItem {
     MenuId id;
-    const wchar_t* caption;  // "-" is a separator
+    const wchar_t* caption;
     bool visible;
+    void (TVEY_Lumigrab_MainForm::*click)();
 };
 
-// Display order. Hidden items keep their commands but are not shown.
-constexpr MenuItem kPopupMenu1[] = {
-    {kN4, L"Сделать скриншот", true},
-    {kN3, L"Записать видео", true},
-    {kN7, L"-", true},
-    {kN5, L"Техподдержка", false},
-    {kN2, L"Настройки", true},
-    {kN9, L"Оставить отзыв", true},
-    {kN10, L"Проверить обновление", false},
-    {kN6, L"О программе", true},
-    {kN8, L"-", true},
-    {kN1, L"Выход", true},
+const TVEY_Lumigrab_MainForm::MenuItem TVEY_Lumigrab_MainForm::kPopupMenu1[] = {
+    {kN4, L"Сделать скриншот", true, &TVEY_Lumigrab_MainForm::N4Click},
+    {kN3, L"Записать видео", true, &TVEY_Lumigrab_MainForm::N3Click},
+    {kN7, nullptr, true, nullptr},
+    {kN5, L"Техподдержка", false, &TVEY_Lumigrab_MainForm::N5Click},
+    {kN2, L"Настройки", true, &TVEY_Lumigrab_MainForm::N2Click},
+    {kN9, L"Оставить отзыв", true, &TVEY_Lumigrab_MainForm::N9Click},
+    {kN10, L"Проверить обновление", false, &TVEY_Lumigrab_MainForm::N10Click},
+    {kN6, L"О программе", true, &TVEY_Lumigrab_MainForm::N6Click},
+    {kN8, nullptr, true, nullptr},
+    {kN1, L"Выход", true, &TVEY_Lumigrab_MainForm::N1Click},
 };
+
+namespace {
 
 void OpenPage(std::string_view path) {
     std::wstring url = ServerPageAddress(path);
@@ -60,8 +67,11 @@ TVEY_Lumigrab_MainForm::~TVEY_Lumigrab_MainForm() {
 bool TVEY_Lumigrab_MainForm::CreateForm() {
     if (!RegisterClassOnce(kMainFormClass)) return false;
     // Design size 450 × 140; the window is never shown.
-    if (!Create(kMainFormClass, kMainFormCaption, WS_OVERLAPPEDWINDOW, 0, CW_USEDEFAULT,
-                CW_USEDEFAULT, 450, 140, nullptr))
+    if (!Create({.className = kMainFormClass,
+                 .title = kMainFormCaption,
+                 .style = WS_OVERLAPPEDWINDOW,
+                 .width = 450,
+                 .height = 140}))
         return false;
     FormCreate();
     return true;
@@ -77,7 +87,7 @@ void TVEY_Lumigrab_MainForm::FormCreate() {
     PopupMenu1.reset(CreatePopupMenu());
     for (const MenuItem& item : kPopupMenu1) {
         if (!item.visible) continue;
-        if (item.caption[0] == L'-' && item.caption[1] == 0) {
+        if (!item.caption) {
             AppendMenuW(PopupMenu1.get(), MF_SEPARATOR, item.id, nullptr);
         } else {
             AppendMenuW(PopupMenu1.get(), MF_STRING, item.id, item.caption);
@@ -103,6 +113,35 @@ void TVEY_Lumigrab_MainForm::OnDestroyed() {
     if (!formDestroyed_) FormDestroy();
 }
 
+bool TVEY_Lumigrab_MainForm::OnCommand(WORD id, WORD, HWND control) {
+    if (control) return false;
+    for (const MenuItem& item : kPopupMenu1) {
+        if (item.id == id && item.click) {
+            (this->*item.click)();
+            return true;
+        }
+    }
+    return false;
+}
+
+bool TVEY_Lumigrab_MainForm::OnTimer(UINT_PTR id) {
+    if (id == kTimer1) {
+        Timer1Timer();
+        return true;
+    }
+    if (id == kTimerCheckUpdate) {
+        Timer_checkUpdateTimer();
+        return true;
+    }
+    return TrayIcon1.OnTimer(id);
+}
+
+bool TVEY_Lumigrab_MainForm::OnClose() {
+    // Closing the hidden window is the same as "Выход".
+    N1Click();
+    return true;
+}
+
 LRESULT TVEY_Lumigrab_MainForm::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     if (msg == SHOW_SETTINGS_MESSAGE && SHOW_SETTINGS_MESSAGE != 0) {
         Trace(L"settings request from a second start");
@@ -124,49 +163,6 @@ LRESULT TVEY_Lumigrab_MainForm::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
                     ShowPopupMenu1();
                     return 0;
             }
-            return 0;
-        case WM_COMMAND:
-            switch (LOWORD(wp)) {
-                case kN1:
-                    N1Click();
-                    return 0;
-                case kN2:
-                    N2Click();
-                    return 0;
-                case kN3:
-                    N3Click();
-                    return 0;
-                case kN4:
-                    N4Click();
-                    return 0;
-                case kN5:
-                    N5Click();
-                    return 0;
-                case kN6:
-                    N6Click();
-                    return 0;
-                case kN9:
-                    N9Click();
-                    return 0;
-                case kN10:
-                    N10Click();
-                    return 0;
-            }
-            break;
-        case WM_TIMER:
-            if (wp == kTimer1) {
-                Timer1Timer();
-                return 0;
-            }
-            if (wp == kTimerCheckUpdate) {
-                Timer_checkUpdateTimer();
-                return 0;
-            }
-            if (TrayIcon1.OnTimer(wp)) return 0;
-            break;
-        case WM_CLOSE:
-            // Closing the hidden window is the same as "Выход".
-            N1Click();
             return 0;
         case WM_DESTROY:
             FormDestroy();

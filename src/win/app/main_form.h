@@ -25,9 +25,15 @@ public:
 
 protected:
     LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+    bool OnCommand(WORD id, WORD code, HWND control) override;
+    bool OnTimer(UINT_PTR id) override;
+    bool OnClose() override;
     void OnDestroyed() override;
 
 private:
+    struct MenuItem;
+    static const MenuItem kPopupMenu1[];
+
     void FormCreate();
     void FormDestroy();
     void TrayIcon1Click();

@@ -60,8 +60,14 @@ TSetRegionForm::~TSetRegionForm() {
 
 bool TSetRegionForm::CreateForm() {
     if (!RegisterClassOnce(kClassName)) return false;
-    if (!Create(kClassName, L"ЛюмиГРАБ", WS_POPUP | WS_CLIPCHILDREN,
-                WS_EX_TOPMOST | WS_EX_TOOLWINDOW, 0, 0, 64, 64, nullptr))
+    if (!Create({.className = kClassName,
+                 .title = L"ЛюмиГРАБ",
+                 .style = WS_POPUP | WS_CLIPCHILDREN,
+                 .exStyle = WS_EX_TOPMOST | WS_EX_TOOLWINDOW,
+                 .x = 0,
+                 .y = 0,
+                 .width = 64,
+                 .height = 64}))
         return false;
     // The cross-hair drawn for the capture replaces the system's.
     cur1_ = LoadCursorW(GetModuleHandleW(nullptr), L"CUR_1");
@@ -244,6 +250,22 @@ void TSetRegionForm::UndoRedoStateChanged(bool availUndo, bool availRedo) {
     if (panelTools_) panelTools_->OnUpdateStateUndoRedo(availUndo, availRedo);
 }
 
+bool TSetRegionForm::OnTimer(UINT_PTR id) {
+    if (id != kCaretTimer) return false;
+    TTextEditToolLayer* text = TextLayer();
+    if (text && text->CaretTimerEnabled()) {
+        text->CaretTick();
+    } else {
+        KillTimer(hwnd(), kCaretTimer);
+    }
+    return true;
+}
+
+bool TSetRegionForm::OnClose() {
+    editor_.Close();
+    return true;
+}
+
 LRESULT TSetRegionForm::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
         case WM_SETFOCUS:
@@ -254,20 +276,6 @@ LRESULT TSetRegionForm::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
             if (LOWORD(wp) != WA_INACTIVE) {
                 if (panelSave_ && panelSave_->Showing()) panelSave_->ShowPanel();
                 if (panelTools_ && panelTools_->Showing()) panelTools_->ShowPanel();
-            }
-            break;
-        case WM_CLOSE:
-            editor_.Close();
-            return 0;
-        case WM_TIMER:
-            if (wp == kCaretTimer) {
-                TTextEditToolLayer* text = TextLayer();
-                if (text && text->CaretTimerEnabled()) {
-                    text->CaretTick();
-                } else {
-                    KillTimer(hwnd(), kCaretTimer);
-                }
-                return 0;
             }
             break;
         case WM_ERASEBKGND:

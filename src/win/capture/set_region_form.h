@@ -51,6 +51,8 @@ public:
 
 protected:
     LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+    bool OnTimer(UINT_PTR id) override;
+    bool OnClose() override;
 
 private:
     // The capture itself; throws when the memory for it cannot be had.

@@ -31,8 +31,13 @@ bool ComboListWindow::Attach(HWND faceWindow) {
     face_ = faceWindow;
     if (hwnd()) return true;
     if (!RegisterClassOnce(kClassName, CS_DROPSHADOW)) return false;
-    return Create(kClassName, L"", WS_POPUP, WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, 0,
-                  0, 1, 1, GetAncestor(faceWindow, GA_ROOT));
+    return Create({.className = kClassName,
+                   .exStyle = WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE,
+                   .x = 0,
+                   .y = 0,
+                   .width = 1,
+                   .height = 1,
+                   .parent = GetAncestor(faceWindow, GA_ROOT)});
 }
 
 void ComboListWindow::Close() {
@@ -217,6 +222,13 @@ LRESULT ComboListWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         case WM_MOUSEWHEEL:
             Wheel(GET_WHEEL_DELTA_WPARAM(wp));
             return 0;
+        case WM_ACTIVATEAPP:
+            // Another program became active: the list goes with the focus.
+            if (!wp && box_.DroppedDown()) Close();
+            break;
+        case WM_CANCELMODE:
+            if (box_.DroppedDown()) Close();
+            break;
         case WM_CAPTURECHANGED:
             // Another window took the mouse (a menu, a dialog, a switch to
             // another program): the list goes, as a native one does.

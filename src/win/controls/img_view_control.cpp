@@ -58,8 +58,13 @@ ImgViewControl::~ImgViewControl() {
 
 bool ImgViewControl::CreateControl(HWND parent, int x, int y, int width, int height) {
     if (!RegisterClassOnce(kClassName, CS_DBLCLKS)) return false;
-    if (!Create(kClassName, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, x, y, width, height,
-                parent))
+    if (!Create({.className = kClassName,
+                 .style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS,
+                 .x = x,
+                 .y = y,
+                 .width = width,
+                 .height = height,
+                 .parent = parent}))
         return false;
     SetBounds(x, y, width, height);
     return true;
@@ -80,7 +85,7 @@ void ImgViewControl::Flush() {
     ValidateRect(hwnd(), nullptr);
 }
 
-void ImgViewControl::OnPaint() {
+bool ImgViewControl::OnPaint() {
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(hwnd(), &ps);
     TRect exposed{ps.rcPaint.left, ps.rcPaint.top, ps.rcPaint.right, ps.rcPaint.bottom};
@@ -95,6 +100,7 @@ void ImgViewControl::OnPaint() {
         // A picture too large to paint leaves the old pixels; never a crash.
     }
     EndPaint(hwnd(), &ps);
+    return true;
 }
 
 bool ImgViewControl::OnSetCursor() {
@@ -121,9 +127,6 @@ LRESULT ImgViewControl::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         return 0;
     }
     switch (msg) {
-        case WM_PAINT:
-            OnPaint();
-            return 0;
         case WM_ERASEBKGND:
             return 1;  // the view paints every pixel
         case WM_SETCURSOR:

@@ -32,7 +32,7 @@ protected:
     LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
 
 private:
-    void OnPaint();
+    bool OnPaint() override;
     bool OnSetCursor();
     static TShiftState ShiftNow();
 

@@ -126,8 +126,14 @@ bool TBHintForm::CreateForm(HWND owner) {
     // window: no taskbar button anywhere (some window managers give an
     // unowned window one whatever its style), and an owner that is never
     // minimised never hides it.
-    if (!Create(kClassName, L"ЛюмиГРАБ", WS_POPUP, WS_EX_TOPMOST | WS_EX_TOOLWINDOW, 0, 0,
-                kClientWidth, kClientHeight, owner))
+    if (!Create({.className = kClassName,
+                 .title = L"ЛюмиГРАБ",
+                 .exStyle = WS_EX_TOPMOST | WS_EX_TOOLWINDOW,
+                 .x = 0,
+                 .y = 0,
+                 .width = kClientWidth,
+                 .height = kClientHeight,
+                 .parent = owner}))
         return false;
     controls_.Attach(hwnd());
     for (TGraphicControl* c :
@@ -183,14 +189,14 @@ void TBHintForm::Timer1Timer() {
     Close();
 }
 
+bool TBHintForm::OnTimer(UINT_PTR id) {
+    if (id != kTimer1Id) return false;
+    Timer1Timer();
+    return true;
+}
+
 LRESULT TBHintForm::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
-        case WM_TIMER:
-            if (wp == kTimer1Id) {
-                Timer1Timer();
-                return 0;
-            }
-            break;
         case WM_MOUSEACTIVATE:
             // Clicking the close button leaves the focus where it was.
             return MA_NOACTIVATE;

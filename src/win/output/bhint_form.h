@@ -63,6 +63,7 @@ public:
 
 protected:
     LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+    bool OnTimer(UINT_PTR id) override;
 
 private:
     void LayoutControls();

@@ -23,8 +23,14 @@ public:
     Host() : surface_(Color32(9, 26, 50)) {}
     bool Make(int x, int y) {
         if (!RegisterClassOnce(kHostClass)) return false;
-        if (!Create(kHostClass, L"host", WS_POPUP | WS_VISIBLE, WS_EX_TOPMOST, x, y, 300, 120,
-                    nullptr)) {
+        if (!Create({.className = kHostClass,
+                     .title = L"host",
+                     .style = WS_POPUP | WS_VISIBLE,
+                     .exStyle = WS_EX_TOPMOST,
+                     .x = x,
+                     .y = y,
+                     .width = 300,
+                     .height = 120})) {
             return false;
         }
         surface_.Attach(hwnd());
