@@ -3,6 +3,12 @@
 #include "app/application.h"
 #include "capture/set_region_form.h"
 #include "platform/trace.h"
+#include "settings/folder_writable.h"
+#include "settings/select_dir_form.h"
+#include "settings/setting_form.h"
+#include "settings/startup_settings.h"
+
+#include <memory>
 
 // The settings and information windows join the program one by one; until
 // a window exists its command is only traced, so the shell's wiring can be
@@ -18,8 +24,56 @@ void RequestCapture(int typeSelect) {
     }
 }
 
+namespace {
+
+// The one settings window; a closed one is kept hidden until the next
+// request makes a fresh one (it cannot delete itself inside its click).
+std::unique_ptr<TSettingForm> g_settingForm;
+
+SettingFormServices SettingServices() {
+    SettingFormServices s;
+    s.regHotKey = [](int kind, TShortCut hk) {
+        Application* app = App();
+        return app && app->SetRegionForm() &&
+               app->SetRegionForm()->RegHotKey(static_cast<TTypeHotKey>(kind), hk);
+    };
+    s.chooseFolder = [](HWND owner, const std::wstring& initial) {
+        TSelectDirForm picker;
+        return picker.ShowModal(owner, initial) == 1 ? picker.Path() : std::wstring();
+    };
+    s.folderWritable = [](const std::wstring& folder) { return FolderIsWritable(folder); };
+    s.store = [] { return SaveSettingsToRegistry(); };
+    s.autostartRegistered = [] { return IsAutostartRegistered(); };
+    return s;
+}
+
+}  // namespace
+
 void OpenSettingsWindow(HWND) {
     Trace(L"settings window requested");
+    if (g_settingForm && g_settingForm->hwnd() && IsWindowVisible(g_settingForm->hwnd())) {
+        // One at a time: the open one comes to the front.
+        ShowWindow(g_settingForm->hwnd(), SW_RESTORE);
+        SetForegroundWindow(g_settingForm->hwnd());
+        return;
+    }
+    g_settingForm.reset();
+    auto form = std::make_unique<TSettingForm>(SettingServices());
+    form->OnClosed = [](int result) {
+        Trace(result == 1 ? L"settings saved" : L"settings closed");
+    };
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    if (!form->CreateForm(cursor)) {
+        Trace(L"settings window failed");
+        return;
+    }
+    g_settingForm = std::move(form);
+    Trace(L"settings window shown");
+}
+
+void CloseSettingsWindow() {
+    g_settingForm.reset();
 }
 
 void OpenAboutWindow(HWND) {
