@@ -7,6 +7,12 @@
 #include <string>
 
 namespace lg {
+
+// Found by argument-dependent lookup, so beside the type's namespace.
+void PrintTo(const SaveTargetButtons& b, std::ostream* os) {
+    *os << "{server " << b.btServer << ", clip " << b.btClip << ", openURL " << b.btOpenURL << "}";
+}
+
 namespace {
 
 using enum HotKeyEditorId;
@@ -61,9 +67,6 @@ struct RadioCase {
 };
 void PrintTo(const RadioCase& c, std::ostream* os) {
     *os << c.name;
-}
-void PrintTo(const SaveTargetButtons& b, std::ostream* os) {
-    *os << "{server " << b.btServer << ", clip " << b.btClip << ", openURL " << b.btOpenURL << "}";
 }
 
 class SaveTargetRadioTest : public ::testing::TestWithParam<RadioCase> {};
