@@ -10,6 +10,8 @@ namespace lg::art {
 
 inline constexpr TColor32 kPanelSurface = Color32(9, 26, 50);
 inline constexpr TColor32 kHoverFill = Color32(26, 53, 91);
+// The settings window's frame: the page area and the chosen page button.
+inline constexpr TColor32 kFrameFill = Color32(12, 35, 66);
 inline constexpr TColor32 kPressedFill = Color32(39, 75, 126);
 inline constexpr TColor32 kOutline = Color32(74, 110, 161);
 inline constexpr TColor32 kInkNormal = Color32(229, 229, 229);
