@@ -71,22 +71,17 @@ struct SettingOptionItem {
 inline constexpr std::array<SettingOptionItem, 9> kSettingOptions{{
     {SettingOption::btRunWinStart, SettingPage::Main, 30, 66, false,
      u"Запускать при старте компьютера"},
-    {SettingOption::btShowRedact, SettingPage::Main, 30, 106, false,
-     u"Всегда показывать редактор"},
+    {SettingOption::btShowRedact, SettingPage::Main, 30, 106, false, u"Всегда показывать редактор"},
     {SettingOption::btShowCursor, SettingPage::Main, 30, 161, false,
      u"Показывать курсор на скриншоте"},
-    {SettingOption::btPlaySound, SettingPage::Main, 30, 198, false,
-     u"Проигрывать звук скриншота"},
-    {SettingOption::btTwoMouse, SettingPage::Hot, 30, 248, false,
-     u"Две кнопки мыши одновременно"},
+    {SettingOption::btPlaySound, SettingPage::Main, 30, 198, false, u"Проигрывать звук скриншота"},
+    {SettingOption::btTwoMouse, SettingPage::Hot, 30, 248, false, u"Две кнопки мыши одновременно"},
     {SettingOption::btServer, SettingPage::Save, 32, 64, true,
      u"На сервер, копируя ссылку в буфер обмена"},
-    {SettingOption::btOpenURL, SettingPage::Save, 65, 97, false,
-     u"Открывать скриншот в браузере"},
+    {SettingOption::btOpenURL, SettingPage::Save, 65, 97, false, u"Открывать скриншот в браузере"},
     {SettingOption::btClip, SettingPage::Save, 32, 134, true,
      u"В буфер обмена, без загрузки на сервер"},
-    {SettingOption::btSaveToo, SettingPage::Save, 32, 188, false,
-     u"Также сохранять на компьютер"},
+    {SettingOption::btSaveToo, SettingPage::Save, 32, 188, false, u"Также сохранять на компьютер"},
 }};
 
 constexpr TRect OptionButtonRect(const SettingOptionItem& item) {
@@ -94,8 +89,8 @@ constexpr TRect OptionButtonRect(const SettingOptionItem& item) {
 }
 constexpr TRect OptionLabelRect(const SettingOptionItem& item) {
     const TRect b = OptionButtonRect(item);
-    return TRect{b.Right + kOptionLabelGap, b.Top - 1, b.Right + kOptionLabelGap + kOptionLabelWidth,
-                 b.Bottom + 1};
+    return TRect{b.Right + kOptionLabelGap, b.Top - 1,
+                 b.Right + kOptionLabelGap + kOptionLabelWidth, b.Bottom + 1};
 }
 
 // Page headings, at (30, 21) of each page, 19-pixel text.

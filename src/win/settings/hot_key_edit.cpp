@@ -68,8 +68,13 @@ bool THotKey::Create(HWND parent, int x, int y, int w, int h, DisplayScale scale
     bounds96_ = Rect(x, y, x + w, y + h);
     MakeFont();
     const TRect r = scale_.Rect(bounds96_);
-    return Window::Create(kClassName, L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 0, r.Left, r.Top,
-                          r.Width(), r.Height(), parent);
+    return Window::Create({.className = kClassName,
+                           .style = WS_CHILD | WS_VISIBLE | WS_TABSTOP,
+                           .x = r.Left,
+                           .y = r.Top,
+                           .width = r.Width(),
+                           .height = r.Height(),
+                           .parent = parent});
 }
 
 void THotKey::SetScale(DisplayScale scale) {

@@ -3,6 +3,7 @@
 #include <windowsx.h>
 
 #include "art/button_art.h"
+#include "art/picker_icons.h"
 #include "art/settings_art.h"
 #include "controls/image_button_art.h"
 #include "platform/display_dpi.h"
@@ -16,7 +17,6 @@ namespace lg::win {
 namespace {
 
 constexpr wchar_t kClassName[] = L"TSettingForm";
-constexpr wchar_t kEditClass[] = L"EDIT";
 
 constexpr TColor32 kSurface = Color32(9, 26, 50);
 constexpr TColor32 kFrameFill = Color32(12, 35, 66);
@@ -46,10 +46,19 @@ void PlaceControl(TGraphicControl& c, const TRect& r96, const DisplayScale& scal
 }  // namespace
 
 TSettingForm::TSettingForm(SettingFormServices services)
-    : services_(std::move(services)), controls_(kSurface) {}
+    : services_(std::move(services)), controls_(kSurface) {
+    if (!services_.warn) {
+        services_.warn = [](HWND owner, const std::wstring& text) {
+            MessageBoxW(owner, text.c_str(), L"ЛюмиГРАБ", MB_OK | MB_ICONWARNING);
+        };
+    }
+}
 
 TSettingForm::~TSettingForm() {
     OnClosed = nullptr;
+    // While every member still lives: the child windows' destruction sends
+    // this window messages that reach the controls.
+    if (hwnd()) DestroyWindow(hwnd());
 }
 
 THotKey& TSettingForm::HotKeyEditor(int index) {
@@ -57,10 +66,10 @@ THotKey& TSettingForm::HotKeyEditor(int index) {
     return *editors[index];
 }
 
-bool TSettingForm::CreateForm(POINT near) {
+bool TSettingForm::CreateForm(POINT at) {
     MONITORINFO mi{};
     mi.cbSize = sizeof(mi);
-    HMONITOR monitor = MonitorFromPoint(near, MONITOR_DEFAULTTOPRIMARY);
+    HMONITOR monitor = MonitorFromPoint(at, MONITOR_DEFAULTTOPRIMARY);
     GetMonitorInfoW(monitor, &mi);
     scale_ = ScaleOfMonitor(monitor);
     const int w = scale_.Px(kSettingFormSize.cx), h = scale_.Px(kSettingFormSize.cy);
@@ -120,6 +129,9 @@ bool TSettingForm::CreateForm(POINT near) {
         hotKeyLabels[i].SetCaption(kSettingHotKeys[i].label);
         controls_.Add(hotKeyLabels[i]);
     }
+    edPath2.Cursor = crHandPoint;
+    edPath2.OnClick = [this](TGraphicControl&) { ImageButton16Click(); };
+    controls_.Add(edPath2);
     ImageButton16.SetText(u"Выбрать");
     ImageButton16.OnClick = [this](TGraphicControl&) { ImageButton16Click(); };
     controls_.Add(ImageButton16);
@@ -152,9 +164,7 @@ bool TSettingForm::CreateForm(POINT near) {
         if (!editor.Create(hwnd(), r.Left, r.Top, r.Width(), r.Height(), scale_)) return false;
         editor.OnChange = [this, i] { HotKeyChanged(i); };
     }
-    edPath2_ = CreateWindowExW(0, kEditClass, L"", WS_CHILD | ES_READONLY | ES_AUTOHSCROLL, 0, 0,
-                               10, 10, hwnd(), nullptr, GetModuleHandleW(nullptr), nullptr);
-    if (!edPath2_ || !cbFormatList_.Attach(hwnd())) return false;
+    if (!cbFormatList_.Attach(hwnd())) return false;
 
     Layout();
     LoadSettings();
@@ -192,9 +202,11 @@ void TSettingForm::Layout() {
         headings[i].Font = Roboto(s.Px(19));
     }
     PlaceControl(separatorMain, kMainSeparator, s);
-    separatorMain.SetPicture(art::DrawSeparator(kMainSeparator.Width(), kMainSeparator.Height(), s));
+    separatorMain.SetPicture(
+        art::DrawSeparator(kMainSeparator.Width(), kMainSeparator.Height(), s));
     PlaceControl(separatorSave, kSaveSeparator, s);
-    separatorSave.SetPicture(art::DrawSeparator(kSaveSeparator.Width(), kSaveSeparator.Height(), s));
+    separatorSave.SetPicture(
+        art::DrawSeparator(kSaveSeparator.Width(), kSaveSeparator.Height(), s));
 
     const art::ButtonArt check = art::DrawCheckBox(s);
     const art::ButtonArt radio = art::DrawRadio(s);
@@ -212,8 +224,9 @@ void TSettingForm::Layout() {
     for (int i = 0; i < 3; ++i) HotKeyEditor(i).SetScale(s);
 
     PlaceControl(ImageButton16, kChooseFolder, s);
-    SetButtonArt(ImageButton16, art::DrawTextButton(art::TextButtonKind::Secondary,
-                                                    kChooseFolder.Width(), kChooseFolder.Height(), s));
+    SetButtonArt(ImageButton16,
+                 art::DrawTextButton(art::TextButtonKind::Secondary, kChooseFolder.Width(),
+                                     kChooseFolder.Height(), s));
     ImageButton16.Font = Roboto(s.Px(15));
     PlaceControl(lbFormat, kFormatLabel, s);
     lbFormat.Font = Roboto(s.Px(15));
@@ -229,7 +242,8 @@ void TSettingForm::Layout() {
     }
 
     PlaceControl(ImageButton2, kResetButton, s);
-    SetButtonArt(ImageButton2, art::DrawResetButton(s));
+    SetButtonArt(ImageButton2, art::DrawGlyphButton(art::Glyph::Reset, kResetButton.Width(),
+                                                    kResetButton.Height(), s));
     PlaceControl(lbReset, kResetLabel, s);
     lbReset.Font = Roboto(s.Px(15));
     PlaceControl(ImageButton4, kCancelButton, s);
@@ -241,13 +255,8 @@ void TSettingForm::Layout() {
                                                    kBottomButtonSize.cx, kBottomButtonSize.cy, s));
     ImageButton5.Font = Roboto(s.Px(15));
 
-    // The folder's field: a read-only edit inside its bordered box.
-    const TRect path = s.Rect(kPathEdit);
-    MoveWindow(edPath2_, path.Left, path.Top, path.Width(), path.Height(), TRUE);
-    pathFont_.reset(CreateFontW(-s.Px(15), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
-                                DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                                CLEARTYPE_QUALITY, DEFAULT_PITCH, L"Roboto"));
-    SendMessageW(edPath2_, WM_SETFONT, reinterpret_cast<WPARAM>(pathFont_.get()), TRUE);
+    PlaceControl(edPath2, kPathEdit, s);
+    edPath2.Font = Roboto(s.Px(15), 0, kPathText);
     controls_.UpdateHints();
 }
 
@@ -290,7 +299,7 @@ void TSettingForm::ShowPage(SettingPage page) {
         ShowWindow(HotKeyEditor(i).hwnd(), hot ? SW_SHOW : SW_HIDE);
         hotKeyLabels[static_cast<std::size_t>(i)].SetVisible(hot);
     }
-    ShowWindow(edPath2_, save ? SW_SHOW : SW_HIDE);
+    edPath2.SetVisible(save);
     ImageButton16.SetVisible(save);
     lbFormat.SetVisible(save);
     cbFormat.SetVisible(save);
@@ -310,8 +319,9 @@ void TSettingForm::OptionClick(SettingOption id) {
     if (id == SettingOption::btServer || id == SettingOption::btClip) {
         const SaveTargetButtons now{Ticked(SettingOption::btServer), Ticked(SettingOption::btClip),
                                     Ticked(SettingOption::btOpenURL)};
-        const SaveTargetButtons next = ClickSaveTarget(
-            now, id == SettingOption::btServer ? SaveTargetRadio::btServer : SaveTargetRadio::btClip);
+        const SaveTargetButtons next =
+            ClickSaveTarget(now, id == SettingOption::btServer ? SaveTargetRadio::btServer
+                                                               : SaveTargetRadio::btClip);
         Option(SettingOption::btServer).SetDown(next.btServer);
         Option(SettingOption::btClip).SetDown(next.btClip);
         Option(SettingOption::btOpenURL).SetDown(next.btOpenURL);
@@ -337,15 +347,11 @@ void TSettingForm::HotKeyChanged(int index) {
 }
 
 std::wstring TSettingForm::PathText() const {
-    const int n = GetWindowTextLengthW(edPath2_);
-    std::wstring text(static_cast<std::size_t>(n) + 1, L'\0');
-    GetWindowTextW(edPath2_, text.data(), n + 1);
-    text.resize(static_cast<std::size_t>(n));
-    return text;
+    return ToWide(edPath2.Caption());
 }
 
 void TSettingForm::SetPathText(const std::u16string& text) {
-    SetWindowTextW(edPath2_, ToWide(text).c_str());
+    edPath2.SetCaption(text);
 }
 
 void TSettingForm::LoadSettings() {
@@ -383,9 +389,8 @@ void TSettingForm::SaveSettings() {
     s.OpenURL = Ticked(SettingOption::btOpenURL);
     s.ShowRedact = Ticked(SettingOption::btShowRedact);
     if (services_.store && !services_.store()) {
-        MessageBoxW(hwnd(),
-                    L"Не удалось записать настройки. Они действуют до выхода из программы.",
-                    L"ЛюмиГРАБ", MB_OK | MB_ICONWARNING);
+        services_.warn(hwnd(),
+                       L"Не удалось записать настройки. Они действуют до выхода из программы.");
     }
 }
 
@@ -410,7 +415,8 @@ void TSettingForm::DefaultSettings() {
 }
 
 void TSettingForm::ImageButton5Click() {
-    for (int i = 0; i < 3; ++i) {
+    // Whole screen, window, area: the order the kinds are numbered in.
+    for (int i : {0, 2, 1}) {
         THotKey& editor = HotKeyEditor(i);
         // A refused combination is cleared, so 0 is what gets stored.
         if (services_.regHotKey && !services_.regHotKey(kHotKeyKind[i], editor.HotKey())) {
@@ -441,16 +447,13 @@ void TSettingForm::ImageButton16Click() {
     if (chosen.empty()) return;
     if (services_.folderWritable && !services_.folderWritable(chosen)) {
         // Said rather than ignored: the user would wonder why nothing changed.
-        MessageBoxW(hwnd(),
-                    (L"В папку «" + chosen +
-                     L"» нельзя записывать файлы. Выберите другую папку.")
-                        .c_str(),
-                    L"ЛюмиГРАБ", MB_OK | MB_ICONWARNING);
+        services_.warn(
+            hwnd(), L"В папку «" + chosen + L"» нельзя записывать файлы. Выберите другую папку.");
         return;
     }
     std::wstring path = chosen;
     if (path.back() != L'\\') path += L'\\';
-    SetWindowTextW(edPath2_, path.c_str());
+    SetPathText(std::u16string(AsU16(path)));
     // Choosing a folder turns the local copy on.
     Option(SettingOption::btSaveToo).SetDown(true);
 }
@@ -477,15 +480,6 @@ LRESULT TSettingForm::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
             ScreenToClient(hwnd(), &p);
             return controls_.Host().ControlAt(p.x, p.y, true) ? HTCLIENT : HTCAPTION;
         }
-        case WM_CTLCOLORSTATIC:
-        case WM_CTLCOLOREDIT:
-            if (reinterpret_cast<HWND>(lp) == edPath2_) {
-                HDC dc = reinterpret_cast<HDC>(wp);
-                SetTextColor(dc, RGB(RedOf(kPathText), GreenOf(kPathText), BlueOf(kPathText)));
-                SetBkColor(dc, RGB(RedOf(kSurface), GreenOf(kSurface), BlueOf(kSurface)));
-                return reinterpret_cast<LRESULT>(surfaceBrush_.get());
-            }
-            break;
         case WM_KEYDOWN:
             if (wp == VK_ESCAPE) {
                 ImageButton4Click();

@@ -41,6 +41,8 @@ struct SettingFormServices {
     // Stores the record; false when it could not be written.
     std::function<bool()> store;
     std::function<bool()> autostartRegistered;
+    // Tells the user what went wrong (a message box by default).
+    std::function<void(HWND owner, const std::wstring& text)> warn;
 };
 
 class TSettingForm : public Window {
@@ -48,9 +50,9 @@ public:
     explicit TSettingForm(SettingFormServices services);
     ~TSettingForm() override;
 
-    // Creates the window (FormCreate) centred on the monitor of `near`
+    // Creates the window (FormCreate) centred on the monitor of `at`
     // (a point on the screen) and shows it.
-    bool CreateForm(POINT near);
+    bool CreateForm(POINT at);
 
     void LoadSettings();
     void SaveSettings();
@@ -58,10 +60,10 @@ public:
 
     // The page buttons' shared click.
     void btMainClick(TImageButton2& sender);
-    void ImageButton5Click();  // save
-    void ImageButton4Click();  // cancel
-    void ImageButton1Click();  // close
-    void ImageButton2Click();  // reset
+    void ImageButton5Click();   // save
+    void ImageButton4Click();   // cancel
+    void ImageButton1Click();   // close
+    void ImageButton2Click();   // reset
     void ImageButton16Click();  // choose a folder
 
     SettingPage Page() const { return page_; }
@@ -82,6 +84,8 @@ public:
     std::array<TLabel, kSettingOptions.size()> optionLabels;
     THotKey hkAllScreen, hkAreaScreen, hkWinScreen;
     std::array<TLabel, 3> hotKeyLabels;
+    // The folder, read-only: drawn by the window (a click chooses another).
+    TLabel edPath2;
     TImageButton ImageButton16;  // "Выбрать"
     TLabel lbFormat;
     TVEYComboBox cbFormat;
@@ -94,7 +98,6 @@ public:
     bool Ticked(SettingOption id) { return Option(id).Down(); }
     THotKey& HotKeyEditor(int index);
     std::wstring PathText() const;
-    HWND PathEdit() const { return edPath2_; }
 
 protected:
     LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
@@ -113,8 +116,6 @@ private:
     DisplayScale scale_;
     ControlSurface controls_;
     ComboListWindow cbFormatList_{cbFormat};
-    HWND edPath2_ = nullptr;
-    UniqueGdiObject pathFont_;
     UniqueGdiObject surfaceBrush_;
     SettingPage page_ = SettingPage::Main;
     int modalResult_ = 0;
