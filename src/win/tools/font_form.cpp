@@ -86,8 +86,6 @@ void TFontForm::SetUpComboBox(TVEYComboBox& box) {
 bool TFontForm::CreateForm(HWND owner) {
     SetUpComboBox(VEYComboBox1);
     SetUpComboBox(VEYComboBox2);
-    VEYComboBox1.SetItems(InstalledFontFamilies());
-    VEYComboBox1.SetItemIndex(IndexOf(VEYComboBox1.Items(), u"Noto Sans"));
     for (const auto& item : kFontPickerItems) Controls().Add(Control(item.id));
     if (!CreatePicker(owner)) return false;
     list1_.Attach(hwnd());
@@ -103,7 +101,7 @@ TColor32 TFontForm::CutOutColor(const TBitmap32& upright) const {
     return upright.Empty() ? 0 : upright.PixelS(0, 0);
 }
 
-void TFontForm::PlaceControls(bool flip) {
+void TFontForm::DrawControls() {
     const DisplayScale& scale = Scale();
     const art::Glyph glyphs[] = {art::Glyph::Bold, art::Glyph::Italic, art::Glyph::Underline,
                                  art::Glyph::Strike};
@@ -111,22 +109,26 @@ void TFontForm::PlaceControls(bool flip) {
     for (int i = 0; i < 4; ++i) {
         SetButtonArt(*buttons[i], art::DrawGlyphButton(glyphs[i], 38, 38, scale));
     }
+    const art::ComboButtonPictures pictures = art::DrawComboButton(31, kComboFill, scale);
     for (TVEYComboBox* box : {&VEYComboBox1, &VEYComboBox2}) {
         box->SetScale(scale);
-        const art::ComboButtonPictures pictures = art::DrawComboButton(31, kComboFill, scale);
         box->SetNormalImage(pictures.normal);
         box->SetDownImage(pictures.down);
         box->SetMoveImage(pictures.move);
+        box->LoadImg();
     }
+}
+
+void TFontForm::PlaceControls(bool flip) {
     for (const auto& item : kFontPickerItems) {
-        const TRect r = scale.Rect(item.Bounds(flip));
+        const TRect r = Scale().Rect(item.Bounds(flip));
         Control(item.id).SetBounds(r.Left, r.Top, r.Width(), r.Height());
     }
-    VEYComboBox1.LoadImg();
-    VEYComboBox2.LoadImg();
 }
 
 void TFontForm::FormShow() {
+    // Listed at the first showing rather than at the program's start.
+    if (VEYComboBox1.Items().empty()) VEYComboBox1.SetItems(InstalledFontFamilies());
     const TTextFont& font = TextFont();
     btBold.SetDown(font.style.Contains(fsBold));
     btItalic.SetDown(font.style.Contains(fsItalic));

@@ -17,8 +17,8 @@ class TFontForm : public ShapedPicker {
 public:
     TFontForm();
 
-    // Creates the hidden window, owned by the capture window, and fills
-    // the family box (FormCreate).
+    // Creates the hidden window, owned by the capture window (FormCreate);
+    // the family box is filled when the picker first shows.
     bool CreateForm(HWND owner);
 
     TImageButton btBold, btItalic, btUnderline, btStrike;
@@ -42,6 +42,7 @@ public:
 protected:
     TBitmap32 DrawBackground(DisplayScale scale) const override;
     TColor32 CutOutColor(const TBitmap32& upright) const override;
+    void DrawControls() override;
     void PlaceControls(bool flip) override;
     LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
 

@@ -14,9 +14,13 @@ bool ShapedPicker::CreatePicker(HWND owner) {
 
 void ShapedPicker::Show(bool flip) {
     if (!hwnd()) return;
-    flip_ = flip;
-    Reshape();
-    PlaceControls(flip_);
+    // The shape and places change only with the flip; the scale's changes
+    // come through LayoutControls.
+    if (flip != flip_ || picture_.Empty()) {
+        flip_ = flip;
+        Reshape();
+        PlaceControls(flip_);
+    }
     Controls().UpdateHints();
     FormShow();
     InvalidateRect(hwnd(), nullptr, FALSE);
@@ -25,6 +29,7 @@ void ShapedPicker::Show(bool flip) {
 
 void ShapedPicker::LayoutControls() {
     Reshape();
+    DrawControls();
     PlaceControls(flip_);
 }
 

@@ -31,6 +31,8 @@ protected:
     virtual TBitmap32 DrawBackground(DisplayScale scale) const = 0;
     // The colour outside the shape, read from the upright picture.
     virtual TColor32 CutOutColor(const TBitmap32& upright) const = 0;
+    // Draws the controls' pictures at Scale(): once per scale.
+    virtual void DrawControls() = 0;
     // Puts the controls where the table says for `flip` at Scale().
     virtual void PlaceControls(bool flip) = 0;
 

@@ -57,18 +57,21 @@ TColor32 TWidthForm::CutOutColor(const TBitmap32&) const {
     return art::kWidthPickerCutOut;  // every other pixel is the window
 }
 
-void TWidthForm::PlaceControls(bool flip) {
+void TWidthForm::DrawControls() {
     const DisplayScale& scale = Scale();
     Posbar1.SetScale(scale);
     Posbar1.SetSize(kBarSize);
     Image2.SetPicture(art::DrawWidthIcon(false, scale));
     Image3.SetPicture(art::DrawWidthIcon(true, scale));
-    for (const auto& item : kWidthPickerItems) {
-        const TRect r = scale.Rect(item.Bounds(flip));
-        Control(item.id).SetBounds(r.Left, r.Top, r.Width(), r.Height());
-    }
     // The thumb sets the slider's height: it is as high as the slider.
     Posbar1.SetThumbImage(PosbarThumbPicture(scale));
+}
+
+void TWidthForm::PlaceControls(bool flip) {
+    for (const auto& item : kWidthPickerItems) {
+        const TRect r = Scale().Rect(item.Bounds(flip));
+        Control(item.id).SetBounds(r.Left, r.Top, r.Width(), r.Height());
+    }
 }
 
 void TWidthForm::FormShow() {

@@ -36,6 +36,7 @@ public:
 protected:
     TBitmap32 DrawBackground(DisplayScale scale) const override;
     TColor32 CutOutColor(const TBitmap32& upright) const override;
+    void DrawControls() override;
     void PlaceControls(bool flip) override;
 };
 
