@@ -222,7 +222,7 @@ TEST_F(SelectDirFormTest, SaveDoesNothingUntilTheSelectionIsAnExistingFolder) {
     }
 }
 
-TEST_F(SelectDirFormTest, ListsFoldersOnlyInTheShellsOrderFilledOnExpandAndKeepsItsKeys) {
+TEST_F(SelectDirFormTest, ListsFoldersOnlyByNameFilledOnExpandAndKeepsItsKeys) {
     for (const wchar_t* name : {L"Beta", L"alpha", L"Beta\\inner"}) {
         ASSERT_TRUE(CreateDirectoryW((dir_ / name).c_str(), nullptr));
     }
@@ -241,7 +241,7 @@ TEST_F(SelectDirFormTest, ListsFoldersOnlyInTheShellsOrderFilledOnExpandAndKeeps
         [&](TSelectDirForm&) {
             const std::vector<ItemState> items = ChildrenOf(tree, scratch);
             ASSERT_EQ(items.size(), 2u) << "the file is left out";
-            EXPECT_EQ(items[0].name, L"alpha") << "the shell's order, case aside";
+            EXPECT_EQ(items[0].name, L"alpha") << "by name, case aside";
             EXPECT_EQ(items[1].name, L"Beta");
         },
         [&](TSelectDirForm& f) { PressKey(f, VK_DOWN); },
@@ -264,6 +264,25 @@ TEST_F(SelectDirFormTest, ListsFoldersOnlyInTheShellsOrderFilledOnExpandAndKeeps
     EXPECT_EQ(script.Run(form, owner_.get(), folder_), TSelectDirForm::kSaved);
     EXPECT_FALSE(script.TimedOut());
     EXPECT_EQ(form.Path(), dir_ / L"Beta");
+}
+
+TEST_F(SelectDirFormTest, ReachesAFolderInsideAHiddenOne) {
+    // As the profile's application-data folder is hidden on Windows.
+    const std::wstring hidden = dir_ / L"скрытая";
+    const std::wstring inner = hidden + L"\\внутри";
+    ASSERT_TRUE(CreateDirectoryW(hidden.c_str(), nullptr));
+    ASSERT_TRUE(CreateDirectoryW(inner.c_str(), nullptr));
+    SetFileAttributesW(hidden.c_str(), FILE_ATTRIBUTE_HIDDEN);
+    if (!(GetFileAttributesW(hidden.c_str()) & FILE_ATTRIBUTE_HIDDEN)) {
+        GTEST_SKIP() << "this file system keeps no hidden attribute";
+    }
+    TSelectDirForm form;
+    ModalScript script({[&](TSelectDirForm& f) {
+        EXPECT_EQ(f.Path(), inner);
+        Click(f, f.ImageButton2);
+    }});
+    EXPECT_EQ(script.Run(form, owner_.get(), inner), TSelectDirForm::kSaved);
+    EXPECT_EQ(form.Path(), inner);
 }
 
 TEST_F(SelectDirFormTest, AMissingInitialFolderLeavesTheDesktopSelected) {
