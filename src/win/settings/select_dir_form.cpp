@@ -78,7 +78,11 @@ TSelectDirForm::TSelectDirForm() : controls_(art::kPanelSurface) {
     LayoutControls();
 }
 
-TSelectDirForm::~TSelectDirForm() = default;
+TSelectDirForm::~TSelectDirForm() {
+    // While every member is alive: the control's last notifications come
+    // back through this window.
+    sShellTreeView1.Destroy();
+}
 
 bool TSelectDirForm::CreateForm(HWND owner) {
     if (!RegisterClassOnce(kClassName)) return false;

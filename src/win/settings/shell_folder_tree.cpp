@@ -95,12 +95,17 @@ int CALLBACK CompareInFolder(LPARAM a, LPARAM b, LPARAM folder) {
 }  // namespace
 
 ShellFolderTree::~ShellFolderTree() {
+    Destroy();
+}
+
+void ShellFolderTree::Destroy() {
     if (tree_ && IsWindow(tree_)) {
         // The parent may no longer pass the deletions on; the lists are
         // freed here, and the control then deletes items that hold none.
         FreeAllIdLists();
         DestroyWindow(tree_);
     }
+    tree_ = nullptr;
 }
 
 bool ShellFolderTree::Create(HWND parent, int id) {

@@ -34,6 +34,10 @@ public:
     // WM_NOTIFY through HandleNotify) with the desktop at the root, its
     // first level shown. COM must be initialised on the thread.
     bool Create(HWND parent, int id);
+    // Frees every item's list and destroys the control (also done by the
+    // destructor); the parent calls it while it can still take the
+    // control's last messages.
+    void Destroy();
     HWND hwnd() const { return tree_; }
 
     // Places the control in its parent's client area.
