@@ -1,17 +1,21 @@
 #include "capture/set_region_form.h"
 
+#include <algorithm>
 #include <exception>
 #include <optional>
 
+#include "app/capture_hotkeys.h"
 #include "capture/app_key_filter.h"
 #include "capture/capture_geometry.h"
 #include "capture/panel_placement.h"
 #include "capture/screen_copy.h"
+#include "capture/window_frame.h"
 #include "output/output_panel_layout.h"
 #include "output/panel_save.h"
 #include "platform/clipboard_text.h"
 #include "platform/display_dpi.h"
 #include "platform/trace.h"
+#include "platform/u16.h"
 #include "settings/settings.h"
 #include "tools/palette_layout.h"
 #include "tools/panel_tools.h"
@@ -38,11 +42,10 @@ TRect MonitorOf(HWND wnd) {
     return TRect{mi.rcMonitor.left, mi.rcMonitor.top, mi.rcMonitor.right, mi.rcMonitor.bottom};
 }
 
+// What a window capture selects: the visible frame, without the invisible
+// resize border around it.
 std::optional<TRect> ForegroundWindowRect() {
-    HWND fg = GetForegroundWindow();
-    RECT r;
-    if (!fg || !GetWindowRect(fg, &r)) return std::nullopt;
-    return TRect{r.left, r.top, r.right, r.bottom};
+    return VisibleFrameOf(GetForegroundWindow());
 }
 
 }  // namespace
@@ -56,6 +59,12 @@ TSetRegionForm::TSetRegionForm() : editor_(*this), imgView1(editor_.View()) {
 
 TSetRegionForm::~TSetRegionForm() {
     editor_.View().OnKeyDown = nullptr;
+    if (FWndHandle) {
+        FWndHandle->OnHotKey = nullptr;
+        for (ATOM atom : atoms_) {
+            if (atom != 0) UnregisterHotKey(FWndHandle->hwnd(), atom);
+        }
+    }
 }
 
 bool TSetRegionForm::CreateForm() {
@@ -72,7 +81,57 @@ bool TSetRegionForm::CreateForm() {
     // The cross-hair drawn for the capture replaces the system's.
     cur1_ = LoadCursorW(GetModuleHandleW(nullptr), L"CUR_1");
     imgView1.SetCrossCursor(cur1_);
-    return imgView1.CreateControl(hwnd(), 0, 0, 64, 64);
+    if (!imgView1.CreateControl(hwnd(), 0, 0, 64, 64)) return false;
+    // A combination another program holds is not reported to the user at
+    // start-up; the trace tells.
+    bool ok[3] = {};
+    for (const CaptureHotKey& hk : CaptureHotKeys()) {
+        ok[hk.type] = RegHotKey(hk.type, HotKeySetting(LGSettings(), hk.type));
+    }
+    wchar_t text[64];
+    wsprintfW(text, L"hotkeys registered: all %d, window %d, area %d", ok[thkAll], ok[thkWin],
+              ok[thkArea]);
+    Trace(text);
+    return true;
+}
+
+bool TSetRegionForm::RegHotKey(TTypeHotKey tp, TShortCut hk) {
+    if (!FWndHandle) {
+        auto wnd = std::make_unique<HotKeyWindow>();
+        if (!wnd->CreateForm()) return false;
+        wnd->OnHotKey = [this](int id) { HotKeyPressed(id); };
+        FWndHandle = std::move(wnd);
+    }
+    const CaptureHotKey& key = CaptureHotKeyOf(tp);
+    ATOM& atom = atoms_[tp];
+    if (atom == 0) {
+        atom = GlobalAddAtomW(ToWide(key.atomName).c_str());
+        if (atom == 0) return false;
+    }
+    const SystemHotKey sys = ToSystemHotKey(hk);
+    UnregisterHotKey(FWndHandle->hwnd(), atom);
+    return RegisterHotKey(FWndHandle->hwnd(), atom, sys.modifiers, sys.virtualKey) != FALSE;
+}
+
+void TSetRegionForm::HotKeyPressed(int id) {
+    for (const CaptureHotKey& hk : CaptureHotKeys()) {
+        if (atoms_[hk.type] == 0 || atoms_[hk.type] != id) continue;
+        wchar_t text[32];
+        wsprintfW(text, L"hotkey, kind %d", hk.captureKind);
+        Trace(text);
+        StartSelectRegion(hk.captureKind);
+        return;
+    }
+}
+
+void TSetRegionForm::SetHotKeyEditors(std::span<const HWND> editors) {
+    hotKeyEditors_.assign(editors.begin(), editors.end());
+}
+
+bool TSetRegionForm::HotKeyEditorHasFocus() const {
+    HWND focus = GetFocus();
+    return focus &&
+           std::find(hotKeyEditors_.begin(), hotKeyEditors_.end(), focus) != hotKeyEditors_.end();
 }
 
 void TSetRegionForm::SetPanels(TPanelSave* panelSave, TPanelTools* panelTools) {
@@ -87,6 +146,8 @@ void TSetRegionForm::StartSelectRegion(int typeSelect) {
     // A request while a capture is open changes nothing, the numbering of
     // its stamps included.
     if (IsWindowVisible(hwnd()) || editor_.IsOpen()) return;
+    // The user is typing a combination into the settings window.
+    if (HotKeyEditorHasFocus()) return;
 
     try {
         OpenCapture(typeSelect);
@@ -111,6 +172,13 @@ void TSetRegionForm::OpenCapture(int typeSelect) {
         selection = InitialSelection(1, rectWork, ForegroundWindowRect());
     } else if (typeSelect == 2) {
         selection = InitialSelection(2, rectWork, std::nullopt);
+    }
+    if (selection) {
+        wchar_t text[80];
+        wsprintfW(text, L"capture selection %d,%d,%d,%d", selection->Left + rectWork.Left,
+                  selection->Top + rectWork.Top, selection->Right + rectWork.Left,
+                  selection->Bottom + rectWork.Top);
+        Trace(text);
     }
     if (!editor_.StartCapture(typeSelect, capture, rectWork, selection)) {
         Trace(L"capture ended: no selection");
@@ -246,6 +314,21 @@ bool TSetRegionForm::ApplicationEvents1Message(const MSG& msg) {
     return true;
 }
 
+void TSetRegionForm::ApplicationEvents1Activate() {
+    if (panelSave_ && panelSave_->Showing()) panelSave_->ShowPanel();
+}
+
+void TSetRegionForm::ApplicationEvents1Deactivate() {
+    if (IsWindowVisible(hwnd())) RaiseWithPanels();
+}
+
+void TSetRegionForm::RaiseWithPanels() {
+    SetWindowPos(hwnd(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    // The panels stay above the window they belong to.
+    if (panelSave_ && panelSave_->Showing()) panelSave_->ShowPanel();
+    if (panelTools_ && panelTools_->Showing()) panelTools_->ShowPanel();
+}
+
 void TSetRegionForm::UndoRedoStateChanged(bool availUndo, bool availRedo) {
     if (panelTools_) panelTools_->OnUpdateStateUndoRedo(availUndo, availRedo);
 }
@@ -276,6 +359,14 @@ LRESULT TSetRegionForm::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
             if (LOWORD(wp) != WA_INACTIVE) {
                 if (panelSave_ && panelSave_->Showing()) panelSave_->ShowPanel();
                 if (panelTools_ && panelTools_->Showing()) panelTools_->ShowPanel();
+            }
+            break;
+        case WM_ACTIVATEAPP:
+            // Every top-level window of the program hears it, shown or not.
+            if (wp) {
+                ApplicationEvents1Activate();
+            } else {
+                ApplicationEvents1Deactivate();
             }
             break;
         case WM_ERASEBKGND:
