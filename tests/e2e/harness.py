@@ -60,7 +60,7 @@ class App:
         self._trace = open(self.trace_path, "wb")
         env = dict(session.env)
         # Wine reports OutputDebugString as a warning of its "seh" channel.
-        env["WINEDEBUG"] = "-all,warn+seh"
+        env["WINEDEBUG"] = os.environ.get("LG_WINEDEBUG", "-all,warn+seh")
         self.proc = subprocess.Popen(["wine", EXE, *args], env=env, cwd=DIST,
                                      stdout=subprocess.DEVNULL, stderr=self._trace)
 

@@ -50,6 +50,21 @@ def capture_visible(s):
     return s.find_window(cls="TSetRegionForm", visible=True)
 
 
+def panels_in_front(s):
+    """Waits until both panels are shown above the capture window (the
+    windows list runs from the top of the stacking down)."""
+    def look():
+        order = [w["class"] for w in s.windows() if w["visible"]]
+        return ("TSetRegionForm" in order and
+                all(p in order and order.index(p) < order.index("TSetRegionForm")
+                    for p in ("TPanelSave", "TPanelTools")))
+    wait_for(look, 10, "the panels above the capture window")
+    # The stacking has been seen to change a moment after the showing.
+    if stays_false(lambda: not look(), 2):
+        return
+    raise ScenarioError("the capture window went over its panels")
+
+
 def close_capture(s, t):
     closed = t.count("capture closed")
     s.key("Escape")
@@ -126,7 +141,7 @@ def hotkeys_and_chord(s):
         raise ScenarioError(f"Shift+PrintScreen gave {t.last('hotkey, kind')}")
     if t.last("capture selection") != f"capture selection 0,0,{SIZE[0]},{SIZE[1]}":
         raise ScenarioError(f"whole screen: {t.last('capture selection')}")
-    s.wait_window(cls="TPanelSave", visible=True)
+    panels_in_front(s)
     s.screenshot("hotkey-whole-screen")
     close_capture(s, t)
 
@@ -150,6 +165,7 @@ def hotkeys_and_chord(s):
         got = t.last("capture selection")
         if got != "capture selection " + ",".join(map(str, want)):
             raise ScenarioError(f"notepad at {win['rect']}, {got}")
+        panels_in_front(s)
         s.screenshot("hotkey-window")
         copied = t.count("copied to the clipboard")
         s.key("ctrl+c")

@@ -7,7 +7,9 @@ constexpr wchar_t kClassName[] = L"TLumigrabHotKeyWindow";
 
 }  // namespace
 
-bool HotKeyWindow::CreateForm() { return CreateMessageOnly(kClassName); }
+bool HotKeyWindow::CreateForm() {
+    return CreateMessageOnly(kClassName);
+}
 
 LRESULT HotKeyWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     const LRESULT r = Window::HandleMessage(msg, wp, lp);

@@ -26,6 +26,11 @@ namespace {
 constexpr wchar_t kClassName[] = L"TSetRegionForm";
 // The text tool's caret blink.
 constexpr UINT_PTR kCaretTimer = 1;
+// Watches the panels' stacking for a while after they were shown together
+// with the window (see KeepPanelsAbove).
+constexpr UINT_PTR kPanelGuardTimer = 2;
+constexpr UINT kPanelGuardMs = 50;
+constexpr int kPanelGuardTicks = 30;
 
 // The placement's default sizes are the panels' own tables.
 static_assert(kPaletteSize == TSize{kPaletteWidth, kPaletteHeight});
@@ -193,6 +198,10 @@ void TSetRegionForm::OpenCapture(int typeSelect) {
     SetForegroundWindow(hwnd());
     SetFocus(imgView1.hwnd());
     editor_.ShowWindowDone();
+    if (panelSave_ && panelSave_->Showing()) {
+        panelGuardTicks_ = kPanelGuardTicks;
+        SetTimer(hwnd(), kPanelGuardTimer, kPanelGuardMs, nullptr);
+    }
     Trace(L"capture shown");
 }
 
@@ -322,6 +331,24 @@ void TSetRegionForm::ApplicationEvents1Deactivate() {
     if (IsWindowVisible(hwnd())) RaiseWithPanels();
 }
 
+void TSetRegionForm::KeepPanelsAbove() {
+    // A window capture or a whole-screen capture shows its panels in the
+    // same turn as the window takes the activation from another program.
+    // Under Wine the window system then restacks the window over them a
+    // moment later, without a message to any of them; a short watch after
+    // the showing puts them back.
+    for (FloatingPanel* panel : std::initializer_list<FloatingPanel*>{panelSave_, panelTools_}) {
+        if (!panel || !panel->Showing()) continue;
+        for (HWND below = GetWindow(hwnd(), GW_HWNDNEXT); below;
+             below = GetWindow(below, GW_HWNDNEXT)) {
+            if (below == panel->hwnd()) {
+                panel->ShowPanel();
+                break;
+            }
+        }
+    }
+}
+
 void TSetRegionForm::RaiseWithPanels() {
     SetWindowPos(hwnd(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     // The panels stay above the window they belong to.
@@ -334,6 +361,11 @@ void TSetRegionForm::UndoRedoStateChanged(bool availUndo, bool availRedo) {
 }
 
 bool TSetRegionForm::OnTimer(UINT_PTR id) {
+    if (id == kPanelGuardTimer) {
+        KeepPanelsAbove();
+        if (--panelGuardTicks_ <= 0) KillTimer(hwnd(), kPanelGuardTimer);
+        return true;
+    }
     if (id != kCaretTimer) return false;
     TTextEditToolLayer* text = TextLayer();
     if (text && text->CaretTimerEnabled()) {

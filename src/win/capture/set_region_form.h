@@ -103,6 +103,8 @@ private:
     void HotKeyPressed(int id);
     // The capture window and its panels above every other topmost window.
     void RaiseWithPanels();
+    // Puts back above this window any showing panel stacked below it.
+    void KeepPanelsAbove();
 
     CaptureEditor editor_;
     ImgViewControl imgView1;
@@ -118,6 +120,7 @@ private:
     // hotkey keeps one identifier for the life of the process.
     std::array<ATOM, 3> atoms_{};
     std::vector<HWND> hotKeyEditors_;
+    int panelGuardTicks_ = 0;
 };
 
 }  // namespace lg::win

@@ -42,9 +42,13 @@ bool Window::Create(const WindowArgs& a) {
 }
 
 bool Window::CreateMessageOnly(const wchar_t* className) {
-    return RegisterClassOnce(className) &&
-           Create({.className = className, .style = 0, .x = 0, .y = 0, .width = 0,
-                   .height = 0, .parent = HWND_MESSAGE});
+    return RegisterClassOnce(className) && Create({.className = className,
+                                                   .style = 0,
+                                                   .x = 0,
+                                                   .y = 0,
+                                                   .width = 0,
+                                                   .height = 0,
+                                                   .parent = HWND_MESSAGE});
 }
 
 Window* Window::FromHandle(HWND wnd) {
