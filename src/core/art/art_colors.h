@@ -17,6 +17,8 @@ inline constexpr TColor32 kOutline = Color32(74, 110, 161);
 inline constexpr TColor32 kInkNormal = Color32(229, 229, 229);
 inline constexpr TColor32 kInkHover = Color32(255, 255, 255);
 inline constexpr TColor32 kAccent = Color32(28, 194, 241);
+// A field the system refused, and the note that says why.
+inline constexpr TColor32 kWarning = Color32(245, 183, 64);
 
 // The disabled picture is the normal one at 40 % opacity.
 inline constexpr std::uint32_t kDisabledAlpha = 102;

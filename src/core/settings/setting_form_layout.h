@@ -133,6 +133,8 @@ constexpr TRect HotKeyLabelRect(const SettingHotKeyItem& item) {
 
 // The save page's folder: the bordered box with the read-only path in it,
 // the choose button, and the format label and box.
+// Under the mouse-chord check box: why a combination was refused.
+inline constexpr TRect kRefusalNote = OnPage(30, 280, 460, 42);
 inline constexpr TRect kPathBox = OnPage(32, 221, 347, 33);
 inline constexpr TRect kPathEdit = OnPage(32 + 8, 221 + 8, 331, 19);
 inline constexpr TRect kChooseFolder = OnPage(401, 221, 89, 33);

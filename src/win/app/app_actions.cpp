@@ -4,9 +4,11 @@
 #include "capture/set_region_form.h"
 #include "platform/trace.h"
 #include "settings/folder_writable.h"
+#include "settings/hot_key_refusal.h"
 #include "settings/select_dir_form.h"
 #include "settings/setting_form.h"
 #include "settings/startup_settings.h"
+#include "settings/win32_registry_store.h"
 
 #include <memory>
 
@@ -44,7 +46,28 @@ SettingFormServices SettingServices() {
     s.folderWritable = [](const std::wstring& folder) { return FolderIsWritable(folder); };
     s.store = [] { return SaveSettingsToRegistry(); };
     s.autostartRegistered = [] { return IsAutostartRegistered(); };
+    s.refusedHotKey = [](int kind) -> TShortCut {
+        Application* app = App();
+        return app && app->SetRegionForm()
+                   ? app->SetRegionForm()->RefusedHotKey(static_cast<TTypeHotKey>(kind))
+                   : 0;
+    };
+    s.printScreenForSnipping = [] { return PrintScreenKeyForSnipping(Win32RegistryStore()); };
     return s;
+}
+
+// While the window lives, a registered combination typed into one of its
+// editors is the user choosing it, not a capture.
+void TellCaptureAboutEditors(TSettingForm* form) {
+    Application* app = App();
+    if (!app || !app->SetRegionForm()) return;
+    if (!form) {
+        app->SetRegionForm()->SetHotKeyEditors({});
+        return;
+    }
+    const HWND editors[] = {form->hkAllScreen.hwnd(), form->hkAreaScreen.hwnd(),
+                            form->hkWinScreen.hwnd()};
+    app->SetRegionForm()->SetHotKeyEditors(editors);
 }
 
 }  // namespace
@@ -60,6 +83,7 @@ void OpenSettingsWindow(HWND) {
     g_settingForm.reset();
     auto form = std::make_unique<TSettingForm>(SettingServices());
     form->OnClosed = [](int result) {
+        TellCaptureAboutEditors(nullptr);
         Trace(result == 1 ? L"settings saved" : L"settings closed");
     };
     POINT cursor{};
@@ -69,10 +93,12 @@ void OpenSettingsWindow(HWND) {
         return;
     }
     g_settingForm = std::move(form);
+    TellCaptureAboutEditors(g_settingForm.get());
     Trace(L"settings window shown");
 }
 
 void CloseSettingsWindow() {
+    TellCaptureAboutEditors(nullptr);
     g_settingForm.reset();
 }
 

@@ -115,7 +115,10 @@ bool TSetRegionForm::RegHotKey(TTypeHotKey tp, TShortCut hk) {
     }
     const SystemHotKey sys = ToSystemHotKey(hk);
     UnregisterHotKey(FWndHandle->hwnd(), atom);
-    return RegisterHotKey(FWndHandle->hwnd(), atom, sys.modifiers, sys.virtualKey) != FALSE;
+    const bool ok =
+        RegisterHotKey(FWndHandle->hwnd(), atom, sys.modifiers, sys.virtualKey) != FALSE;
+    refused_[tp] = ok ? 0 : hk;
+    return ok;
 }
 
 void TSetRegionForm::HotKeyPressed(int id) {

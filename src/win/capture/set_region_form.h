@@ -46,6 +46,10 @@ public:
     // the kind without a hotkey until the next successful call. Also called
     // by the settings window after the user changed the combinations.
     bool RegHotKey(TTypeHotKey tp, TShortCut hk);
+    // The combination the last registration of `tp` tried and the system
+    // refused; 0 when it was accepted or empty. The settings window tells
+    // the user why.
+    TShortCut RefusedHotKey(TTypeHotKey tp) const { return refused_[tp]; }
 
     // The settings window's hotkey editors, for as long as they exist (an
     // empty list when it closes): pressing a registered combination while
@@ -119,6 +123,7 @@ private:
     // their first registration and deliberately never deleted, so each
     // hotkey keeps one identifier for the life of the process.
     std::array<ATOM, 3> atoms_{};
+    std::array<TShortCut, 3> refused_{};
     std::vector<HWND> hotKeyEditors_;
     int panelGuardTicks_ = 0;
 };

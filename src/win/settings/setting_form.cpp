@@ -2,6 +2,7 @@
 
 #include <windowsx.h>
 
+#include "art/art_colors.h"
 #include "art/button_art.h"
 #include "art/picker_icons.h"
 #include "art/settings_art.h"
@@ -9,9 +10,11 @@
 #include "platform/display_dpi.h"
 #include "platform/u16.h"
 #include "raster/shapes.h"
+#include "settings/hot_key_refusal.h"
 #include "settings/setting_form_rules.h"
 #include "settings/settings.h"
 #include "settings/startup_settings.h"
+#include "settings/system_key_name.h"
 
 namespace lg::win {
 namespace {
@@ -166,6 +169,10 @@ bool TSettingForm::CreateForm(POINT at) {
     }
     if (!cbFormatList_.Attach(hwnd())) return false;
 
+    printScreenForSnipping_ =
+        services_.printScreenForSnipping && services_.printScreenForSnipping();
+    lbRefusal.SetWordWrap(true);
+    controls_.Add(lbRefusal);
     Layout();
     LoadSettings();
     if (services_.autostartRegistered) {
@@ -222,6 +229,8 @@ void TSettingForm::Layout() {
         hotKeyLabels[i].Font = Roboto(s.Px(15));
     }
     for (int i = 0; i < 3; ++i) HotKeyEditor(i).SetScale(s);
+    PlaceControl(lbRefusal, kRefusalNote, s);
+    lbRefusal.Font = Roboto(s.Px(13), 0, art::kWarning);
 
     PlaceControl(ImageButton16, kChooseFolder, s);
     SetButtonArt(ImageButton16,
@@ -273,7 +282,12 @@ void TSettingForm::PaintBackground(TBitmap32& surface) {
         FillFrame(surface, r, line, kFieldBorder);
     };
     if (page_ == SettingPage::Hot) {
-        for (const SettingHotKeyItem& item : kSettingHotKeys) box(HotKeyBoxRect(item));
+        for (std::size_t i = 0; i < kSettingHotKeys.size(); ++i) {
+            box(HotKeyBoxRect(kSettingHotKeys[i]));
+            if (refusedShown_[i] != 0) {
+                FillFrame(surface, s.Rect(HotKeyBoxRect(kSettingHotKeys[i])), line, art::kWarning);
+            }
+        }
     } else if (page_ == SettingPage::Save) {
         box(kPathBox);
     }
@@ -299,6 +313,7 @@ void TSettingForm::ShowPage(SettingPage page) {
         ShowWindow(HotKeyEditor(i).hwnd(), hot ? SW_SHOW : SW_HIDE);
         hotKeyLabels[static_cast<std::size_t>(i)].SetVisible(hot);
     }
+    lbRefusal.SetVisible(hot && !lbRefusal.Caption().empty());
     edPath2.SetVisible(save);
     ImageButton16.SetVisible(save);
     lbFormat.SetVisible(save);
@@ -332,7 +347,10 @@ void TSettingForm::OptionClick(SettingOption id) {
 }
 
 void TSettingForm::HotKeyChanged(int index) {
-    if (changing_) return;
+    if (changing_) {
+        UpdateRefusalNote();
+        return;
+    }
     const HotKeyEditorValues values{hkAllScreen.HotKey(), hkAreaScreen.HotKey(),
                                     hkWinScreen.HotKey()};
     const auto ids = std::array{HotKeyEditorId::hkAllScreen, HotKeyEditorId::hkAreaScreen,
@@ -344,6 +362,23 @@ void TSettingForm::HotKeyChanged(int index) {
         HotKeyEditor(index).SetHotKey(0);
         changing_ = false;
     }
+    UpdateRefusalNote();
+}
+
+void TSettingForm::UpdateRefusalNote() {
+    std::array<TShortCut, 3> shown{};
+    for (int i = 0; i < 3; ++i) {
+        const TShortCut refused =
+            services_.refusedHotKey ? services_.refusedHotKey(kHotKeyKind[i]) : 0;
+        // Once the user chose another combination, the old refusal is moot.
+        if (refused != 0 && HotKeyEditor(i).HotKey() == refused)
+            shown[static_cast<std::size_t>(i)] = refused;
+    }
+    if (shown == refusedShown_ && hwnd()) return;
+    refusedShown_ = shown;
+    lbRefusal.SetCaption(HotKeyRefusalNote(shown, printScreenForSnipping_, &SystemKeyName));
+    lbRefusal.SetVisible(page_ == SettingPage::Hot && !lbRefusal.Caption().empty());
+    if (hwnd()) InvalidateRect(hwnd(), nullptr, FALSE);
 }
 
 std::wstring TSettingForm::PathText() const {

@@ -43,6 +43,11 @@ struct SettingFormServices {
     std::function<bool()> autostartRegistered;
     // Tells the user what went wrong (a message box by default).
     std::function<void(HWND owner, const std::wstring& text)> warn;
+    // The combination the system last refused for a kind (0 when its
+    // registration stands), and whether the system gives PrintScreen to
+    // its snipping tool: what the note beside the editors tells.
+    std::function<TShortCut(int kind)> refusedHotKey;
+    std::function<bool()> printScreenForSnipping;
 };
 
 class TSettingForm : public Window {
@@ -84,6 +89,8 @@ public:
     std::array<TLabel, kSettingOptions.size()> optionLabels;
     THotKey hkAllScreen, hkAreaScreen, hkWinScreen;
     std::array<TLabel, 3> hotKeyLabels;
+    // Why a combination an editor holds was refused; hidden when none was.
+    TLabel lbRefusal;
     // The folder, read-only: drawn by the window (a click chooses another).
     TLabel edPath2;
     TImageButton ImageButton16;  // "Выбрать"
@@ -109,6 +116,7 @@ private:
     void ShowPage(SettingPage page);
     void OptionClick(SettingOption id);
     void HotKeyChanged(int index);
+    void UpdateRefusalNote();
     void SetPathText(const std::u16string& text);
     void End(int result);
 
@@ -120,6 +128,9 @@ private:
     SettingPage page_ = SettingPage::Main;
     int modalResult_ = 0;
     bool changing_ = false;  // inside the duplicate rule's own change
+    bool printScreenForSnipping_ = false;
+    // Per editor, the refused combination it still holds, or 0.
+    std::array<TShortCut, 3> refusedShown_{};
 };
 
 }  // namespace lg::win

@@ -88,11 +88,14 @@ TEST_F(CaptureHotKeysTest, ACombinationHeldElsewhereIsRefusedAndLeavesTheKindWit
     ASSERT_TRUE(other.Take(kF10));
 
     EXPECT_FALSE(form_.RegHotKey(thkArea, kF10));
+    EXPECT_EQ(form_.RefusedHotKey(thkArea), kF10) << "kept for the settings window to explain";
+    EXPECT_EQ(form_.RefusedHotKey(thkAll), 0);
     // The old combination went before the new one was tried.
     EXPECT_TRUE(other.Take(kF9)) << "the area capture still holds its old combination";
 
     other.ReleaseAll();
     EXPECT_TRUE(form_.RegHotKey(thkArea, kF10));
+    EXPECT_EQ(form_.RefusedHotKey(thkArea), 0);
     EXPECT_FALSE(other.Take(kF10)) << "the area capture holds it now";
 }
 

@@ -1,7 +1,8 @@
 // The settings window with its services replaced: its size and taskbar
 // button, the pages, the controls loaded from the record, save (with a
 // refused hotkey cleared and stored as 0), reset then cancel storing
-// nothing, the radio pair, the duplicate rule, and choosing a folder.
+// nothing, the radio pair, the duplicate rule, choosing a folder, and the
+// note on a combination the system refused.
 #include "settings/setting_form.h"
 
 #include <gtest/gtest.h>
@@ -125,6 +126,36 @@ TEST_F(SettingFormTest, ResetThenCancelChangesNothing) {
     EXPECT_EQ(LGSettings().format, before.format);
     EXPECT_EQ(LGSettings().path, before.path);
     EXPECT_EQ(closed_, std::vector<int>{2});
+}
+
+TEST_F(SettingFormTest, ARefusedCombinationIsExplainedUntilTheUserChangesIt) {
+    bool snipping = true;
+    services_.refusedHotKey = [](int kind) -> TShortCut {
+        return kind == 2 ? 0x2C : kind == 0 ? (kScShift | 0x2C) : 0;
+    };
+    services_.printScreenForSnipping = [&snipping] { return snipping; };
+    auto form = Open();
+    EXPECT_FALSE(form->lbRefusal.Visible()) << "on the hotkeys page only";
+    form->btHot.Click();
+    ASSERT_TRUE(form->lbRefusal.Visible());
+    const std::u16string& note = form->lbRefusal.Caption();
+    EXPECT_NE(note.find(u"Параметрах Windows"), std::u16string::npos) << "PrintScreen: snipping";
+    EXPECT_NE(note.find(u"Shift+Prt Scr занято другой программой"), std::u16string::npos);
+    EXPECT_LE(form->lbRefusal.Lines().size(), 3u) << "fits under the check box";
+
+    // Another combination in the area editor: only the other refusal stays.
+    form->hkAreaScreen.SetHotKey(kScCtrl | 0x2C);
+    EXPECT_EQ(form->lbRefusal.Caption().find(u"Параметрах Windows"), std::u16string::npos);
+    form->hkAllScreen.SetHotKey(kScCtrl | kScShift | 0x2C);
+    EXPECT_FALSE(form->lbRefusal.Visible());
+    form->ImageButton4.Click();
+
+    // The same refusal with the snipping setting off is another program's.
+    snipping = false;
+    auto again = Open();
+    again->btHot.Click();
+    EXPECT_NE(again->lbRefusal.Caption().find(u"Сочетания Shift+Prt Scr, Prt Scr заняты"),
+              std::u16string::npos);
 }
 
 TEST_F(SettingFormTest, RadioPairLabelsAndTheDuplicateRule) {
