@@ -24,6 +24,8 @@ PLAY_SOUND_LABEL = (PAGE[0] + 30 + 58, PAGE[1] + 198 + 10)
 RESET_LABEL = (110, 398)
 CANCEL = (432, 402)
 SAVE = (586, 402)
+CHOOSE_FOLDER = (PAGE[0] + 401 + 44, PAGE[1] + 221 + 16)
+PICKER_CANCEL = (20 + 71, 634 - 56 + 9 + 19)  # in the folder picker
 SIZE96 = (681, 439)
 WARNING = (245, 183, 64)
 
@@ -130,6 +132,14 @@ def change_save_restart(s):
     s.screenshot("settings-hot")
     w.page("save")
     s.screenshot("settings-save")
+
+    # The folder picker, looked at and cancelled: the folder stays.
+    w.click(CHOOSE_FOLDER)
+    picker = s.wait_window(cls="TSelectDirForm", visible=True)
+    s.screenshot("settings-folder-picker")
+    s.click(picker["rect"][0] + PICKER_CANCEL[0], picker["rect"][1] + PICKER_CANCEL[1])
+    wait_for(lambda: not s.find_window(cls="TSelectDirForm", visible=True), 10,
+             "the folder picker to close")
     w.end(SAVE, "settings saved")
 
     got = stored(s)
