@@ -21,10 +21,10 @@ namespace {
 
 constexpr wchar_t kClassName[] = L"TSettingForm";
 
-constexpr TColor32 kSurface = Color32(9, 26, 50);
-constexpr TColor32 kFrameFill = Color32(12, 35, 66);
-constexpr TColor32 kFrameBorder = Color32(26, 53, 91);
-constexpr TColor32 kFieldBorder = Color32(74, 110, 161);
+constexpr TColor32 kSurface = art::kPanelSurface;
+constexpr TColor32 kFrameFill = art::kFrameFill;
+constexpr TColor32 kFrameBorder = art::kHoverFill;
+constexpr TColor32 kFieldBorder = art::kOutline;
 constexpr TColor32 kWhite = Color32(255, 255, 255);
 constexpr TColor32 kPathText = Color32(170, 177, 178);
 constexpr TColor32 kComboText = Color32(170, 177, 178);
