@@ -11,6 +11,7 @@
 #include "app/private_fonts.h"
 #include "capture/set_region_form.h"
 #include "controls/combo_list_window.h"
+#include "settings/hot_key_edit.h"
 #include "platform/handles.h"
 #include "platform/u16.h"
 #include "settings/startup_settings.h"
@@ -43,6 +44,7 @@ int RunMessageLoop(lg::win::Application& app) {
     MSG msg;
     while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
         if (lg::win::ComboListWindow::PreTranslate(msg)) continue;
+        if (lg::win::THotKey::PreTranslate(msg)) continue;
         lg::win::TSetRegionForm* form = app.SetRegionForm();
         if (form && form->ApplicationEvents1Message(msg)) continue;
         TranslateMessage(&msg);

@@ -10,6 +10,7 @@ Every wait has a bound; nothing sleeps blindly.
 import fcntl
 import json
 import os
+import select
 import shutil
 import signal
 import subprocess
@@ -60,7 +61,7 @@ class App:
         self._trace = open(self.trace_path, "wb")
         env = dict(session.env)
         # Wine reports OutputDebugString as a warning of its "seh" channel.
-        env["WINEDEBUG"] = "-all,warn+seh"
+        env["WINEDEBUG"] = os.environ.get("LG_WINEDEBUG", "-all,warn+seh")
         self.proc = subprocess.Popen(["wine", EXE, *args], env=env, cwd=DIST,
                                      stdout=subprocess.DEVNULL, stderr=self._trace)
 
@@ -243,6 +244,20 @@ class Session:
 
     def windows(self):
         return self.probe("windows") or []
+
+    def hold_hotkey(self, modifiers, vk, seconds=300):
+        """Another program holding a global hotkey (system modifiers, virtual
+        key) until the returned process is killed."""
+        proc = subprocess.Popen(["wine", PROBE, "hold", str(modifiers), str(vk), str(seconds)],
+                                env=self.env, stdout=subprocess.PIPE,
+                                stderr=subprocess.DEVNULL)
+        ready, _, _ = select.select([proc.stdout], [], [], 60)
+        line = proc.stdout.readline().decode() if ready else ""
+        if '"held":true' not in line:
+            proc.kill()
+            proc.wait(timeout=10)
+            raise ScenarioError(f"lgprobe could not hold the hotkey: {line!r}")
+        return proc
 
     def find_window(self, cls=None, caption=None, visible=None):
         for w in self.windows():

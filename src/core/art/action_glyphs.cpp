@@ -83,4 +83,19 @@ void DrawCloseSmallGlyph(GlyphPen& pen) {
     pen.Fill(std::move(shape));
 }
 
+void DrawResetGlyph(GlyphPen& pen) {
+    // Drawn for a 16 x 16 button, so it keeps inside the box's middle 16
+    // units, with the finer stroke of the small close cross. Round from the
+    // upper left, down, along the bottom and up the right side to a head at
+    // the top pointing left: turning back.
+    constexpr Vec2 centre{10, 11};
+    constexpr double radius = 5, stroke = 1.5;
+    Shape shape = pen.Stroke(pen.Arc(centre, radius, 200, -90), stroke);
+    // The head: a solid dart whose base straddles the arc's end.
+    const Vec2 end{centre.x, centre.y - radius};
+    Append(shape,
+           pen.Polygon({{end.x - 3.5, end.y}, {end.x + 0.5, end.y - 3}, {end.x + 0.5, end.y + 3}}));
+    pen.Fill(std::move(shape));
+}
+
 }  // namespace lg::art

@@ -10,11 +10,15 @@ namespace lg::art {
 
 inline constexpr TColor32 kPanelSurface = Color32(9, 26, 50);
 inline constexpr TColor32 kHoverFill = Color32(26, 53, 91);
+// The settings window's frame: the page area and the chosen page button.
+inline constexpr TColor32 kFrameFill = Color32(12, 35, 66);
 inline constexpr TColor32 kPressedFill = Color32(39, 75, 126);
 inline constexpr TColor32 kOutline = Color32(74, 110, 161);
 inline constexpr TColor32 kInkNormal = Color32(229, 229, 229);
 inline constexpr TColor32 kInkHover = Color32(255, 255, 255);
 inline constexpr TColor32 kAccent = Color32(28, 194, 241);
+// A field the system refused, and the note that says why.
+inline constexpr TColor32 kWarning = Color32(245, 183, 64);
 
 // The disabled picture is the normal one at 40 % opacity.
 inline constexpr std::uint32_t kDisabledAlpha = 102;

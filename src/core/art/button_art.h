@@ -37,7 +37,9 @@ enum class Glyph : std::uint8_t {
     Copy,        // two overlapping sheets
     Save,        // a down arrow onto a tray
     Close,       // a thin x (38 x 38 output button)
-    CloseSmall,  // a thin x for the 20 x 20 close button of small windows
+    CloseSmall,  // a thin x for the 20 x 20 close button of small windows (also
+                 // the 14 x 14 one of the settings window)
+    Reset,       // a circular arrow turning back, for the 16 x 16 reset button
     Bold,        // a heavy "B" (the font picker's style toggles)
     Italic,      // a slanted "I" with serifs
     Underline,   // a "U" over a bar
@@ -60,8 +62,8 @@ struct ButtonArt {
 };
 
 // An icon button of `width96` x `height96` (38 x 38 in the palette, 48 x 38
-// for the colour button, 38 x 33 for the upload button, 20 x 20 for
-// CloseSmall).
+// for the colour button, 38 x 33 for the upload button, 20 x 20 or 14 x 14
+// for CloseSmall, 16 x 16 for Reset).
 ButtonArt DrawGlyphButton(Glyph glyph, int width96, int height96, DisplayScale scale = {});
 
 enum class TextButtonKind : std::uint8_t { Primary, Secondary };

@@ -79,6 +79,7 @@ void DrawCopyGlyph(GlyphPen& pen);
 void DrawSaveGlyph(GlyphPen& pen);
 void DrawCloseGlyph(GlyphPen& pen);
 void DrawCloseSmallGlyph(GlyphPen& pen);
+void DrawResetGlyph(GlyphPen& pen);
 void DrawBoldGlyph(GlyphPen& pen);
 void DrawItalicGlyph(GlyphPen& pen);
 void DrawUnderlineGlyph(GlyphPen& pen);

@@ -68,6 +68,9 @@ CoverageMask DrawGlyph(Glyph glyph, int width96, int height96, DisplayScale scal
         case Glyph::CloseSmall:
             DrawCloseSmallGlyph(pen);
             break;
+        case Glyph::Reset:
+            DrawResetGlyph(pen);
+            break;
         case Glyph::Bold:
             DrawBoldGlyph(pen);
             break;

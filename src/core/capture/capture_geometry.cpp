@@ -34,4 +34,12 @@ std::optional<TRect> InitialSelection(int kind, const TRect& rectWork,
     return sel;
 }
 
+TRect VisibleWindowFrame(std::optional<TRect> extendedFrame, const TRect& windowRect) {
+    if (extendedFrame && extendedFrame->Right > extendedFrame->Left &&
+        extendedFrame->Bottom > extendedFrame->Top) {
+        return *extendedFrame;
+    }
+    return windowRect;
+}
+
 }  // namespace lg

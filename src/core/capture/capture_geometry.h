@@ -22,4 +22,11 @@ TRect ComputeRectWork(int primaryWidth, int primaryHeight, std::span<const TRect
 std::optional<TRect> InitialSelection(int kind, const TRect& rectWork,
                                       std::optional<TRect> foregroundWindow);
 
+// What a window capture takes of a window: its visible frame as the
+// compositor reports it (`extendedFrame`, nothing when the query failed or
+// is not available), which leaves out the invisible resize border that
+// the window rectangle includes; the window rectangle when there is no
+// usable answer (an empty or inverted frame included).
+TRect VisibleWindowFrame(std::optional<TRect> extendedFrame, const TRect& windowRect);
+
 }  // namespace lg

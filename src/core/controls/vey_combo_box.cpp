@@ -73,8 +73,10 @@ VEYComboLayout VEYComboLayoutFor(int width, int height, int borderWidth, Display
     const int s = height - 2 * b;
     VEYComboLayout l;
     l.button = TRect{width - height + b, b, width - height + b + s, b + s};
+    // As far from the bottom as from the top: at 150 % the two design
+    // pixels of its shrink round to three and would cover the border.
     l.label = TRect{scale.Px(kLabelLeft), scale.Px(kLabelTop), scale.Px(kLabelLeft) + width - s - b,
-                    scale.Px(kLabelTop) + height - scale.Px(kLabelShrink)};
+                    height - scale.Px(kLabelShrink - kLabelTop)};
     l.itemHeight = height - scale.Px(kItemShrink);
     // The list hangs from the inner list box, which sits a border lower
     // than the face and is as high as the face.

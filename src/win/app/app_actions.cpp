@@ -3,6 +3,14 @@
 #include "app/application.h"
 #include "capture/set_region_form.h"
 #include "platform/trace.h"
+#include "settings/folder_writable.h"
+#include "settings/hot_key_refusal.h"
+#include "settings/select_dir_form.h"
+#include "settings/setting_form.h"
+#include "settings/startup_settings.h"
+#include "settings/win32_registry_store.h"
+
+#include <memory>
 
 // The settings and information windows join the program one by one; until
 // a window exists its command is only traced, so the shell's wiring can be
@@ -18,8 +26,80 @@ void RequestCapture(int typeSelect) {
     }
 }
 
+namespace {
+
+// The one settings window; a closed one is kept hidden until the next
+// request makes a fresh one (it cannot delete itself inside its click).
+std::unique_ptr<TSettingForm> g_settingForm;
+
+SettingFormServices SettingServices() {
+    SettingFormServices s;
+    s.regHotKey = [](int kind, TShortCut hk) {
+        Application* app = App();
+        return app && app->SetRegionForm() &&
+               app->SetRegionForm()->RegHotKey(static_cast<TTypeHotKey>(kind), hk);
+    };
+    s.chooseFolder = [](HWND owner, const std::wstring& initial) {
+        TSelectDirForm picker;
+        return picker.ShowModal(owner, initial) == 1 ? picker.Path() : std::wstring();
+    };
+    s.folderWritable = [](const std::wstring& folder) { return FolderIsWritable(folder); };
+    s.store = [] { return SaveSettingsToRegistry(); };
+    s.autostartRegistered = [] { return IsAutostartRegistered(); };
+    s.refusedHotKey = [](int kind) -> TShortCut {
+        Application* app = App();
+        return app && app->SetRegionForm()
+                   ? app->SetRegionForm()->RefusedHotKey(static_cast<TTypeHotKey>(kind))
+                   : 0;
+    };
+    s.printScreenForSnipping = [] { return PrintScreenKeyForSnipping(Win32RegistryStore()); };
+    return s;
+}
+
+// While the window lives, a registered combination typed into one of its
+// editors is the user choosing it, not a capture.
+void TellCaptureAboutEditors(TSettingForm* form) {
+    Application* app = App();
+    if (!app || !app->SetRegionForm()) return;
+    if (!form) {
+        app->SetRegionForm()->SetHotKeyEditors({});
+        return;
+    }
+    const HWND editors[] = {form->hkAllScreen.hwnd(), form->hkAreaScreen.hwnd(),
+                            form->hkWinScreen.hwnd()};
+    app->SetRegionForm()->SetHotKeyEditors(editors);
+}
+
+}  // namespace
+
 void OpenSettingsWindow(HWND) {
     Trace(L"settings window requested");
+    if (g_settingForm && g_settingForm->hwnd() && IsWindowVisible(g_settingForm->hwnd())) {
+        // One at a time: the open one comes to the front.
+        ShowWindow(g_settingForm->hwnd(), SW_RESTORE);
+        SetForegroundWindow(g_settingForm->hwnd());
+        return;
+    }
+    g_settingForm.reset();
+    auto form = std::make_unique<TSettingForm>(SettingServices());
+    form->OnClosed = [](int result) {
+        TellCaptureAboutEditors(nullptr);
+        Trace(result == 1 ? L"settings saved" : L"settings closed");
+    };
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    if (!form->CreateForm(cursor)) {
+        Trace(L"settings window failed");
+        return;
+    }
+    g_settingForm = std::move(form);
+    TellCaptureAboutEditors(g_settingForm.get());
+    Trace(L"settings window shown");
+}
+
+void CloseSettingsWindow() {
+    TellCaptureAboutEditors(nullptr);
+    g_settingForm.reset();
 }
 
 void OpenAboutWindow(HWND) {

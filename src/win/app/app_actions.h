@@ -13,6 +13,8 @@ void RequestCapture(int typeSelect);
 // The settings window, modal, one at a time; a second start's request
 // lands here too.
 void OpenSettingsWindow(HWND owner);
+// Destroys the settings window before the program's other windows go.
+void CloseSettingsWindow();
 
 // The about window, modeless; an open one comes to the front.
 void OpenAboutWindow(HWND owner);

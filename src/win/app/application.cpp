@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "app/app_actions.h"
 #include "app/main_form.h"
 #include "capture/set_region_form.h"
 #include "output/bhint_form.h"
@@ -28,6 +29,7 @@ Application::Application(bool installRequest) : installRequest_(installRequest) 
 }
 
 Application::~Application() {
+    CloseSettingsWindow();
     bhintForm_.reset();
     panelTools_.reset();
     panelSave_.reset();

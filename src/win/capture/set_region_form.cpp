@@ -1,17 +1,21 @@
 #include "capture/set_region_form.h"
 
+#include <algorithm>
 #include <exception>
 #include <optional>
 
+#include "app/capture_hotkeys.h"
 #include "capture/app_key_filter.h"
 #include "capture/capture_geometry.h"
 #include "capture/panel_placement.h"
 #include "capture/screen_copy.h"
+#include "capture/window_frame.h"
 #include "output/output_panel_layout.h"
 #include "output/panel_save.h"
 #include "platform/clipboard_text.h"
 #include "platform/display_dpi.h"
 #include "platform/trace.h"
+#include "platform/u16.h"
 #include "settings/settings.h"
 #include "tools/palette_layout.h"
 #include "tools/panel_tools.h"
@@ -22,6 +26,11 @@ namespace {
 constexpr wchar_t kClassName[] = L"TSetRegionForm";
 // The text tool's caret blink.
 constexpr UINT_PTR kCaretTimer = 1;
+// Watches the panels' stacking for a while after they were shown together
+// with the window (see KeepPanelsAbove).
+constexpr UINT_PTR kPanelGuardTimer = 2;
+constexpr UINT kPanelGuardMs = 50;
+constexpr int kPanelGuardTicks = 30;
 
 // The placement's default sizes are the panels' own tables.
 static_assert(kPaletteSize == TSize{kPaletteWidth, kPaletteHeight});
@@ -38,11 +47,10 @@ TRect MonitorOf(HWND wnd) {
     return TRect{mi.rcMonitor.left, mi.rcMonitor.top, mi.rcMonitor.right, mi.rcMonitor.bottom};
 }
 
+// What a window capture selects: the visible frame, without the invisible
+// resize border around it.
 std::optional<TRect> ForegroundWindowRect() {
-    HWND fg = GetForegroundWindow();
-    RECT r;
-    if (!fg || !GetWindowRect(fg, &r)) return std::nullopt;
-    return TRect{r.left, r.top, r.right, r.bottom};
+    return VisibleFrameOf(GetForegroundWindow());
 }
 
 }  // namespace
@@ -56,6 +64,12 @@ TSetRegionForm::TSetRegionForm() : editor_(*this), imgView1(editor_.View()) {
 
 TSetRegionForm::~TSetRegionForm() {
     editor_.View().OnKeyDown = nullptr;
+    if (FWndHandle) {
+        FWndHandle->OnHotKey = nullptr;
+        for (ATOM atom : atoms_) {
+            if (atom != 0) UnregisterHotKey(FWndHandle->hwnd(), atom);
+        }
+    }
 }
 
 bool TSetRegionForm::CreateForm() {
@@ -72,7 +86,60 @@ bool TSetRegionForm::CreateForm() {
     // The cross-hair drawn for the capture replaces the system's.
     cur1_ = LoadCursorW(GetModuleHandleW(nullptr), L"CUR_1");
     imgView1.SetCrossCursor(cur1_);
-    return imgView1.CreateControl(hwnd(), 0, 0, 64, 64);
+    if (!imgView1.CreateControl(hwnd(), 0, 0, 64, 64)) return false;
+    // A combination another program holds is not reported to the user at
+    // start-up; the trace tells.
+    bool ok[3] = {};
+    for (const CaptureHotKey& hk : CaptureHotKeys()) {
+        ok[hk.type] = RegHotKey(hk.type, HotKeySetting(LGSettings(), hk.type));
+    }
+    wchar_t text[64];
+    wsprintfW(text, L"hotkeys registered: all %d, window %d, area %d", ok[thkAll], ok[thkWin],
+              ok[thkArea]);
+    Trace(text);
+    return true;
+}
+
+bool TSetRegionForm::RegHotKey(TTypeHotKey tp, TShortCut hk) {
+    if (!FWndHandle) {
+        auto wnd = std::make_unique<HotKeyWindow>();
+        if (!wnd->CreateForm()) return false;
+        wnd->OnHotKey = [this](int id) { HotKeyPressed(id); };
+        FWndHandle = std::move(wnd);
+    }
+    const CaptureHotKey& key = CaptureHotKeyOf(tp);
+    ATOM& atom = atoms_[tp];
+    if (atom == 0) {
+        atom = GlobalAddAtomW(ToWide(key.atomName).c_str());
+        if (atom == 0) return false;
+    }
+    const SystemHotKey sys = ToSystemHotKey(hk);
+    UnregisterHotKey(FWndHandle->hwnd(), atom);
+    const bool ok =
+        RegisterHotKey(FWndHandle->hwnd(), atom, sys.modifiers, sys.virtualKey) != FALSE;
+    refused_[tp] = ok ? 0 : hk;
+    return ok;
+}
+
+void TSetRegionForm::HotKeyPressed(int id) {
+    for (const CaptureHotKey& hk : CaptureHotKeys()) {
+        if (atoms_[hk.type] == 0 || atoms_[hk.type] != id) continue;
+        wchar_t text[32];
+        wsprintfW(text, L"hotkey, kind %d", hk.captureKind);
+        Trace(text);
+        StartSelectRegion(hk.captureKind);
+        return;
+    }
+}
+
+void TSetRegionForm::SetHotKeyEditors(std::span<const HWND> editors) {
+    hotKeyEditors_.assign(editors.begin(), editors.end());
+}
+
+bool TSetRegionForm::HotKeyEditorHasFocus() const {
+    HWND focus = GetFocus();
+    return focus &&
+           std::find(hotKeyEditors_.begin(), hotKeyEditors_.end(), focus) != hotKeyEditors_.end();
 }
 
 void TSetRegionForm::SetPanels(TPanelSave* panelSave, TPanelTools* panelTools) {
@@ -87,6 +154,8 @@ void TSetRegionForm::StartSelectRegion(int typeSelect) {
     // A request while a capture is open changes nothing, the numbering of
     // its stamps included.
     if (IsWindowVisible(hwnd()) || editor_.IsOpen()) return;
+    // The user is typing a combination into the settings window.
+    if (HotKeyEditorHasFocus()) return;
 
     try {
         OpenCapture(typeSelect);
@@ -112,6 +181,13 @@ void TSetRegionForm::OpenCapture(int typeSelect) {
     } else if (typeSelect == 2) {
         selection = InitialSelection(2, rectWork, std::nullopt);
     }
+    if (selection) {
+        wchar_t text[80];
+        wsprintfW(text, L"capture selection %d,%d,%d,%d", selection->Left + rectWork.Left,
+                  selection->Top + rectWork.Top, selection->Right + rectWork.Left,
+                  selection->Bottom + rectWork.Top);
+        Trace(text);
+    }
     if (!editor_.StartCapture(typeSelect, capture, rectWork, selection)) {
         Trace(L"capture ended: no selection");
         return;
@@ -125,6 +201,10 @@ void TSetRegionForm::OpenCapture(int typeSelect) {
     SetForegroundWindow(hwnd());
     SetFocus(imgView1.hwnd());
     editor_.ShowWindowDone();
+    if (panelSave_ && panelSave_->Showing()) {
+        panelGuardTicks_ = kPanelGuardTicks;
+        SetTimer(hwnd(), kPanelGuardTimer, kPanelGuardMs, nullptr);
+    }
     Trace(L"capture shown");
 }
 
@@ -246,11 +326,49 @@ bool TSetRegionForm::ApplicationEvents1Message(const MSG& msg) {
     return true;
 }
 
+void TSetRegionForm::ApplicationEvents1Activate() {
+    if (panelSave_ && panelSave_->Showing()) panelSave_->ShowPanel();
+}
+
+void TSetRegionForm::ApplicationEvents1Deactivate() {
+    if (IsWindowVisible(hwnd())) RaiseWithPanels();
+}
+
+void TSetRegionForm::KeepPanelsAbove() {
+    // A window capture or a whole-screen capture shows its panels in the
+    // same turn as the window takes the activation from another program.
+    // Under Wine the window system then restacks the window over them a
+    // moment later, without a message to any of them; a short watch after
+    // the showing puts them back.
+    for (FloatingPanel* panel : std::initializer_list<FloatingPanel*>{panelSave_, panelTools_}) {
+        if (!panel || !panel->Showing()) continue;
+        for (HWND below = GetWindow(hwnd(), GW_HWNDNEXT); below;
+             below = GetWindow(below, GW_HWNDNEXT)) {
+            if (below == panel->hwnd()) {
+                panel->ShowPanel();
+                break;
+            }
+        }
+    }
+}
+
+void TSetRegionForm::RaiseWithPanels() {
+    SetWindowPos(hwnd(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    // The panels stay above the window they belong to.
+    if (panelSave_ && panelSave_->Showing()) panelSave_->ShowPanel();
+    if (panelTools_ && panelTools_->Showing()) panelTools_->ShowPanel();
+}
+
 void TSetRegionForm::UndoRedoStateChanged(bool availUndo, bool availRedo) {
     if (panelTools_) panelTools_->OnUpdateStateUndoRedo(availUndo, availRedo);
 }
 
 bool TSetRegionForm::OnTimer(UINT_PTR id) {
+    if (id == kPanelGuardTimer) {
+        KeepPanelsAbove();
+        if (--panelGuardTicks_ <= 0) KillTimer(hwnd(), kPanelGuardTimer);
+        return true;
+    }
     if (id != kCaretTimer) return false;
     TTextEditToolLayer* text = TextLayer();
     if (text && text->CaretTimerEnabled()) {
@@ -276,6 +394,14 @@ LRESULT TSetRegionForm::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
             if (LOWORD(wp) != WA_INACTIVE) {
                 if (panelSave_ && panelSave_->Showing()) panelSave_->ShowPanel();
                 if (panelTools_ && panelTools_->Showing()) panelTools_->ShowPanel();
+            }
+            break;
+        case WM_ACTIVATEAPP:
+            // Every top-level window of the program hears it, shown or not.
+            if (wp) {
+                ApplicationEvents1Activate();
+            } else {
+                ApplicationEvents1Deactivate();
             }
             break;
         case WM_ERASEBKGND:

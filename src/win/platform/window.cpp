@@ -41,6 +41,16 @@ bool Window::Create(const WindowArgs& a) {
     return wnd != nullptr && wnd == hwnd_;
 }
 
+bool Window::CreateMessageOnly(const wchar_t* className) {
+    return RegisterClassOnce(className) && Create({.className = className,
+                                                   .style = 0,
+                                                   .x = 0,
+                                                   .y = 0,
+                                                   .width = 0,
+                                                   .height = 0,
+                                                   .parent = HWND_MESSAGE});
+}
+
 Window* Window::FromHandle(HWND wnd) {
     return wnd ? static_cast<Window*>(GetPropW(wnd, kObjectProperty)) : nullptr;
 }

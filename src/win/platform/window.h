@@ -51,6 +51,9 @@ public:
 protected:
     // Creates the window; `this` is bound before the first message.
     bool Create(const WindowArgs& args);
+    // A message-only window: never shown, never enumerated, and no
+    // broadcast reaches it. Registers the class on first use.
+    bool CreateMessageOnly(const wchar_t* className);
     virtual LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp);
     // Makes `wnd`, a window of another procedure this object subclasses
     // (a system control), known to FromHandle, so its notifications come

@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <cwchar>
 #include <string>
 #include <vector>
 
@@ -145,11 +146,34 @@ int Post(const wchar_t* cls, const wchar_t* msgName) {
     return ok ? 0 : 1;
 }
 
+// Holds a global hotkey like another program would for `seconds` (or until
+// it is killed); prints whether the system gave it.
+int Hold(const wchar_t* modifiers, const wchar_t* vk, const wchar_t* seconds) {
+    const UINT mods = static_cast<UINT>(std::wcstoul(modifiers, nullptr, 0));
+    const UINT key = static_cast<UINT>(std::wcstoul(vk, nullptr, 0));
+    const BOOL ok = RegisterHotKey(nullptr, 1, mods | MOD_NOREPEAT, key);
+    std::printf("{\"held\":%s}\n", ok ? "true" : "false");
+    std::fflush(stdout);
+    if (!ok) return 1;
+    const DWORD until =
+        GetTickCount() + 1000 * static_cast<DWORD>(std::wcstoul(seconds, nullptr, 0));
+    while (static_cast<int>(until - GetTickCount()) > 0) {
+        MSG msg;
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        }
+        Sleep(50);
+    }
+    UnregisterHotKey(nullptr, 1);
+    return 0;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
     if (argc < 2) {
-        std::fprintf(stderr, "usage: lgprobe windows|tray|reg KEY [VALUE]|post CLASS MSG\n");
+        std::fprintf(
+            stderr,
+            "usage: lgprobe windows|tray|reg KEY [VALUE]|post CLASS MSG|hold MODS VK SECONDS\n");
         return 2;
     }
     std::wstring cmd = argv[1];
@@ -157,6 +181,7 @@ int wmain(int argc, wchar_t** argv) {
     if (cmd == L"tray") return Tray();
     if (cmd == L"reg" && argc >= 3) return Reg(argv[2], argc >= 4 ? argv[3] : nullptr);
     if (cmd == L"post" && argc >= 4) return Post(argv[2], argv[3]);
+    if (cmd == L"hold" && argc >= 5) return Hold(argv[2], argv[3], argv[4]);
     std::fprintf(stderr, "lgprobe: unknown command\n");
     return 2;
 }

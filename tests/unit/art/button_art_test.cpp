@@ -79,6 +79,8 @@ constexpr GlyphCase kGlyphs[] = {
     {Glyph::Save, 38, 38, "Save"},
     {Glyph::Close, 38, 38, "Close"},
     {Glyph::CloseSmall, 20, 20, "CloseSmall"},
+    {Glyph::CloseSmall, 14, 14, "CloseSmall14"},
+    {Glyph::Reset, 16, 16, "Reset"},
     {Glyph::Bold, 38, 38, "Bold"},
     {Glyph::Italic, 38, 38, "Italic"},
     {Glyph::Underline, 38, 38, "Underline"},

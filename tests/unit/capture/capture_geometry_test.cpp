@@ -52,5 +52,30 @@ TEST(InitialSelectionTest, WindowIsClippedAndMovedIntoCaptureCoordinates) {
     }
 }
 
+TEST(VisibleWindowFrameTest, TheCompositorsFrameWhenItIsUsable) {
+    // A window of current systems: an invisible 7-pixel resize border on the
+    // left, right and bottom of the visible frame.
+    const TRect window{93, 50, 507, 457};
+    const TRect frame{100, 50, 500, 450};
+    struct Case {
+        const char* why;
+        std::optional<TRect> extended;
+        TRect expected;
+    };
+    const Case cases[] = {
+        {"frame reported", frame, frame},
+        {"no compositor answer", std::nullopt, window},
+        {"empty frame", TRect{100, 50, 100, 450}, window},
+        {"inverted frame", TRect{500, 50, 100, 450}, window},
+        {"frame of zero height", TRect{100, 50, 500, 50}, window},
+        // A minimised or maximised window reports frames off the window
+        // rectangle; what the compositor shows is what is taken.
+        {"frame wider than the rectangle", TRect{-8, -8, 1928, 1048}, TRect{-8, -8, 1928, 1048}},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(VisibleWindowFrame(c.extended, window), c.expected) << c.why;
+    }
+}
+
 }  // namespace
 }  // namespace lg

@@ -353,7 +353,7 @@ struct FaceLookCase {
 
 TEST_F(VEYComboBoxTest, FaceLooksTheSameAtEveryScale) {
     constexpr TColor32 kButtonPicture = Color32(200, 10, 10);
-    const FaceLookCase cases[] = {{96, 1, 5, 13}, {192, 2, 10, 26}};
+    const FaceLookCase cases[] = {{96, 1, 5, 13}, {144, 2, 8, 20}, {192, 2, 10, 26}};
     for (const FaceLookCase& c : cases) {
         SCOPED_TRACE(c.dpi);
         ControlHost host;
@@ -372,6 +372,10 @@ TEST_F(VEYComboBoxTest, FaceLooksTheSameAtEveryScale) {
         EXPECT_TRUE(Rgb(surface.PixelS(c.border - 1, mid), kBorder));
         EXPECT_TRUE(Rgb(surface.PixelS(c.border, 1 + mid / 2), kFill));
         EXPECT_TRUE(Rgb(surface.PixelS(box.Width() / 2, c.border - 1), kBorder));
+        // The bottom line as thick as the top one, under the label too.
+        for (int y = box.Height() - c.border; y < box.Height(); ++y) {
+            EXPECT_TRUE(Rgb(surface.PixelS(box.Width() / 3, y), kBorder)) << "y " << y;
+        }
         EXPECT_TRUE(Rgb(surface.PixelS(box.Width(), mid), kSurface)) << "nothing outside";
 
         // "10", vertically centred in the label, from its left margin.

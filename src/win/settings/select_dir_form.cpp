@@ -1,0 +1,264 @@
+#include "settings/select_dir_form.h"
+
+#include <windowsx.h>
+
+#include <algorithm>
+#include <initializer_list>
+
+#include "art/art_colors.h"
+#include "art/button_art.h"
+#include "controls/image_button_art.h"
+#include "output/long_path.h"
+#include "platform/display_dpi.h"
+#include "platform/window_disabled.h"
+
+namespace lg::win {
+namespace {
+
+constexpr wchar_t kClassName[] = L"TSelectDirForm";
+constexpr int kTreeId = 100;
+
+// The layout in 96-DPI pixels: the tree fills the window above the button
+// bar, inside margins of 20 left and right, 30 top and 10 bottom; the two
+// buttons sit in the bar's middle, under the tree's edges; the close button
+// is centred in the top margin, flush with the tree's right edge.
+constexpr int kMarginX = 20;
+constexpr int kMarginTop = 30;
+constexpr int kMarginBottom = 10;
+constexpr int kBarHeight = 56;
+constexpr TSize kButton{142, 38};
+constexpr TSize kClose{14, 14};
+
+constexpr int kBarTop = TSelectDirForm::kClientHeight - kBarHeight;
+constexpr TRect kTreeBounds{kMarginX, kMarginTop, TSelectDirForm::kClientWidth - kMarginX,
+                            kBarTop - kMarginBottom};
+constexpr int kButtonTop = kBarTop + (kBarHeight - kButton.cy) / 2;
+constexpr TRect kCancelBounds{kTreeBounds.Left, kButtonTop, kTreeBounds.Left + kButton.cx,
+                              kButtonTop + kButton.cy};
+constexpr TRect kSaveBounds{kTreeBounds.Right - kButton.cx, kButtonTop, kTreeBounds.Right,
+                            kButtonTop + kButton.cy};
+constexpr int kCloseTop = (kMarginTop - kClose.cy) / 2;
+constexpr TRect kCloseBounds{kTreeBounds.Right - kClose.cx, kCloseTop, kTreeBounds.Right,
+                             kCloseTop + kClose.cy};
+static_assert(kTreeBounds.Width() == 362 && kTreeBounds.Height() == 538);
+static_assert(kCancelBounds.Right < kSaveBounds.Left, "the buttons do not overlap");
+static_assert(kCancelBounds.Bottom <= TSelectDirForm::kClientHeight);
+
+constexpr wchar_t kTreeFont[] = L"Roboto";
+constexpr int kTreeFontHeight = 13;
+// A level's indent: the control's own at 96 DPI, which it does not scale.
+constexpr int kTreeIndent = 19;
+constexpr char16_t kButtonFont[] = u"Roboto";
+constexpr int kButtonFontHeight = 15;
+constexpr TColor32 kWhite = 0xFFFFFFFFu;
+
+TFontDesc ButtonFont(DisplayScale scale) {
+    TFontDesc font;
+    font.Family = kButtonFont;
+    font.PixelHeight = scale.Px(kButtonFontHeight);
+    font.Color = kWhite;
+    return font;
+}
+
+bool IsEscapeFor(HWND form, const MSG& msg) {
+    return msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE &&
+           (msg.hwnd == form || IsChild(form, msg.hwnd));
+}
+
+}  // namespace
+
+TSelectDirForm::TSelectDirForm() : controls_(art::kPanelSurface) {
+    ImageButton1.SetText(u"Отменить");
+    ImageButton2.SetText(u"Сохранить");
+    ImageButton3.Hint = u"Закрыть";
+    for (TImageButton* b : {&ImageButton1, &ImageButton2, &ImageButton3}) b->Cursor = crHandPoint;
+    ImageButton1.OnClick = [this](TGraphicControl&) { EndModal(kCancelled); };
+    ImageButton2.OnClick = [this](TGraphicControl&) { SaveClick(); };
+    ImageButton3.OnClick = [this](TGraphicControl&) { EndModal(kCancelled); };
+    LayoutControls();
+}
+
+TSelectDirForm::~TSelectDirForm() {
+    // While every member is alive: the control's last notifications come
+    // back through this window.
+    sShellTreeView1.Destroy();
+}
+
+bool TSelectDirForm::CreateForm(HWND owner) {
+    if (!RegisterClassOnce(kClassName)) return false;
+    // Owned by the settings window: always above it, gone from the
+    // taskbar, and the owner is where the activation returns.
+    if (!Create({.className = kClassName,
+                 .title = L"Выбор папки",
+                 .style = WS_POPUP | WS_CLIPCHILDREN,
+                 .exStyle = WS_EX_TOPMOST | WS_EX_TOOLWINDOW,
+                 .x = 0,
+                 .y = 0,
+                 .width = kClientWidth,
+                 .height = kClientHeight,
+                 .parent = owner}))
+        return false;
+    controls_.Attach(hwnd());
+    for (TGraphicControl* c :
+         std::initializer_list<TGraphicControl*>{&ImageButton1, &ImageButton2, &ImageButton3}) {
+        controls_.Add(*c);
+    }
+    if (!sShellTreeView1.Create(hwnd(), kTreeId)) return false;
+    LayoutControls();
+    controls_.UpdateHints();
+    return true;
+}
+
+void TSelectDirForm::LayoutControls() {
+    auto place = [this](TGraphicControl& c, const TRect& r96) {
+        const TRect r = scale_.Rect(r96);
+        c.SetBounds(r.Left, r.Top, r.Width(), r.Height());
+    };
+    place(ImageButton1, kCancelBounds);
+    SetPlainPictures(
+        ImageButton1,
+        art::DrawTextButton(art::TextButtonKind::Secondary, kButton.cx, kButton.cy, scale_).plain);
+    place(ImageButton2, kSaveBounds);
+    SetPlainPictures(
+        ImageButton2,
+        art::DrawTextButton(art::TextButtonKind::Primary, kButton.cx, kButton.cy, scale_).plain);
+    for (TImageButton* b : {&ImageButton1, &ImageButton2}) b->Font = ButtonFont(scale_);
+    place(ImageButton3, kCloseBounds);
+    SetPlainPictures(
+        ImageButton3,
+        art::DrawGlyphButton(art::Glyph::CloseSmall, kClose.cx, kClose.cy, scale_).plain);
+
+    const TRect tree = scale_.Rect(kTreeBounds);
+    sShellTreeView1.SetBounds(RECT{tree.Left, tree.Top, tree.Right, tree.Bottom});
+    sShellTreeView1.SetTextFont(kTreeFont, scale_.Px(kTreeFontHeight));
+    sShellTreeView1.SetIndent(scale_.Px(kTreeIndent));
+}
+
+void TSelectDirForm::SetScale(DisplayScale scale) {
+    if (scale == scale_) return;
+    RECT was{};
+    if (hwnd()) GetWindowRect(hwnd(), &was);
+    scale_ = scale;
+    LayoutControls();
+    if (!hwnd()) return;
+    const POINT centre{(was.left + was.right) / 2, (was.top + was.bottom) / 2};
+    SetWindowPos(hwnd(), nullptr, centre.x - ClientWidth() / 2, centre.y - ClientHeight() / 2,
+                 ClientWidth(), ClientHeight(), SWP_NOZORDER | SWP_NOACTIVATE);
+    controls_.UpdateHints();
+    InvalidateRect(hwnd(), nullptr, FALSE);
+}
+
+void TSelectDirForm::CentreOn(HWND owner) {
+    RECT around{};
+    if (!owner || !GetWindowRect(owner, &around)) {
+        SystemParametersInfoW(SPI_GETWORKAREA, 0, &around, 0);
+    }
+    const int w = ClientWidth(), h = ClientHeight();
+    int left = (around.left + around.right - w) / 2;
+    int top = (around.top + around.bottom - h) / 2;
+    // Kept on the owner's monitor, its top (the close button) first.
+    MONITORINFO mi{};
+    mi.cbSize = sizeof(mi);
+    if (GetMonitorInfoW(MonitorFromRect(&around, MONITOR_DEFAULTTONEAREST), &mi)) {
+        const RECT& work = mi.rcWork;
+        left =
+            std::max(static_cast<int>(work.left), std::min(left, static_cast<int>(work.right) - w));
+        top =
+            std::max(static_cast<int>(work.top), std::min(top, static_cast<int>(work.bottom) - h));
+    }
+    SetWindowPos(hwnd(), nullptr, left, top, w, h, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+int TSelectDirForm::ShowModal(HWND owner, std::wstring_view initialFolder) {
+    if (Showing()) return kCancelled;
+    if (!hwnd() && !CreateForm(owner)) return kCancelled;
+    SetScale(owner ? ScaleOfWindow(owner) : ScaleOfPrimaryMonitor());
+    CentreOn(owner);
+    if (!initialFolder.empty() && FolderExists(initialFolder)) {
+        sShellTreeView1.SelectFolder(initialFolder);
+    }
+
+    modalResult_ = 0;
+    WindowDisabled ownerDisabled(owner);
+    SetWindowPos(hwnd(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
+    SetForegroundWindow(hwnd());
+    SetFocus(sShellTreeView1.hwnd());
+    MSG msg;
+    while (modalResult_ == 0 && hwnd()) {
+        const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
+        if (got <= 0) {
+            // A request to quit ends the choice and goes on to the loop
+            // that ends the program.
+            if (got == 0) PostQuitMessage(static_cast<int>(msg.wParam));
+            modalResult_ = kCancelled;
+            break;
+        }
+        if (IsEscapeFor(hwnd(), msg)) {
+            EndModal(kCancelled);
+            continue;
+        }
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+    if (modalResult_ == 0) modalResult_ = kCancelled;
+    // The owner takes input again before the picker goes, so the
+    // activation returns to it rather than to another program.
+    ownerDisabled.Restore();
+    if (hwnd()) ShowWindow(hwnd(), SW_HIDE);
+    return modalResult_;
+}
+
+void TSelectDirForm::SaveClick() {
+    // A virtual item (the computer, the network) has no path: nothing
+    // happens, the user picks again.
+    const std::wstring path = Path();
+    if (!path.empty() && FolderExists(path)) EndModal(kSaved);
+}
+
+bool TSelectDirForm::OnClose() {
+    EndModal(kCancelled);
+    return true;  // hidden by ShowModal, destroyed with the object
+}
+
+LRESULT TSelectDirForm::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+    switch (msg) {
+        case WM_NCHITTEST: {
+            // The bare surface moves the window, as a caption would.
+            const LRESULT hit = Window::HandleMessage(msg, wp, lp);
+            if (hit != HTCLIENT) return hit;
+            POINT p{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
+            ScreenToClient(hwnd(), &p);
+            return controls_.Host().ControlAt(p.x, p.y, true) ? HTCLIENT : HTCAPTION;
+        }
+        case WM_NOTIFY: {
+            LRESULT result = 0;
+            if (sShellTreeView1.HandleNotify(*reinterpret_cast<const NMHDR*>(lp), result)) {
+                return result;
+            }
+            break;
+        }
+        case WM_SETFOCUS:
+            // The keyboard belongs to the tree.
+            if (sShellTreeView1.hwnd()) SetFocus(sShellTreeView1.hwnd());
+            return 0;
+        case WM_KEYDOWN:
+            if (wp == VK_ESCAPE) {
+                EndModal(kCancelled);
+                return 0;
+            }
+            break;
+        case WM_DPICHANGED: {
+            // Moved onto a monitor of another scale.
+            const auto* suggested = reinterpret_cast<const RECT*>(lp);
+            SetScale(ScaleFromDpiChanged(wp));
+            SetWindowPos(hwnd(), nullptr, suggested->left, suggested->top, 0, 0,
+                         SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+            return 0;
+        }
+    }
+    LRESULT result = 0;
+    if (controls_.HandleMessage(msg, wp, lp, result)) return result;
+    return Window::HandleMessage(msg, wp, lp);
+}
+
+}  // namespace lg::win

@@ -1,0 +1,136 @@
+// The settings window: the stored settings on three pages (main options,
+// hotkeys, save options), saved with "СОХРАНИТЬ" after the hotkeys are
+// registered anew, left untouched by "ОТМЕНИТЬ" and the close button. A
+// borderless window with its own taskbar button, dragged by its
+// background; one at a time.
+#pragma once
+
+#include <windows.h>
+
+#include <array>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "controls/combo_list_window.h"
+#include "controls/control_surface.h"
+#include "controls/image_button.h"
+#include "controls/image_control.h"
+#include "controls/label.h"
+#include "controls/vey_combo_box.h"
+#include "dpi/display_scale.h"
+#include "platform/handles.h"
+#include "platform/window.h"
+#include "settings/hot_key_edit.h"
+#include "settings/setting_form_layout.h"
+#include "settings/shortcut.h"
+
+namespace lg::win {
+
+// What the window needs from the rest of the program, so that it can be
+// tested on its own.
+struct SettingFormServices {
+    // Registers the capture hotkey of a kind anew (0 whole screen, 1
+    // window, 2 area); false when the system refused the combination.
+    std::function<bool(int kind, TShortCut hk)> regHotKey;
+    // Lets the user choose a folder starting at `initial`; empty when the
+    // choice was cancelled.
+    std::function<std::wstring(HWND owner, const std::wstring& initial)> chooseFolder;
+    // Whether a new file can be made in the folder.
+    std::function<bool(const std::wstring& folder)> folderWritable;
+    // Stores the record; false when it could not be written.
+    std::function<bool()> store;
+    std::function<bool()> autostartRegistered;
+    // Tells the user what went wrong (a message box by default).
+    std::function<void(HWND owner, const std::wstring& text)> warn;
+    // The combination the system last refused for a kind (0 when its
+    // registration stands), and whether the system gives PrintScreen to
+    // its snipping tool: what the note beside the editors tells.
+    std::function<TShortCut(int kind)> refusedHotKey;
+    std::function<bool()> printScreenForSnipping;
+};
+
+class TSettingForm : public Window {
+public:
+    explicit TSettingForm(SettingFormServices services);
+    ~TSettingForm() override;
+
+    // Creates the window (FormCreate) centred on the monitor of `at`
+    // (a point on the screen) and shows it.
+    bool CreateForm(POINT at);
+
+    void LoadSettings();
+    void SaveSettings();
+    void DefaultSettings();
+
+    // The page buttons' shared click.
+    void btMainClick(TImageButton2& sender);
+    void ImageButton5Click();   // save
+    void ImageButton4Click();   // cancel
+    void ImageButton1Click();   // close
+    void ImageButton2Click();   // reset
+    void ImageButton16Click();  // choose a folder
+
+    SettingPage Page() const { return page_; }
+    // 0 while open, 1 after a save, 2 after cancel or close.
+    int ModalResult() const { return modalResult_; }
+    // The window closed with its result (it is hidden, not yet destroyed).
+    std::function<void(int result)> OnClosed;
+
+    const DisplayScale& Scale() const { return scale_; }
+    ControlSurface& Controls() { return controls_; }
+
+    TLabel lbTitle;
+    TImageButton ImageButton1;  // close
+    TImageButton2 btMain, btHot, btSave;
+    std::array<TLabel, 3> headings;
+    TImage separatorMain, separatorSave;
+    std::array<TImageButton, kSettingOptions.size()> options;
+    std::array<TLabel, kSettingOptions.size()> optionLabels;
+    THotKey hkAllScreen, hkAreaScreen, hkWinScreen;
+    std::array<TLabel, 3> hotKeyLabels;
+    // Why a combination an editor holds was refused; hidden when none was.
+    TLabel lbRefusal;
+    // The folder, read-only: drawn by the window (a click chooses another).
+    TLabel edPath2;
+    TImageButton ImageButton16;  // "Выбрать"
+    TLabel lbFormat;
+    TVEYComboBox cbFormat;
+    TImageButton ImageButton2;  // reset
+    TLabel lbReset;
+    TImageButton ImageButton4;  // cancel
+    TImageButton ImageButton5;  // save
+
+    TImageButton& Option(SettingOption id) { return options[static_cast<std::size_t>(id)]; }
+    bool Ticked(SettingOption id) { return Option(id).Down(); }
+    THotKey& HotKeyEditor(int index);
+    std::wstring PathText() const;
+
+protected:
+    LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+    bool OnClose() override;
+
+private:
+    void Layout();
+    void PaintBackground(TBitmap32& surface);
+    void ShowPage(SettingPage page);
+    void OptionClick(SettingOption id);
+    void HotKeyChanged(int index);
+    void UpdateRefusalNote();
+    void SetPathText(const std::u16string& text);
+    void End(int result);
+
+    SettingFormServices services_;
+    DisplayScale scale_;
+    ControlSurface controls_;
+    ComboListWindow cbFormatList_{cbFormat};
+    UniqueGdiObject surfaceBrush_;
+    SettingPage page_ = SettingPage::Main;
+    int modalResult_ = 0;
+    bool changing_ = false;  // inside the duplicate rule's own change
+    bool printScreenForSnipping_ = false;
+    // Per editor, the refused combination it still holds, or 0.
+    std::array<TShortCut, 3> refusedShown_{};
+};
+
+}  // namespace lg::win
