@@ -14,9 +14,6 @@
 namespace lg::srv {
 namespace {
 
-// Slow links upload a few megabytes; a silent client is dropped after this.
-constexpr time_t kIoTimeoutSeconds = 30;
-
 std::unique_ptr<httplib::Server> MakeHttp(const ServerOptions& o) {
     if (o.plainHttp) return std::make_unique<httplib::Server>();
     auto server = std::make_unique<httplib::SSLServer>(o.certFile.c_str(), o.keyFile.c_str());
@@ -53,8 +50,8 @@ ImageServer::ImageServer(ServerOptions options)
     // reading its body, and what is left of that body must never be taken
     // for a next request.
     http_->set_keep_alive_max_count(1);
-    http_->set_read_timeout(kIoTimeoutSeconds);
-    http_->set_write_timeout(kIoTimeoutSeconds);
+    http_->set_read_timeout(options_.ioTimeoutSeconds);
+    http_->set_write_timeout(options_.ioTimeoutSeconds);
     http_->set_payload_max_length(UploadBodyLimit(options_.maxUploadBytes));
     if (options_.accessLog) {
         http_->set_logger([this](const httplib::Request& req, const httplib::Response& res) {

@@ -31,6 +31,8 @@ struct ServerOptions {
     // of X-Forwarded-For, which the proxy itself appends.
     bool trustForwardedFor = false;
     int threads = 16;
+    // A client silent this long in the middle of a request is dropped.
+    int ioTimeoutSeconds = 30;
     // One line on standard error per request.
     bool accessLog = true;
 };

@@ -45,7 +45,7 @@ UploadReply PostBody(httplib::Client& client, const std::string& body,
     return FromResult(client.Post(path.c_str(), body, contentType.c_str()));
 }
 
-std::string RawExchange(int port, const std::string& request) {
+std::string RawExchange(int port, const std::string& request, bool closeSending) {
     const int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
     if (fd < 0) throw std::runtime_error("socket failed");
     timeval timeout{10, 0};
@@ -63,7 +63,7 @@ std::string RawExchange(int port, const std::string& request) {
             if (n <= 0) break;
             sent += static_cast<size_t>(n);
         }
-        ::shutdown(fd, SHUT_WR);
+        if (closeSending) ::shutdown(fd, SHUT_WR);
         char buf[4096];
         for (ssize_t n; (n = ::recv(fd, buf, sizeof buf, 0)) > 0;) reply.append(buf, size_t(n));
     }

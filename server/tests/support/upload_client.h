@@ -26,9 +26,11 @@ UploadReply PostUpload(httplib::Client& client, const std::vector<WirePart>& par
 UploadReply PostBody(httplib::Client& client, const std::string& body,
                      const std::string& contentType, const std::string& path = kUploadPath);
 
-// Writes `request` to a fresh connection to the port, closes the sending
-// side, and returns all the server answers.
-std::string RawExchange(int port, const std::string& request);
+// Writes `request` to a fresh connection to the port and returns all the
+// server answers until it closes. With `closeSending` the sending side is
+// closed after the request, as a client that gives up does; the server
+// then has no one to answer.
+std::string RawExchange(int port, const std::string& request, bool closeSending = false);
 
 // The status and JSON body of a raw HTTP reply ("" error when no JSON).
 UploadReply ParseRawReply(const std::string& reply);
