@@ -19,12 +19,22 @@ struct UploadReply {
     std::string deleteLink() const;
 };
 
+// The status and JSON of a client's result (status 0: no reply).
+UploadReply ReplyOf(const httplib::Result& result);
+
+// Posts a body as it is, with any client of the library (plain or TLS).
+template <typename Client>
+UploadReply PostBody(Client& client, const std::string& body, const std::string& contentType,
+                     const std::string& path = kUploadPath) {
+    return ReplyOf(client.Post(path.c_str(), body, contentType.c_str()));
+}
+
 // POSTs the parts as the client does (to `path`, by default the upload gate).
-UploadReply PostUpload(httplib::Client& client, const std::vector<WirePart>& parts,
-                       const std::string& path = kUploadPath);
-// Posts a body as it is.
-UploadReply PostBody(httplib::Client& client, const std::string& body,
-                     const std::string& contentType, const std::string& path = kUploadPath);
+template <typename Client>
+UploadReply PostUpload(Client& client, const std::vector<WirePart>& parts,
+                       const std::string& path = kUploadPath) {
+    return PostBody(client, WireBody(parts), WireContentType(), path);
+}
 
 // Writes `request` to a fresh connection to the port and returns all the
 // server answers until it closes. With `closeSending` the sending side is
