@@ -1,6 +1,7 @@
 #include "http/image_server.h"
 
 #include <httplib.h>
+#include <sys/socket.h>
 
 #include <chrono>
 #include <iostream>
@@ -14,9 +15,22 @@
 namespace lg::srv {
 namespace {
 
+// The library listens with a backlog of 5, so a burst of new connections
+// (every upload is one) waits for the client's SYN retry, a whole second.
+// Calling listen() again on the bound socket widens the queue.
+constexpr int kListenBacklog = 512;
+
+template <typename Base>
+class WideBacklog final : public Base {
+public:
+    using Base::Base;
+    void Widen() { ::listen(this->svr_sock_, kListenBacklog); }
+};
+
 std::unique_ptr<httplib::Server> MakeHttp(const ServerOptions& o) {
-    if (o.plainHttp) return std::make_unique<httplib::Server>();
-    auto server = std::make_unique<httplib::SSLServer>(o.certFile.c_str(), o.keyFile.c_str());
+    if (o.plainHttp) return std::make_unique<WideBacklog<httplib::Server>>();
+    auto server =
+        std::make_unique<WideBacklog<httplib::SSLServer>>(o.certFile.c_str(), o.keyFile.c_str());
     if (!server->is_valid()) {
         throw std::runtime_error("cannot use the certificate " + o.certFile.string() +
                                  " with the key " + o.keyFile.string());
@@ -76,6 +90,8 @@ int ImageServer::Bind() {
         throw std::runtime_error("cannot listen on " + options_.listenHost + ":" +
                                  std::to_string(options_.listenPort));
     }
+    if (auto* plain = dynamic_cast<WideBacklog<httplib::Server>*>(http_.get())) plain->Widen();
+    if (auto* tls = dynamic_cast<WideBacklog<httplib::SSLServer>*>(http_.get())) tls->Widen();
     return port;
 }
 
