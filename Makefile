@@ -3,7 +3,8 @@
 SHELL := /bin/bash
 JOBS ?= 2
 
-.PHONY: all run test deps native win32 win64 wine-build bench test-native test-win32 clean
+.PHONY: all run test deps native win32 win64 wine-build bench test-native test-win32 clean \
+	server server-build server-bench fuzz
 
 all: native win32
 
@@ -32,6 +33,31 @@ bench: deps
 	@cmake --build --preset bench -j $(JOBS)
 	build/bench/bench/lumigrab_bench
 
+# The image server: built optimised into dist-server/, then started on
+# https://localhost:8443 with a self-signed certificate in its data folder.
+server-build: deps
+	@cmake --preset server >/dev/null
+	@cmake --build --preset server -j $(JOBS) --target lumigrab-server
+
+server: server-build
+	@server/scripts/run-local
+
+# Uploads per second and their 99th percentile over HTTPS on loopback.
+server-bench: server-build
+	@cmake --build --preset server -j $(JOBS) --target lumigrab-server-bench
+	build/server/server/bench/lumigrab-server-bench
+
+# The server's libFuzzer target over the upload checks, for FUZZ_SECONDS.
+FUZZ_SECONDS ?= 60
+fuzz: deps
+	@cmake -S . -B build/fuzz -G Ninja -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
+		-DCMAKE_BUILD_TYPE=RelWithDebInfo -DLUMIGRAB_SANITIZE=ON -DLUMIGRAB_TESTS=OFF \
+		-DLUMIGRAB_SERVER_FUZZ=ON >/dev/null
+	@cmake --build build/fuzz -j $(JOBS) --target lumigrab-server-fuzz
+	@python3 server/fuzz/make-seeds.py build/fuzz/corpus
+	cd build/fuzz && server/fuzz/lumigrab-server-fuzz -max_total_time=$(FUZZ_SECONDS) \
+		-print_final_stats=1 corpus
+
 test-native: native
 	ctest --preset native -j $(JOBS)
 
@@ -46,4 +72,4 @@ run: wine-build
 	@scripts/run
 
 clean:
-	rm -rf build dist out
+	rm -rf build dist out dist-server
