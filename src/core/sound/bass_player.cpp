@@ -243,11 +243,14 @@ void TBassPlayer::VolumeTick() {
     }
 }
 
-void TBassPlayer::SyncProc(std::uint32_t, std::uint32_t, std::uint32_t, void* user) {
-    if (auto* player = static_cast<TBassPlayer*>(user)) player->EndPlaying();
+void TBassPlayer::SyncProc(std::uint32_t, std::uint32_t channel, std::uint32_t, void* user) {
+    if (auto* player = static_cast<TBassPlayer*>(user)) player->EndPlaying(channel);
 }
 
-void TBassPlayer::EndPlaying() {
+void TBassPlayer::EndPlaying(std::uint32_t channel) {
+    // A late notification of a stream already replaced by a new Open must
+    // not close the new one.
+    if (channel != StreamHandle || FMode == bsmClose) return;
     try {
         Close();
         if (OnEndPlaying) OnEndPlaying(*this);

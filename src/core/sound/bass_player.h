@@ -80,7 +80,7 @@ public:
 
 private:
     void Check() const;
-    void EndPlaying();
+    void EndPlaying(std::uint32_t channel);
     static void SyncProc(std::uint32_t, std::uint32_t, std::uint32_t, void* user);
     void StreamStateChanged();
 

@@ -150,6 +150,23 @@ TEST(BassPlayer, TheEndNotificationClosesAndTellsTheOwner) {
     EXPECT_EQ(p.player.Mode(), bsmClose);
 }
 
+TEST(BassPlayer, ALateNotificationOfAReplacedStreamIsIgnored) {
+    Loaded p;
+    int ended = 0;
+    p.player.OnEndPlaying = [&](TBassPlayer&) { ++ended; };
+    const std::uint32_t first = p.player.Open();
+    ASSERT_TRUE(p.player.Play());
+    // Kept as the library's thread may still hold it when the next Open runs.
+    const auto stale = p.bass.syncs;
+    p.player.Open();
+    ASSERT_TRUE(p.player.Play());
+    for (const auto& [id, s] : stale) {
+        if (s.stream == first) s.proc(id, first, 0, s.user);
+    }
+    EXPECT_EQ(ended, 0);
+    EXPECT_EQ(p.player.Mode(), bsmPlay) << "the new sound plays on";
+}
+
 TEST(BassPlayer, MaxPositionNotificationPlacedByOpenOnly) {
     Loaded p;
     p.player.MaxPosition = 500;
