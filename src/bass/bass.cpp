@@ -161,8 +161,11 @@ DWORD WINAPI Watch(void*) {
             std::lock_guard<std::mutex> guard(lib.lock);
             for (auto& [handle, s] : lib.streams) {
                 if (!s->playing) continue;
-                const bool ended = (s->header.dwFlags & WHDR_DONE) != 0;
+                // The device takes the buffer long before it has played it:
+                // the end is when the played position reaches the end.
                 const QWORD pos = PositionOf(*s);
+                const bool ended =
+                    (s->header.dwFlags & WHDR_DONE) != 0 && pos >= s->wav.data.size();
                 for (auto& [id, sync] : lib.syncs) {
                     if (sync.stream != handle || sync.fired) continue;
                     if ((sync.kind == kSyncEnd && ended) ||

@@ -46,6 +46,8 @@ TEST(OwnAudioLibrary, BindsEveryEntryPointAndRefusesPlugins) {
     test::PumpUntil([&] { return ended > 0; }, 5000);
     EXPECT_EQ(ended, 1);
     EXPECT_EQ(player.Mode(), bsmClose);
+    // The device's own buffer still holds the end of the click.
+    test::PumpFor(1000);
 }
 
 TEST(OwnAudioLibrary, AMissingLibraryIsSilenceNotACrash) {
