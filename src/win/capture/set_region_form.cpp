@@ -87,6 +87,8 @@ bool TSetRegionForm::CreateForm() {
     cur1_ = LoadCursorW(GetModuleHandleW(nullptr), L"CUR_1");
     imgView1.SetCrossCursor(cur1_);
     if (!imgView1.CreateControl(hwnd(), 0, 0, 64, 64)) return false;
+    // Once; without a library or an output device the shutter is silent.
+    BassPlayer.Init(hwnd());
     // A combination another program holds is not reported to the user at
     // start-up; the trace tells.
     bool ok[3] = {};
@@ -209,7 +211,9 @@ void TSetRegionForm::OpenCapture(int typeSelect) {
 }
 
 bool TSetRegionForm::GetBitmap(TBitmap32& b) {
-    return editor_.GetBitmap(b);
+    if (!editor_.GetBitmap(b)) return false;
+    if (LGSettings().playsound) BassPlayer.Play();
+    return true;
 }
 
 void TSetRegionForm::ShowEditorPanels() {

@@ -17,6 +17,7 @@
 #include "controls/img_view_control.h"
 #include "platform/window.h"
 #include "settings/shortcut.h"
+#include "sound/shutter_sound.h"
 #include "tools/text_edit_tool_layer.h"
 
 namespace lg::win {
@@ -111,6 +112,7 @@ private:
     void KeepPanelsAbove();
 
     CaptureEditor editor_;
+    ShutterSound BassPlayer;
     ImgViewControl imgView1;
     HCURSOR cur1_ = nullptr;
     std::vector<MonitorDpi> monitors_;  // of the open capture
