@@ -17,10 +17,16 @@ void UpdateChecker::Check(HWND owner) {
         Trace(L"update check: not due");
         return;
     }
-    fetching_ = services_.fetch([this, owner, today, next](std::optional<std::string> body) {
-        ReplyArrived(owner, today, next, std::move(body));
-    });
-    if (!fetching_) Trace(L"update check: no request");
+    // Set first: a fetch may answer before it returns.
+    fetching_ = true;
+    const bool started =
+        services_.fetch([this, owner, today, next](std::optional<std::string> body) {
+            ReplyArrived(owner, today, next, std::move(body));
+        });
+    if (!started) {
+        fetching_ = false;
+        Trace(L"update check: no request");
+    }
 }
 
 void UpdateChecker::ReplyArrived(HWND owner, double today, double next,
