@@ -111,4 +111,5 @@ if __name__ == "__main__":
     def scenario():
         with harness.Session("image_server") as s, ImageServer(s, "2.1") as srv:
             print(srv.url, srv.get("/updates.txt"))
+            print("from Wine:", s.probe("get", srv.url + "/updates.txt"))
     harness.run(scenario)
