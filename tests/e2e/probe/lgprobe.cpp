@@ -5,6 +5,9 @@
 //   lgprobe reg KEY [VALUE]    a value (or the existence of a key) under HKCU
 //   lgprobe post CLASS MSGNAME registers MSGNAME and posts it to the window
 #include <windows.h>
+// After windows.h, which they need.
+#include <wincrypt.h>
+#include <winhttp.h>
 
 #include <cstdio>
 #include <cwchar>
@@ -167,13 +170,98 @@ int Hold(const wchar_t* modifiers, const wchar_t* vk, const wchar_t* seconds) {
     return 0;
 }
 
+// Makes the certificate in a PEM or DER file a trusted root of this user,
+// as an administrator would for a self-hosted server's own authority.
+int Trust(const wchar_t* path) {
+    HANDLE file =
+        CreateFileW(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        std::printf("{\"trusted\":false,\"why\":\"open\"}\n");
+        return 1;
+    }
+    std::vector<BYTE> bytes(GetFileSize(file, nullptr));
+    DWORD got = 0;
+    const BOOL read = ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &got, nullptr);
+    CloseHandle(file);
+    if (!read) return 1;
+    DWORD derSize = 0;
+    std::vector<BYTE> der;
+    if (CryptStringToBinaryA(reinterpret_cast<const char*>(bytes.data()), got,
+                             CRYPT_STRING_BASE64HEADER, nullptr, &derSize, nullptr, nullptr)) {
+        der.resize(derSize);
+        CryptStringToBinaryA(reinterpret_cast<const char*>(bytes.data()), got,
+                             CRYPT_STRING_BASE64HEADER, der.data(), &derSize, nullptr, nullptr);
+    } else {
+        der.assign(bytes.begin(), bytes.begin() + got);
+    }
+    HCERTSTORE store =
+        CertOpenStore(CERT_STORE_PROV_SYSTEM_W, 0, 0, CERT_SYSTEM_STORE_CURRENT_USER, L"Root");
+    const BOOL added =
+        store && CertAddEncodedCertificateToStore(store, X509_ASN_ENCODING, der.data(),
+                                                  static_cast<DWORD>(der.size()),
+                                                  CERT_STORE_ADD_REPLACE_EXISTING, nullptr);
+    if (store) CertCloseStore(store, 0);
+    std::printf("{\"trusted\":%s}\n", added ? "true" : "false");
+    return added ? 0 : 1;
+}
+
+// A GET over WinHTTP with the system's certificate checks, as the program
+// makes them: the status and the body's length, or the error code.
+int Get(const wchar_t* url) {
+    URL_COMPONENTS parts{};
+    parts.dwStructSize = sizeof(parts);
+    wchar_t host[256] = L"", path[2048] = L"";
+    parts.lpszHostName = host;
+    parts.dwHostNameLength = 256;
+    parts.lpszUrlPath = path;
+    parts.dwUrlPathLength = 2048;
+    if (!WinHttpCrackUrl(url, 0, 0, &parts)) {
+        std::printf("{\"error\":%lu}\n", GetLastError());
+        return 1;
+    }
+    HINTERNET session = WinHttpOpen(L"lgprobe", WINHTTP_ACCESS_TYPE_DEFAULT_PROXY,
+                                    WINHTTP_NO_PROXY_NAME, WINHTTP_NO_PROXY_BYPASS, 0);
+    HINTERNET connection = session ? WinHttpConnect(session, host, parts.nPort, 0) : nullptr;
+    HINTERNET request =
+        connection
+            ? WinHttpOpenRequest(connection, L"GET", path, nullptr, WINHTTP_NO_REFERER,
+                                 WINHTTP_DEFAULT_ACCEPT_TYPES,
+                                 parts.nScheme == INTERNET_SCHEME_HTTPS ? WINHTTP_FLAG_SECURE : 0)
+            : nullptr;
+    DWORD status = 0, size = sizeof(status), total = 0;
+    bool ok =
+        request &&
+        WinHttpSendRequest(request, WINHTTP_NO_ADDITIONAL_HEADERS, 0, WINHTTP_NO_REQUEST_DATA, 0, 0,
+                           0) &&
+        WinHttpReceiveResponse(request, nullptr) &&
+        WinHttpQueryHeaders(request, WINHTTP_QUERY_STATUS_CODE | WINHTTP_QUERY_FLAG_NUMBER,
+                            WINHTTP_HEADER_NAME_BY_INDEX, &status, &size, WINHTTP_NO_HEADER_INDEX);
+    const DWORD error = ok ? 0 : GetLastError();
+    for (DWORD n = 0; ok && WinHttpQueryDataAvailable(request, &n) && n;) {
+        std::vector<char> chunk(n);
+        DWORD read = 0;
+        if (!WinHttpReadData(request, chunk.data(), n, &read) || !read) break;
+        total += read;
+    }
+    if (request) WinHttpCloseHandle(request);
+    if (connection) WinHttpCloseHandle(connection);
+    if (session) WinHttpCloseHandle(session);
+    if (!ok) {
+        std::printf("{\"error\":%lu}\n", static_cast<unsigned long>(error));
+        return 1;
+    }
+    std::printf("{\"status\":%lu,\"bytes\":%lu}\n", static_cast<unsigned long>(status),
+                static_cast<unsigned long>(total));
+    return 0;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
     if (argc < 2) {
-        std::fprintf(
-            stderr,
-            "usage: lgprobe windows|tray|reg KEY [VALUE]|post CLASS MSG|hold MODS VK SECONDS\n");
+        std::fprintf(stderr,
+                     "usage: lgprobe windows|tray|reg KEY [VALUE]|post CLASS MSG|hold MODS VK "
+                     "SECONDS|trust CERT|get URL\n");
         return 2;
     }
     std::wstring cmd = argv[1];
@@ -182,6 +270,8 @@ int wmain(int argc, wchar_t** argv) {
     if (cmd == L"reg" && argc >= 3) return Reg(argv[2], argc >= 4 ? argv[3] : nullptr);
     if (cmd == L"post" && argc >= 4) return Post(argv[2], argv[3]);
     if (cmd == L"hold" && argc >= 5) return Hold(argv[2], argv[3], argv[4]);
+    if (cmd == L"trust" && argc >= 3) return Trust(argv[2]);
+    if (cmd == L"get" && argc >= 3) return Get(argv[2]);
     std::fprintf(stderr, "lgprobe: unknown command\n");
     return 2;
 }
