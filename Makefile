@@ -49,7 +49,8 @@ server-bench: server-build
 
 # The server's libFuzzer target over the upload checks, for FUZZ_SECONDS.
 FUZZ_SECONDS ?= 60
-fuzz: deps
+fuzz:
+	@scripts/setup-deps --fuzz
 	@cmake -S . -B build/fuzz -G Ninja -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
 		-DCMAKE_BUILD_TYPE=RelWithDebInfo -DLUMIGRAB_SANITIZE=ON -DLUMIGRAB_TESTS=OFF \
 		-DLUMIGRAB_SERVER_FUZZ=ON >/dev/null
