@@ -194,6 +194,21 @@ Stream* Find(Library& lib, DWORD handle) {
     return it == lib.streams.end() ? nullptr : it->second.get();
 }
 
+constexpr QWORD kNoBytes = static_cast<QWORD>(-1);
+
+// Runs `fn` on a stream under the library's lock, with the error cleared
+// (`fn` sets its own); `failed` with a handle error when there is no
+// such stream.
+template <typename R, typename F>
+R OnStream(DWORD handle, R failed, F fn) {
+    Library& lib = Lib();
+    std::lock_guard<std::mutex> guard(lib.lock);
+    Stream* s = Find(lib, handle);
+    if (!s) return Fail(kErrorHandle, failed);
+    g_error = kOk;
+    return fn(lib, *s);
+}
+
 std::vector<std::uint8_t> ReadFileBytes(const void* name, bool unicode) {
     HANDLE f = unicode ? CreateFileW(static_cast<const wchar_t*>(name), GENERIC_READ,
                                      FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr)
@@ -300,66 +315,54 @@ __declspec(dllexport) DWORD WINAPI
 }
 
 __declspec(dllexport) BOOL WINAPI BASS_StreamFree(DWORD handle) {
-    Library& lib = Lib();
-    std::lock_guard<std::mutex> guard(lib.lock);
-    Stream* s = Find(lib, handle);
-    if (!s) return Fail(kErrorHandle);
-    CloseDevice(*s);
-    lib.streams.erase(handle);
-    for (auto it = lib.syncs.begin(); it != lib.syncs.end();) {
-        it = it->second.stream == handle ? lib.syncs.erase(it) : std::next(it);
-    }
-    g_error = kOk;
-    return TRUE;
+    return OnStream(handle, BOOL{FALSE}, [&](Library& lib, Stream& st) {
+        CloseDevice(st);
+        lib.streams.erase(handle);  // st goes with it
+        for (auto it = lib.syncs.begin(); it != lib.syncs.end();) {
+            it = it->second.stream == handle ? lib.syncs.erase(it) : std::next(it);
+        }
+        return BOOL{TRUE};
+    });
 }
 
 __declspec(dllexport) BOOL WINAPI BASS_ChannelPlay(DWORD handle, BOOL restart) {
-    Library& lib = Lib();
-    std::lock_guard<std::mutex> guard(lib.lock);
-    Stream* s = Find(lib, handle);
-    if (!s) return Fail(kErrorHandle);
-    if (restart) {
-        CloseDevice(*s);
-        s->base = 0;
-    }
-    if (s->out && s->paused) {
-        waveOutRestart(s->out);
-        s->paused = false;
-        s->playing = true;
-    } else if (!s->playing) {
-        CloseDevice(*s);
-        if (s->base >= s->wav.data.size()) s->base = 0;
-        if (!StartDevice(*s)) return Fail(kErrorDevice);
-    }
-    for (auto& [id, sync] : lib.syncs) {
-        if (sync.stream == handle) sync.fired = false;
-    }
-    SetEvent(lib.wake);
-    g_error = kOk;
-    return TRUE;
+    return OnStream(handle, BOOL{FALSE}, [&](Library& lib, Stream& st) {
+        if (restart) {
+            CloseDevice(st);
+            st.base = 0;
+        }
+        if (st.out && st.paused) {
+            waveOutRestart(st.out);
+            st.paused = false;
+            st.playing = true;
+        } else if (!st.playing) {
+            CloseDevice(st);
+            if (st.base >= st.wav.data.size()) st.base = 0;
+            if (!StartDevice(st)) return Fail(kErrorDevice);
+        }
+        for (auto& [id, sync] : lib.syncs) {
+            if (sync.stream == handle) sync.fired = false;
+        }
+        SetEvent(lib.wake);
+        return BOOL{TRUE};
+    });
 }
 
 __declspec(dllexport) BOOL WINAPI BASS_ChannelPause(DWORD handle) {
-    Library& lib = Lib();
-    std::lock_guard<std::mutex> guard(lib.lock);
-    Stream* s = Find(lib, handle);
-    if (!s) return Fail(kErrorHandle);
-    if (!s->playing || !s->out) return Fail(kErrorNotAvailable);
-    waveOutPause(s->out);
-    s->paused = true;
-    s->playing = false;
-    g_error = kOk;
-    return TRUE;
+    return OnStream(handle, BOOL{FALSE}, [&](Library&, Stream& st) {
+        if (!st.playing || !st.out) return Fail(kErrorNotAvailable);
+        waveOutPause(st.out);
+        st.paused = true;
+        st.playing = false;
+        return BOOL{TRUE};
+    });
 }
 
 __declspec(dllexport) BOOL WINAPI BASS_ChannelStop(DWORD handle) {
-    Library& lib = Lib();
-    std::lock_guard<std::mutex> guard(lib.lock);
-    Stream* s = Find(lib, handle);
-    if (!s) return Fail(kErrorHandle);
-    CloseDevice(*s);
-    g_error = kOk;
-    return TRUE;
+    return OnStream(handle, BOOL{FALSE}, [&](Library&, Stream& st) {
+        CloseDevice(st);
+        return BOOL{TRUE};
+    });
 }
 
 __declspec(dllexport) DWORD WINAPI
@@ -385,57 +388,40 @@ __declspec(dllexport) BOOL WINAPI BASS_ChannelRemoveSync(DWORD handle, DWORD syn
 }
 
 __declspec(dllexport) QWORD WINAPI BASS_ChannelGetPosition(DWORD handle, DWORD mode) {
-    Library& lib = Lib();
-    std::lock_guard<std::mutex> guard(lib.lock);
-    Stream* s = Find(lib, handle);
-    if (!s) return Fail(kErrorHandle, static_cast<QWORD>(-1));
-    if (mode != 0) return Fail(kErrorNotAvailable, static_cast<QWORD>(-1));
-    g_error = kOk;
-    return PositionOf(*s);
+    return OnStream(handle, kNoBytes, [&](Library&, Stream& st) {
+        return mode != 0 ? Fail(kErrorNotAvailable, kNoBytes) : PositionOf(st);
+    });
 }
 
 __declspec(dllexport) BOOL WINAPI BASS_ChannelSetPosition(DWORD handle, QWORD pos, DWORD mode) {
-    Library& lib = Lib();
-    std::lock_guard<std::mutex> guard(lib.lock);
-    Stream* s = Find(lib, handle);
-    if (!s) return Fail(kErrorHandle);
-    if (mode != 0 || pos > s->wav.data.size()) return Fail(kErrorNotAvailable);
-    pos -= pos % s->wav.blockAlign;
-    const bool wasPlaying = s->playing;
-    CloseDevice(*s);
-    s->base = pos;
-    if (wasPlaying && !StartDevice(*s)) return Fail(kErrorDevice);
-    g_error = kOk;
-    return TRUE;
+    return OnStream(handle, BOOL{FALSE}, [&](Library&, Stream& st) {
+        if (mode != 0 || pos > st.wav.data.size()) return Fail(kErrorNotAvailable);
+        const bool wasPlaying = st.playing;
+        CloseDevice(st);
+        st.base = pos - pos % st.wav.blockAlign;
+        if (wasPlaying && !StartDevice(st)) return Fail(kErrorDevice);
+        return BOOL{TRUE};
+    });
 }
 
 __declspec(dllexport) QWORD WINAPI BASS_ChannelGetLength(DWORD handle, DWORD mode) {
-    Library& lib = Lib();
-    std::lock_guard<std::mutex> guard(lib.lock);
-    Stream* s = Find(lib, handle);
-    if (!s) return Fail(kErrorHandle, static_cast<QWORD>(-1));
-    if (mode != 0) return Fail(kErrorNotAvailable, static_cast<QWORD>(-1));
-    g_error = kOk;
-    return s->wav.data.size();
+    return OnStream(handle, kNoBytes, [&](Library&, Stream& st) {
+        return mode != 0 ? Fail(kErrorNotAvailable, kNoBytes) : QWORD{st.wav.data.size()};
+    });
 }
 
 __declspec(dllexport) double WINAPI BASS_ChannelBytes2Seconds(DWORD handle, QWORD bytes) {
-    Library& lib = Lib();
-    std::lock_guard<std::mutex> guard(lib.lock);
-    Stream* s = Find(lib, handle);
-    if (!s) return Fail(kErrorHandle, -1.0);
-    g_error = kOk;
-    return static_cast<double>(bytes) / s->wav.bytesPerSecond;
+    return OnStream(handle, -1.0, [&](Library&, Stream& st) {
+        return static_cast<double>(bytes) / st.wav.bytesPerSecond;
+    });
 }
 
 __declspec(dllexport) QWORD WINAPI BASS_ChannelSeconds2Bytes(DWORD handle, double seconds) {
-    Library& lib = Lib();
-    std::lock_guard<std::mutex> guard(lib.lock);
-    Stream* s = Find(lib, handle);
-    if (!s || !(seconds >= 0)) return Fail(kErrorHandle, static_cast<QWORD>(-1));
-    const QWORD bytes = static_cast<QWORD>(std::llround(seconds * s->wav.bytesPerSecond));
-    g_error = kOk;
-    return bytes - bytes % s->wav.blockAlign;
+    return OnStream(handle, kNoBytes, [&](Library&, Stream& st) {
+        if (!(seconds >= 0)) return Fail(kErrorNotAvailable, kNoBytes);
+        const QWORD bytes = static_cast<QWORD>(std::llround(seconds * st.wav.bytesPerSecond));
+        return bytes - bytes % st.wav.blockAlign;
+    });
 }
 
 __declspec(dllexport) int WINAPI BASS_ErrorGetCode() {
@@ -444,27 +430,21 @@ __declspec(dllexport) int WINAPI BASS_ErrorGetCode() {
 
 __declspec(dllexport) BOOL WINAPI
     BASS_ChannelGetAttribute(DWORD handle, DWORD attrib, float* value) {
-    Library& lib = Lib();
-    std::lock_guard<std::mutex> guard(lib.lock);
-    Stream* s = Find(lib, handle);
-    if (!s || !value) return Fail(kErrorHandle);
-    if (attrib != kAttribVol) return Fail(kErrorNotAvailable);
-    *value = s->volume;
-    g_error = kOk;
-    return TRUE;
+    return OnStream(handle, BOOL{FALSE}, [&](Library&, Stream& st) {
+        if (attrib != kAttribVol || !value) return Fail(kErrorNotAvailable);
+        *value = st.volume;
+        return BOOL{TRUE};
+    });
 }
 
 __declspec(dllexport) BOOL WINAPI
     BASS_ChannelSetAttribute(DWORD handle, DWORD attrib, float value) {
-    Library& lib = Lib();
-    std::lock_guard<std::mutex> guard(lib.lock);
-    Stream* s = Find(lib, handle);
-    if (!s) return Fail(kErrorHandle);
-    if (attrib != kAttribVol) return Fail(kErrorNotAvailable);
-    s->volume = value < 0 ? 0 : value > 1 ? 1 : value;
-    ApplyVolume(*s);
-    g_error = kOk;
-    return TRUE;
+    return OnStream(handle, BOOL{FALSE}, [&](Library&, Stream& st) {
+        if (attrib != kAttribVol) return Fail(kErrorNotAvailable);
+        st.volume = value < 0 ? 0 : value > 1 ? 1 : value;
+        ApplyVolume(st);
+        return BOOL{TRUE};
+    });
 }
 
 }  // extern "C"
