@@ -1,0 +1,17 @@
+#include "app/open_page.h"
+
+#include <shellapi.h>
+#include <windows.h>
+
+#include <string>
+
+#include "app/server_address.h"
+
+namespace lg::win {
+
+void OpenPage(std::string_view path) {
+    const std::wstring url = ServerPageAddress(path);
+    ShellExecuteW(nullptr, L"open", url.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+}  // namespace lg::win
