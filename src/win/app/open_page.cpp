@@ -1,7 +1,8 @@
 #include "app/open_page.h"
 
-#include <shellapi.h>
 #include <windows.h>
+// After windows.h, whose types it takes.
+#include <shellapi.h>
 
 #include <string>
 

@@ -1,7 +1,8 @@
 #include "info/info_services.h"
 
-#include <oleauto.h>
 #include <windows.h>
+// After windows.h, whose types it takes.
+#include <oleauto.h>
 
 #include <cmath>
 
