@@ -54,7 +54,7 @@ bool Application::CreateForms() {
     panelTools_->CreateForm(*setRegionForm_);
     setRegionForm_->SetPanels(panelSave_.get(), panelTools_.get());
     offerForm_ = std::make_unique<TFormOfferKVR>(DefaultInfoServices());
-    offerForm_->CreateForm(mainForm_->hwnd());
+    offerForm_->CreateForm();
     bhintForm_ = std::make_unique<TBHintForm>();
     bhintForm_->CreateForm(mainForm_->hwnd());
     return true;

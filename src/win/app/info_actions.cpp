@@ -23,7 +23,7 @@ TNewVersionForm* g_newVersionForm = nullptr;
 
 }  // namespace
 
-void OpenAboutWindow(HWND owner) {
+void OpenAboutWindow(HWND) {
     Trace(L"about window requested");
     if (g_aboutForm && g_aboutForm->Showing()) {
         ShowWindow(g_aboutForm->hwnd(), SW_RESTORE);
@@ -32,7 +32,7 @@ void OpenAboutWindow(HWND owner) {
     }
     g_aboutForm.reset();
     auto form = std::make_unique<TAboutForm>(DefaultInfoServices());
-    if (!form->CreateForm(owner)) {
+    if (!form->CreateForm()) {
         Trace(L"about window failed");
         return;
     }
@@ -54,7 +54,7 @@ void ShowOfferWindow() {
 bool ShowWelcomeWindow(HWND owner) {
     Trace(L"welcome window requested");
     TWelcomForm form(DefaultInfoServices());
-    if (!form.CreateForm(owner)) {
+    if (!form.CreateForm()) {
         Trace(L"welcome window failed");
         return false;
     }
@@ -67,7 +67,7 @@ bool ShowWelcomeWindow(HWND owner) {
 int ShowNewVersionNotice(HWND owner) {
     if (g_newVersionForm) return kResultClosed;
     TNewVersionForm form;
-    if (!form.CreateForm(owner)) {
+    if (!form.CreateForm()) {
         Trace(L"new version window failed");
         return kResultClosed;
     }

@@ -44,10 +44,9 @@ TAboutForm::TAboutForm(InfoServices services)
     ImageButton4.OnClick = [this](TGraphicControl&) { ImageButton4Click(); };
 }
 
-bool TAboutForm::CreateForm(HWND owner) {
-    return CreateInfoWindow(
-        owner, PointerMonitor(),
-        {&Label4, &ImageButton1, &Image2, &Label1, &Label2, &Label3, &ImageButton3, &ImageButton4});
+bool TAboutForm::CreateForm() {
+    return CreateInfoWindow(PointerMonitor(), {&Label4, &ImageButton1, &Image2, &Label1, &Label2,
+                                               &Label3, &ImageButton3, &ImageButton4});
 }
 
 void TAboutForm::LayoutControls() {

@@ -18,9 +18,8 @@ public:
 
     explicit TAboutForm(InfoServices services);
 
-    // FormCreate: the window, owned by `owner`, centred on the screen under
-    // the pointer; hidden until Show.
-    bool CreateForm(HWND owner);
+    // FormCreate: the window, centred on the screen under the pointer; hidden until Show.
+    bool CreateForm();
     // Shows it without waiting (modeless) and brings it to the front.
     void Show();
 

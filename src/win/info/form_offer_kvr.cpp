@@ -45,8 +45,8 @@ TFormOfferKVR::TFormOfferKVR(InfoServices services)
     ImageButton2.OnClick = [this](TGraphicControl&) { ImageButton2Click(); };
 }
 
-bool TFormOfferKVR::CreateForm(HWND owner) {
-    return CreateInfoWindow(owner, MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY),
+bool TFormOfferKVR::CreateForm() {
+    return CreateInfoWindow(MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY),
                             {&lbTitle, &lbHeadline, &lbText, &ImageButton1, &ImageButton2});
 }
 

@@ -17,9 +17,8 @@ public:
 
     explicit TFormOfferKVR(InfoServices services);
 
-    // FormCreate: the hidden window, owned by `owner` (the program's main
-    // window).
-    bool CreateForm(HWND owner);
+    // FormCreate: the hidden window.
+    bool CreateForm();
     // Shows it modelessly, centred on the primary monitor, unless it is
     // already showing.
     void Show();

@@ -64,7 +64,7 @@ TFormSurvey::TFormSurvey(InfoServices services)
 }
 
 bool TFormSurvey::CreateForm() {
-    return CreateInfoWindow(nullptr, PointerMonitor(),
+    return CreateInfoWindow(PointerMonitor(),
                             {&LabelTitle, &StarStates[0], &StarStates[1], &StarStates[2],
                              &StarStates[3], &StarStates[4], &LabelNextRun, &BtnClose});
 }

@@ -21,8 +21,8 @@ public:
 
     explicit TFormSurvey(InfoServices services);
 
-    // FormCreate: the hidden window with no owner, centred on the screen
-    // under the pointer.
+    // FormCreate: the hidden window, centred on the screen under the
+    // pointer.
     bool CreateForm();
     // Shows it modelessly, in front.
     void Show();

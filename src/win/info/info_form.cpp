@@ -22,7 +22,7 @@ InfoForm::InfoForm(const wchar_t* className, const wchar_t* title, TSize client9
     };
 }
 
-bool InfoForm::CreateInfoWindow(HWND owner, HMONITOR monitor,
+bool InfoForm::CreateInfoWindow(HMONITOR monitor,
                                 std::initializer_list<TGraphicControl*> controls) {
     if (!RegisterClassOnce(className_)) return false;
     MONITORINFO mi{};
@@ -31,8 +31,8 @@ bool InfoForm::CreateInfoWindow(HWND owner, HMONITOR monitor,
     scale_ = ScaleOfMonitor(monitor);
     const int w = ClientWidth(), h = ClientHeight();
     const RECT& work = mi.rcWork;
-    // Its own taskbar button, whoever owns it; the system menu lets the
-    // taskbar close and minimise it.
+    // Its own taskbar button; the system menu lets the taskbar close and
+    // minimise it.
     if (!Create({.className = className_,
                  .title = title_,
                  .style = WS_POPUP | WS_SYSMENU | WS_MINIMIZEBOX,
@@ -40,8 +40,7 @@ bool InfoForm::CreateInfoWindow(HWND owner, HMONITOR monitor,
                  .x = work.left + (work.right - work.left - w) / 2,
                  .y = work.top + (work.bottom - work.top - h) / 2,
                  .width = w,
-                 .height = h,
-                 .parent = owner})) {
+                 .height = h})) {
         return false;
     }
     controls_.Attach(hwnd());

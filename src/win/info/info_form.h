@@ -38,12 +38,13 @@ public:
     int ModalResult() const { return modalResult_; }
 
 protected:
-    // Creates the hidden window owned by `owner`, centred on `monitor`'s
-    // work area at its scale, and adds the controls in painting order.
-    bool CreateInfoWindow(HWND owner, HMONITOR monitor,
-                          std::initializer_list<TGraphicControl*> controls);
-    // Shows the window and runs its messages until EndModal; the owner
-    // takes no input meanwhile. A request to quit ends it as closed.
+    // Creates the hidden window, centred on `monitor`'s work area at its
+    // scale, and adds the controls in painting order. It has no owner
+    // window: the taskbar shows a button for an owned one in some shells
+    // only, whatever its style says.
+    bool CreateInfoWindow(HMONITOR monitor, std::initializer_list<TGraphicControl*> controls);
+    // Shows the window and runs its messages until EndModal; `owner` (the
+    // program's main window) takes no input meanwhile. A request to quit ends it as closed.
     int RunModal(HWND owner);
     void EndModal(int result) { modalResult_ = result; }
     // Shows it on top and brings it to the foreground.

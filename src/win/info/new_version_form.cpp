@@ -36,8 +36,8 @@ TNewVersionForm::TNewVersionForm()
     ImageButton5.OnClick = [this](TGraphicControl&) { ImageButton5Click(); };
 }
 
-bool TNewVersionForm::CreateForm(HWND owner) {
-    return CreateInfoWindow(owner, PointerMonitor(),
+bool TNewVersionForm::CreateForm() {
+    return CreateInfoWindow(PointerMonitor(),
                             {&Label4, &ImageButton1, &Image2, &Label1, &Label3, &ImageButton5});
 }
 
@@ -63,7 +63,7 @@ void TNewVersionForm::LayoutControls() {
 }
 
 int TNewVersionForm::ShowModal(HWND owner) {
-    if (!hwnd() && !CreateForm(owner)) return kResultClosed;
+    if (!hwnd() && !CreateForm()) return kResultClosed;
     return RunModal(owner);
 }
 

@@ -15,9 +15,8 @@ public:
 
     TNewVersionForm();
 
-    // FormCreate: the window, owned by `owner`, centred on the screen under
-    // the pointer; hidden until ShowModal.
-    bool CreateForm(HWND owner);
+    // FormCreate: the window, centred on the screen under the pointer; hidden until ShowModal.
+    bool CreateForm();
     // Shows it and returns its modal result.
     int ShowModal(HWND owner);
 

@@ -50,10 +50,9 @@ TWelcomForm::TWelcomForm(InfoServices services, UINT showWait)
     ImageButton3.OnClick = [this](TGraphicControl&) { ImageButton3Click(); };
 }
 
-bool TWelcomForm::CreateForm(HWND owner) {
-    return CreateInfoWindow(
-        owner, PointerMonitor(),
-        {&lbTitle, &ImageButton1, &Image2, &lbHeading, &lbText, &ImageButton2, &ImageButton3});
+bool TWelcomForm::CreateForm() {
+    return CreateInfoWindow(PointerMonitor(), {&lbTitle, &ImageButton1, &Image2, &lbHeading,
+                                               &lbText, &ImageButton2, &ImageButton3});
 }
 
 void TWelcomForm::LayoutControls() {
@@ -79,7 +78,7 @@ void TWelcomForm::LayoutControls() {
 }
 
 int TWelcomForm::ShowModal(HWND owner) {
-    if (!hwnd() && !CreateForm(owner)) return kResultClosed;
+    if (!hwnd() && !CreateForm()) return kResultClosed;
     FormShow();
     return RunModal(owner);
 }

@@ -20,9 +20,8 @@ public:
 
     explicit TWelcomForm(InfoServices services, UINT showWait = kShowWait);
 
-    // FormCreate: the window, owned by `owner`, centred on the screen under
-    // the pointer; hidden until ShowModal.
-    bool CreateForm(HWND owner);
+    // FormCreate: the window, centred on the screen under the pointer; hidden until ShowModal.
+    bool CreateForm();
     // Shows it (FormShow) and returns its modal result.
     int ShowModal(HWND owner);
 

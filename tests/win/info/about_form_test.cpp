@@ -32,7 +32,7 @@ int VisibleWindowsOfClass(const wchar_t* className) {
 
 TEST_F(AboutFormTest, NamesTheProgramAndItsVersion) {
     TAboutForm form(Services());
-    ASSERT_TRUE(form.CreateForm(nullptr));
+    ASSERT_TRUE(form.CreateForm());
     EXPECT_EQ(form.Label4.Caption(), u"О программе");
     EXPECT_EQ(form.Label1.Caption(), u"Программа ЛюмиГРАБ");
     EXPECT_FALSE(form.Label2.Caption().empty());
@@ -71,7 +71,7 @@ TEST_F(AboutFormTest, TheLinkOpensTheHomePageAndBothButtonsClose) {
     for (const Case& c : cases) {
         pages.clear();
         TAboutForm form(Services());
-        ASSERT_TRUE(form.CreateForm(nullptr));
+        ASSERT_TRUE(form.CreateForm());
         int closedCalls = 0;
         form.OnClosed = [&] { ++closedCalls; };
         form.Show();

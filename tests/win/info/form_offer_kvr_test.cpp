@@ -34,7 +34,7 @@ TEST_F(OfferFormTest, EachButtonHidesItAndMovesItsDay) {
         ScratchKey scratch(L"offer");
         auto store = std::make_shared<Win32RegistryStore>(scratch.get());
         TFormOfferKVR form(Services(store));
-        ASSERT_TRUE(form.CreateForm(nullptr)) << c.why;
+        ASSERT_TRUE(form.CreateForm()) << c.why;
         form.Show();
         ASSERT_TRUE(form.Showing()) << c.why;
         test::ClickAt(form.hwnd(), c.at.x, c.at.y);
@@ -50,7 +50,7 @@ TEST_F(OfferFormTest, EachButtonHidesItAndMovesItsDay) {
 
 TEST_F(OfferFormTest, ShowingAgainWhileShownLeavesItWhereTheUserPutIt) {
     TFormOfferKVR form(Services());
-    ASSERT_TRUE(form.CreateForm(nullptr));
+    ASSERT_TRUE(form.CreateForm());
     form.Show();
     RECT before{};
     GetWindowRect(form.hwnd(), &before);
@@ -71,7 +71,7 @@ TEST_F(OfferFormTest, ShowingAgainWhileShownLeavesItWhereTheUserPutIt) {
 
 TEST_F(OfferFormTest, TheButtonCarriesItsCaptionAndArrow) {
     TFormOfferKVR form(Services());
-    ASSERT_TRUE(form.CreateForm(nullptr));
+    ASSERT_TRUE(form.CreateForm());
     EXPECT_EQ(form.ImageButton1.Text(), u"УЗНАТЬ БОЛЬШЕ");
     EXPECT_EQ(form.ImageButton2.Hint, u"Закрыть");
     form.Show();

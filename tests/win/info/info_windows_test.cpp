@@ -28,25 +28,19 @@ struct WindowCase {
     const wchar_t* className;
     const wchar_t* title;
     SIZE size96;
-    std::function<Made(InfoServices, HWND owner)> make;
+    std::function<Made(InfoServices)> make;
 };
 
-template <class Form, class... Args>
-Made MakeWith(InfoServices services, HWND owner) {
+template <class Form>
+Made MakeWith(InfoServices services) {
+    std::unique_ptr<Form> form;
     if constexpr (std::is_constructible_v<Form, InfoServices>) {
-        auto form = std::make_unique<Form>(std::move(services));
-        bool created = false;
-        if constexpr (std::is_same_v<Form, TFormSurvey>) {
-            created = form->CreateForm();
-        } else {
-            created = form->CreateForm(owner);
-        }
-        return {std::move(form), created};
+        form = std::make_unique<Form>(std::move(services));
     } else {
-        auto form = std::make_unique<Form>();
-        const bool created = form->CreateForm(owner);
-        return {std::move(form), created};
+        form = std::make_unique<Form>();
     }
+    const bool created = form->CreateForm();
+    return {std::move(form), created};
 }
 
 const WindowCase kWindows[] = {
@@ -60,12 +54,8 @@ const WindowCase kWindows[] = {
 class InfoWindowsTest : public InfoWindowTest {};
 
 TEST_F(InfoWindowsTest, SizedAtTheDisplayScaleBorderlessWithTheirOwnTaskbarButton) {
-    // The program's hidden main window owns the windows shown from the tray.
-    HWND mainWindow = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr,
-                                      GetModuleHandleW(nullptr), nullptr);
-    ASSERT_NE(mainWindow, nullptr);
     for (const WindowCase& c : kWindows) {
-        Made made = c.make(Services(), mainWindow);
+        Made made = c.make(Services());
         ASSERT_TRUE(made.created) << c.name;
         InfoForm& form = *made.form;
         const HWND wnd = form.hwnd();
@@ -81,6 +71,8 @@ TEST_F(InfoWindowsTest, SizedAtTheDisplayScaleBorderlessWithTheirOwnTaskbarButto
         EXPECT_FALSE(style & (WS_CAPTION | WS_THICKFRAME | WS_BORDER)) << c.name << ": no border";
         EXPECT_TRUE(exStyle & WS_EX_APPWINDOW) << c.name << ": a taskbar button of its own";
         EXPECT_FALSE(exStyle & WS_EX_TOOLWINDOW) << c.name;
+        EXPECT_EQ(GetWindow(wnd, GW_OWNER), nullptr)
+            << c.name << ": unowned, so every shell gives it a button";
         EXPECT_FALSE(IsWindowVisible(wnd)) << c.name << ": hidden until shown";
 
         struct Scale {
@@ -116,12 +108,11 @@ TEST_F(InfoWindowsTest, SizedAtTheDisplayScaleBorderlessWithTheirOwnTaskbarButto
         EXPECT_LE(std::abs((r.left + r.right) - (mi.rcWork.left + mi.rcWork.right)), 2) << c.name;
         EXPECT_LE(std::abs((r.top + r.bottom) - (mi.rcWork.top + mi.rcWork.bottom)), 2) << c.name;
     }
-    DestroyWindow(mainWindow);
 }
 
 TEST_F(InfoWindowsTest, TheBackgroundMovesTheWindowAndTheButtonsDoNot) {
     TAboutForm form(Services());
-    ASSERT_TRUE(form.CreateForm(nullptr));
+    ASSERT_TRUE(form.CreateForm());
     ShowWindow(form.hwnd(), SW_SHOWNA);
     RECT r{};
     GetWindowRect(form.hwnd(), &r);

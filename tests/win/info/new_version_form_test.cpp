@@ -13,7 +13,7 @@ class NewVersionFormTest : public test::InfoWindowTest {};
 
 TEST_F(NewVersionFormTest, SaysANewVersionIsThereAndWhichOneRuns) {
     TNewVersionForm form;
-    ASSERT_TRUE(form.CreateForm(nullptr));
+    ASSERT_TRUE(form.CreateForm());
     EXPECT_EQ(form.Label4.Caption(), u"Обновление");
     EXPECT_EQ(form.Label1.Caption(), u"Доступна новая версия! Необходимо\r\nобновить программу.");
     EXPECT_EQ(form.Label3.Caption(), u"ЛюмиГРАБ Версия " + GetProgramVersion(true));
@@ -45,12 +45,11 @@ TEST_F(NewVersionFormTest, ItsButtonsEndTheModalLoopWithTheirResults) {
                                  GetModuleHandleW(nullptr), nullptr);
     for (const Case& c : cases) {
         TNewVersionForm form;
-        ASSERT_TRUE(form.CreateForm(owner)) << c.why;
-        EXPECT_EQ(GetWindow(form.hwnd(), GW_OWNER), owner) << c.why;
+        ASSERT_TRUE(form.CreateForm()) << c.why;
         c.act(form.hwnd());
         EXPECT_EQ(form.ShowModal(owner), c.result) << c.why;
         EXPECT_FALSE(form.Showing()) << c.why;
-        EXPECT_TRUE(IsWindowEnabled(owner)) << c.why << ": the owner takes input again";
+        EXPECT_TRUE(IsWindowEnabled(owner)) << c.why << ": the main window takes input again";
     }
     DestroyWindow(owner);
 }

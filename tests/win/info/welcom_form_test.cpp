@@ -28,7 +28,7 @@ void CALLBACK ClickWhenReady(HWND, UINT, UINT_PTR, DWORD) {
 
 TEST_F(WelcomFormTest, OpensTheWelcomePageAndHoldsTheButtonsWithoutFreezing) {
     TWelcomForm form(Services(), kWait);
-    ASSERT_TRUE(form.CreateForm(nullptr));
+    ASSERT_TRUE(form.CreateForm());
     ShowWindow(form.hwnd(), SW_SHOWNA);
     const ULONGLONG start = GetTickCount64();
     form.FormShow();
@@ -64,7 +64,7 @@ TEST_F(WelcomFormTest, ItsButtonsAfterTheWait) {
     for (const Case& c : cases) {
         pages.clear();
         TWelcomForm form(Services(), 1);
-        ASSERT_TRUE(form.CreateForm(nullptr));
+        ASSERT_TRUE(form.CreateForm());
         if (c.result > 0) {
             // Clicked from inside the modal loop once the wait is over.
             g_pending = {&form, c.at};
