@@ -12,21 +12,23 @@ namespace {
 
 class AboutFormTest : public test::InfoWindowTest {};
 
+struct ClassCount {
+    const wchar_t* className;
+    int n = 0;
+};
+
+// A stdcall callback: a lambda does not convert to one on 32-bit builds.
+BOOL CALLBACK CountVisible(HWND wnd, LPARAM lp) {
+    auto* c = reinterpret_cast<ClassCount*>(lp);
+    wchar_t name[64] = {};
+    GetClassNameW(wnd, name, 64);
+    if (IsWindowVisible(wnd) && lstrcmpW(name, c->className) == 0) ++c->n;
+    return TRUE;
+}
+
 int VisibleWindowsOfClass(const wchar_t* className) {
-    struct Count {
-        const wchar_t* className;
-        int n = 0;
-    } count{className};
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND wnd, LPARAM lp) -> BOOL {
-            auto* c = reinterpret_cast<Count*>(lp);
-            wchar_t name[64] = {};
-            GetClassNameW(wnd, name, 64);
-            if (IsWindowVisible(wnd) && lstrcmpW(name, c->className) == 0) ++c->n;
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&count));
+    ClassCount count{className};
+    EnumThreadWindows(GetCurrentThreadId(), CountVisible, reinterpret_cast<LPARAM>(&count));
     return count.n;
 }
 
