@@ -12,9 +12,8 @@
 
 #include <memory>
 
-// The settings and information windows join the program one by one; until
-// a window exists its command is only traced, so the shell's wiring can be
-// followed from outside.
+// Every command is traced, so the shell's wiring can be followed from
+// outside. The information windows' commands are in info_actions.cpp.
 namespace lg::win {
 
 void RequestCapture(int typeSelect) {
@@ -102,21 +101,8 @@ void CloseSettingsWindow() {
     g_settingForm.reset();
 }
 
-void OpenAboutWindow(HWND) {
-    Trace(L"about window requested");
-}
-
-void ShowOfferWindow() {
-    Trace(L"offer window requested");
-}
-
 void CheckForUpdate(HWND) {
     Trace(L"update check");
-}
-
-bool ShowWelcomeWindow(HWND) {
-    Trace(L"welcome window requested");
-    return false;
 }
 
 }  // namespace lg::win

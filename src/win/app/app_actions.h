@@ -29,4 +29,19 @@ void CheckForUpdate(HWND owner);
 // user asked for a capture from it.
 bool ShowWelcomeWindow(HWND owner);
 
+// The new-version notice, modal over `owner`: 1 when the user chose
+// "ОБНОВИТЬ", 2 when it was closed. The window exists only meanwhile.
+int ShowNewVersionNotice(HWND owner);
+// A notice is showing (the check does not start another).
+bool NewVersionNoticeExists();
+
+// The rating window, modeless, with no owner; one at a time.
+void ShowSurveyWindow();
+// The rating window is open.
+bool SurveyWindowExists();
+
+// Destroys the about and rating windows before the program's other
+// windows go.
+void CloseInfoWindows();
+
 }  // namespace lg::win

@@ -5,6 +5,7 @@
 #include "app/app_actions.h"
 #include "app/main_form.h"
 #include "capture/set_region_form.h"
+#include "info/form_offer_kvr.h"
 #include "output/bhint_form.h"
 #include "output/panel_save.h"
 #include "raster/text_rasterizer.h"
@@ -30,7 +31,9 @@ Application::Application(bool installRequest) : installRequest_(installRequest) 
 
 Application::~Application() {
     CloseSettingsWindow();
+    CloseInfoWindows();
     bhintForm_.reset();
+    offerForm_.reset();
     panelTools_.reset();
     panelSave_.reset();
     setRegionForm_.reset();
@@ -50,6 +53,8 @@ bool Application::CreateForms() {
     panelTools_ = std::make_unique<TPanelTools>();
     panelTools_->CreateForm(*setRegionForm_);
     setRegionForm_->SetPanels(panelSave_.get(), panelTools_.get());
+    offerForm_ = std::make_unique<TFormOfferKVR>(DefaultInfoServices());
+    offerForm_->CreateForm();
     bhintForm_ = std::make_unique<TBHintForm>();
     bhintForm_->CreateForm(mainForm_->hwnd());
     return true;

@@ -14,6 +14,7 @@ class TSetRegionForm;
 class TPanelSave;
 class TPanelTools;
 class TBHintForm;
+class TFormOfferKVR;
 
 class Application {
 public:
@@ -26,6 +27,7 @@ public:
     bool CreateForms();
 
     TSetRegionForm* SetRegionForm() const { return setRegionForm_.get(); }
+    TFormOfferKVR* OfferForm() const { return offerForm_.get(); }
 
 private:
     GdiTextRasterizer text_;
@@ -36,6 +38,7 @@ private:
     std::unique_ptr<TSetRegionForm> setRegionForm_;
     std::unique_ptr<TPanelSave> panelSave_;
     std::unique_ptr<TPanelTools> panelTools_;
+    std::unique_ptr<TFormOfferKVR> offerForm_;
     std::unique_ptr<TBHintForm> bhintForm_;
 };
 

@@ -6,7 +6,7 @@
 #include "app/endpoints.h"
 #include "app/icon_handle.h"
 #include "app/mouse_chord_hook.h"
-#include "app/server_address.h"
+#include "app/open_page.h"
 #include "platform/trace.h"
 
 namespace lg::win {
@@ -47,15 +47,6 @@ const TVEY_Lumigrab_MainForm::MenuItem TVEY_Lumigrab_MainForm::kPopupMenu1[] = {
     {kN8, nullptr, true, nullptr},
     {kN1, L"Выход", true, &TVEY_Lumigrab_MainForm::N1Click},
 };
-
-namespace {
-
-void OpenPage(std::string_view path) {
-    std::wstring url = ServerPageAddress(path);
-    ShellExecuteW(nullptr, L"open", url.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
-}
-
-}  // namespace
 
 TVEY_Lumigrab_MainForm::TVEY_Lumigrab_MainForm(bool installRequest)
     : installRequest_(installRequest), TrayIcon1(kTrayIconId, kTrayCallback, kTimerTrayRetry) {}

@@ -1,0 +1,39 @@
+// The program's version as the information windows show it, read from an
+// executable's version resource.
+#include "app/program_version.h"
+
+#include <gtest/gtest.h>
+
+#include "platform/module_path.h"
+#include "platform/u16.h"
+
+namespace lg::win {
+namespace {
+
+std::wstring DistExe() {
+    std::wstring path = Utf8ToWide(LUMIGRAB_DIST_DIR);
+    for (auto& c : path) {
+        if (c == L'/') c = L'\\';
+    }
+    return L"Z:" + path + L"\\Lumigrab.exe";
+}
+
+TEST(ProgramVersion, ShortAndFullFormsOfTheFileVersion) {
+    struct Case {
+        const char* why;
+        std::wstring path;
+        bool shortForm;
+        std::u16string expected;
+    } const cases[] = {
+        {"the program, short", DistExe(), true, u"2.0"},
+        {"the program, in full", DistExe(), false, u"2.0.0.0"},
+        {"the tests, which carry no version resource", ExePath(), true, u""},
+        {"a file that is not there", ExePath() + L".missing", false, u""},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(FileVersionOf(c.path, c.shortForm), c.expected) << c.why;
+    }
+}
+
+}  // namespace
+}  // namespace lg::win
