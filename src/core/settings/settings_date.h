@@ -18,8 +18,4 @@ double ReadSettingsDate(const RegistryStore& store, std::u16string_view name);
 // Creates the program's key when missing; true when the value was written.
 bool WriteSettingsDate(RegistryStore& store, std::u16string_view name, double value);
 
-// The day count of a calendar date (proleptic Gregorian), e.g. 46091 for
-// 10 March 2026.
-double SettingsDateOfDay(int year, int month, int day);
-
 }  // namespace lg

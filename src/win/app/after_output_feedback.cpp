@@ -1,11 +1,37 @@
 #include "app/after_output_feedback.h"
 
+#include "app/app_actions.h"
+#include "info/info_services.h"
 #include "platform/trace.h"
+#include "settings/win32_registry_store.h"
+#include "update/feedback.h"
 
 namespace lg::win {
+namespace {
+
+// Settled once per run: a rating given or more than three outputs counted
+// shows only from the next start on.
+bool SurveyDoneAtStart() {
+    static const bool done = [] {
+        Win32RegistryStore store;
+        return ComputeSurveyDone(store);
+    }();
+    return done;
+}
+
+}  // namespace
 
 void AfterOutputFeedback() {
     Trace(L"after output feedback");
+    Win32RegistryStore store;
+    const FeedbackAction action =
+        lg::AfterOutputFeedback(store, SurveyDoneAtStart(), SurveyWindowExists(), Today());
+    if (action.showOffer) ShowOfferWindow();
+    if (action.showSurvey) ShowSurveyWindow();
+}
+
+void InitFeedback() {
+    SurveyDoneAtStart();
 }
 
 }  // namespace lg::win

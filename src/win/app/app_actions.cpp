@@ -1,7 +1,12 @@
 #include "app/app_actions.h"
 
 #include "app/application.h"
+#include "app/endpoints.h"
+#include "app/open_page.h"
+#include "app/program_version.h"
+#include "app/server_address.h"
 #include "capture/set_region_form.h"
+#include "info/info_services.h"
 #include "platform/trace.h"
 #include "settings/folder_writable.h"
 #include "settings/hot_key_refusal.h"
@@ -9,6 +14,8 @@
 #include "settings/setting_form.h"
 #include "settings/startup_settings.h"
 #include "settings/win32_registry_store.h"
+#include "update/background_get.h"
+#include "update/update_checker.h"
 
 #include <memory>
 
@@ -101,8 +108,36 @@ void CloseSettingsWindow() {
     g_settingForm.reset();
 }
 
-void CheckForUpdate(HWND) {
+namespace {
+
+// Each step of the list's request (resolve, connect, send, each read) waits
+// at most this long, off the GUI thread.
+constexpr DWORD kUpdateTimeoutMs = 15000;
+
+UpdateChecker& Checker() {
+    static Win32RegistryStore store;
+    static BackgroundGet fetcher;
+    static UpdateChecker checker(UpdateCheckServices{
+        .store = &store,
+        .today = [] { return Today(); },
+        .programVersion = [] { return GetProgramVersion(true); },
+        .fetch =
+            [](std::function<void(std::optional<std::string>)> done) {
+                return fetcher.Start(ServerPageAddress(endpoint::kUpdates), kUpdateTimeoutMs,
+                                     std::move(done));
+            },
+        .showNotice = [](HWND owner) { return ShowNewVersionNotice(owner); },
+        .openPage = [](std::string_view path) { OpenPage(path); },
+    });
+    return checker;
+}
+
+}  // namespace
+
+void CheckForUpdate(HWND owner) {
     Trace(L"update check");
+    if (NewVersionNoticeExists()) return;
+    Checker().Check(owner);
 }
 
 }  // namespace lg::win

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "app/after_output_feedback.h"
 #include "app/app_actions.h"
 #include "app/main_form.h"
 #include "capture/set_region_form.h"
@@ -44,6 +45,8 @@ Application::~Application() {
 }
 
 bool Application::CreateForms() {
+    // Whether the rating is done is settled once, at start-up.
+    InitFeedback();
     mainForm_ = std::make_unique<TVEY_Lumigrab_MainForm>(installRequest_);
     if (!mainForm_->CreateForm()) return false;
     setRegionForm_ = std::make_unique<TSetRegionForm>();

@@ -94,24 +94,3 @@ TEST(SettingsDateTest, WriteIntoRefusedKeyFails) {
 
 }  // namespace
 }  // namespace lg
-
-namespace lg {
-namespace {
-
-TEST(SettingsDateOfDay, CountsDaysFromTheLastDayOf1899) {
-    struct Case {
-        int y, m, d;
-        double days;
-    };
-    const Case cases[] = {
-        {1899, 12, 30, 0},    {1899, 12, 31, 1},     {1900, 1, 1, 2},
-        {1970, 1, 1, 25569},  {2000, 2, 29, 36585},  {2000, 3, 1, 36586},
-        {2026, 3, 10, 46091}, {2026, 12, 31, 46387}, {2027, 1, 1, 46388},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(SettingsDateOfDay(c.y, c.m, c.d), c.days) << c.y << "-" << c.m << "-" << c.d;
-    }
-}
-
-}  // namespace
-}  // namespace lg

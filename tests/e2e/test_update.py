@@ -1,0 +1,139 @@
+"""The update check and the information windows against the program's own
+image server: "ver=2.1" brings up the notice about a second after start
+and closing it moves the next check to tomorrow; "ver=2.0" and a server
+that fails show nothing; "/install" shows the welcome window whose
+"Сделать скриншот" starts a capture; the first output brings the offer and
+the third the rating window. The five windows are looked at at 96 DPI and
+once at 144 DPI."""
+import subprocess
+
+import harness
+from harness import PROGRAM_KEY, ScenarioError, Session, wait_for
+from image_server import KEY, ImageServer
+from test_hotkeys import Trace, close_capture, stays_false
+from test_output import COPY_Y, Output
+
+SIZES = {"TNewVersionForm": (526, 258), "TAboutForm": (576, 371), "TWelcomForm": (576, 371),
+         "TFormOfferKVR": (789, 480), "TFormSurvey": (592, 260)}
+NOTICE_CLOSE = (504 + 7, 8 + 7)
+WELCOME_CAPTURE = (355 + 100, 315 + 21)
+OFFER_CLOSE = (736 + 16, 24 + 16)
+SURVEY_CLOSE = (552 + 19, 19)
+ABOUT_CLOSE = (417 + 71, 318 + 19)
+
+
+def px(v, dpi):
+    return (v * dpi + 48) // 96
+
+
+def reg_run(s, *args, check=True):
+    subprocess.run(["wine", "reg", *args], env=s.env, check=check, capture_output=True,
+                   timeout=120)
+
+
+def forget(s):
+    reg_run(s, "delete", KEY, "/f", check=False)
+
+
+def window(s, cls, dpi=96):
+    w = s.wait_window(cls=cls, visible=True)
+    want = tuple(px(v, dpi) for v in SIZES[cls])
+    got = (w["rect"][2] - w["rect"][0], w["rect"][3] - w["rect"][1])
+    if got != want:
+        raise ScenarioError(f"{cls} is {got}, not {want}")
+    return w
+
+
+def click_in(s, w, point, dpi=96):
+    s.click(w["rect"][0] + px(point[0], dpi), w["rect"][1] + px(point[1], dpi))
+
+
+def gone(s, cls):
+    wait_for(lambda: not s.find_window(cls=cls, visible=True), 15, f"{cls} to close")
+
+
+def update_notice(s):
+    with ImageServer(s, latest_version="2.1") as srv:
+        app = s.start()
+        t = Trace(app)
+        t.wait_next("update check: newer version", 0, timeout=30)
+        w = window(s, "TNewVersionForm")
+        s.screenshot("info-new-version")
+        click_in(s, w, NOTICE_CLOSE)
+        gone(s, "TNewVersionForm")
+        stored = s.reg(PROGRAM_KEY, "UpdateDate")
+        if not stored or not stored.get("value"):
+            raise ScenarioError(f"closing the notice stored no next day: {stored}")
+        app.close()
+
+        # The next start: the day has not come, no request is made.
+        app = s.start()
+        Trace(app).wait_next("update check: not due", 0, timeout=30)
+        app.close()
+    forget(s)
+
+    for version, why in (("2.0", "up to date"),):
+        with ImageServer(s, latest_version=version):
+            app = s.start()
+            Trace(app).wait_next(f"update check: {why}", 0, timeout=30)
+            if not stays_false(lambda: s.find_window(cls="TNewVersionForm", visible=True), 2):
+                raise ScenarioError(f"ver={version} brought up the notice")
+            app.close()
+
+    # A server without an update list answers 404: no notice.
+    with ImageServer(s, extra_args=["--base-path", "/elsewhere"]) as srv:
+        app = s.start()
+        Trace(app).wait_next("update check: no reply", 0, timeout=30)
+        app.close()
+    forget(s)
+
+
+def welcome_and_feedback(s):
+    with ImageServer(s):
+        app = s.start("/install")
+        w = window(s, "TWelcomForm")
+        s.screenshot("info-welcome")
+        t = Trace(app)
+        shown = t.count("capture shown")
+        # The button takes clicks once the welcome page had its two seconds.
+        wait_for(lambda: (click_in(s, w, WELCOME_CAPTURE), t.count("capture shown") > shown)[1],
+                 20, "the welcome window's button to start a capture")
+        close_capture(s, t)
+
+        out = Output(s, app)
+        for n in (1, 2, 3):
+            panel = out.open_editor()
+            copied = out.count("copied to the clipboard")
+            out.press(panel, COPY_Y)
+            out.wait_count("copied to the clipboard", copied + 1)
+            out.wait_closed()
+            if n == 1:
+                w = window(s, "TFormOfferKVR")
+                s.screenshot("info-offer")
+                click_in(s, w, OFFER_CLOSE)
+                gone(s, "TFormOfferKVR")
+            elif n == 2:
+                if not stays_false(lambda: s.find_window(cls="TFormSurvey", visible=True) or
+                                   s.find_window(cls="TFormOfferKVR", visible=True), 2):
+                    raise ScenarioError("the second output brought up a window")
+            else:
+                w = window(s, "TFormSurvey")
+                s.screenshot("info-survey")
+                click_in(s, w, SURVEY_CLOSE)
+                gone(s, "TFormSurvey")
+        app.close()
+    forget(s)
+
+
+def scenario():
+    with Session("update") as s:
+        forget(s)
+        try:
+            update_notice(s)
+            welcome_and_feedback(s)
+        finally:
+            forget(s)
+
+
+if __name__ == "__main__":
+    harness.run(scenario)
