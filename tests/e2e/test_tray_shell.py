@@ -54,6 +54,14 @@ def scenario():
                                (["/install", "x"], "ordinary start")):
             app = s.start(*args)
             app.wait_trace("start-up timer: " + expected, timeout=20)
+            if expected == "installer start":
+                # The welcome window is modal; the update check follows it.
+                w = s.wait_window(cls="TWelcomForm", visible=True)
+                # Its close button takes clicks once the welcome page had
+                # its two seconds.
+                wait_for(lambda: (s.click(w["rect"][0] + 554 + 7, w["rect"][1] + 8 + 7),
+                                  "welcome window closed" in app.trace())[1], 20,
+                         "the welcome window to close")
             app.wait_trace("update check")
             exit_through_menu(s, app)
 

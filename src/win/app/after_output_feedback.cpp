@@ -1,6 +1,7 @@
 #include "app/after_output_feedback.h"
 
 #include "app/app_actions.h"
+#include "app/application.h"
 #include "info/info_services.h"
 #include "platform/trace.h"
 #include "settings/win32_registry_store.h"
@@ -23,6 +24,8 @@ bool SurveyDoneAtStart() {
 
 void AfterOutputFeedback() {
     Trace(L"after output feedback");
+    // Only the running program counts its outputs (not a test of a panel).
+    if (!App()) return;
     Win32RegistryStore store;
     const FeedbackAction action =
         lg::AfterOutputFeedback(store, SurveyDoneAtStart(), SurveyWindowExists(), Today());
