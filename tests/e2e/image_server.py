@@ -49,6 +49,13 @@ class ImageServer:
         self.proc = None
 
     def __enter__(self):
+        try:
+            return self._start()
+        except BaseException:
+            self.__exit__(None, None, None)  # never leave the server running
+            raise
+
+    def _start(self):
         cert = os.path.join(self.dir, "cert.pem")
         key = os.path.join(self.dir, "key.pem")
         subprocess.run(["openssl", "req", "-x509", "-newkey", "rsa:2048", "-nodes",
@@ -76,6 +83,8 @@ class ImageServer:
 
     def __exit__(self, *exc):
         self._reg("delete", KEY, "/v", "ServerURL", "/f", check=False)
+        if not hasattr(self, "log"):
+            return False
         if self.proc and self.proc.poll() is None:
             self.proc.terminate()
             try:
