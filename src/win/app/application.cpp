@@ -6,6 +6,7 @@
 #include "app/main_form.h"
 #include "capture/set_region_form.h"
 #include "output/bhint_form.h"
+#include "output/load_form.h"
 #include "output/panel_save.h"
 #include "raster/text_rasterizer.h"
 #include "tools/panel_tools.h"
@@ -30,6 +31,7 @@ Application::Application(bool installRequest) : installRequest_(installRequest) 
 
 Application::~Application() {
     CloseSettingsWindow();
+    loadForm_.reset();
     bhintForm_.reset();
     panelTools_.reset();
     panelSave_.reset();
@@ -52,6 +54,8 @@ bool Application::CreateForms() {
     setRegionForm_->SetPanels(panelSave_.get(), panelTools_.get());
     bhintForm_ = std::make_unique<TBHintForm>();
     bhintForm_->CreateForm(mainForm_->hwnd());
+    loadForm_ = std::make_unique<TLoadForm>();
+    loadForm_->CreateForm(mainForm_->hwnd());
     return true;
 }
 

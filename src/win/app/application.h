@@ -14,6 +14,7 @@ class TSetRegionForm;
 class TPanelSave;
 class TPanelTools;
 class TBHintForm;
+class TLoadForm;
 
 class Application {
 public:
@@ -30,13 +31,15 @@ public:
 private:
     GdiTextRasterizer text_;
     bool installRequest_;
-    // Destroyed in reverse order: the notification first, the panels
-    // before the capture window that owns them, the main window last.
+    // Destroyed in reverse order: the progress window and the notification
+    // first, the panels before the capture window that owns them, the main
+    // window last.
     std::unique_ptr<TVEY_Lumigrab_MainForm> mainForm_;
     std::unique_ptr<TSetRegionForm> setRegionForm_;
     std::unique_ptr<TPanelSave> panelSave_;
     std::unique_ptr<TPanelTools> panelTools_;
     std::unique_ptr<TBHintForm> bhintForm_;
+    std::unique_ptr<TLoadForm> loadForm_;
 };
 
 // The running application, or null outside its lifetime.

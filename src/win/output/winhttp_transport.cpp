@@ -1,0 +1,208 @@
+#include "output/winhttp_transport.h"
+
+#include <algorithm>
+
+#include "app/endpoints.h"
+#include "app/server_address.h"
+#include "platform/trace.h"
+
+namespace lg::win {
+namespace {
+
+constexpr wchar_t kUserAgent[] = L"Lumigrab/2.0";
+
+// Strings WinHttpGetIEProxyConfigForCurrentUser hands over, freed with
+// GlobalFree.
+class IeProxyConfig {
+public:
+    IeProxyConfig() { ok_ = WinHttpGetIEProxyConfigForCurrentUser(&config_) != FALSE; }
+    ~IeProxyConfig() {
+        for (LPWSTR s : {config_.lpszAutoConfigUrl, config_.lpszProxy, config_.lpszProxyBypass}) {
+            if (s) GlobalFree(s);
+        }
+    }
+    IeProxyConfig(const IeProxyConfig&) = delete;
+    IeProxyConfig& operator=(const IeProxyConfig&) = delete;
+    const wchar_t* Proxy() const { return ok_ ? config_.lpszProxy : nullptr; }
+    const wchar_t* Bypass() const { return ok_ ? config_.lpszProxyBypass : nullptr; }
+
+private:
+    WINHTTP_CURRENT_USER_IE_PROXY_CONFIG config_{};
+    bool ok_ = false;
+};
+
+// A session with the user's proxy settings: the system's automatic choice
+// where Windows has it (8.1 on), otherwise the proxy the user set for the
+// browser, otherwise the machine's WinHTTP setting.
+HINTERNET OpenSession() {
+    if (HINTERNET s = WinHttpOpen(kUserAgent, WINHTTP_ACCESS_TYPE_AUTOMATIC_PROXY,
+                                  WINHTTP_NO_PROXY_NAME, WINHTTP_NO_PROXY_BYPASS, 0)) {
+        return s;
+    }
+    const IeProxyConfig ie;
+    if (ie.Proxy() && *ie.Proxy()) {
+        return WinHttpOpen(kUserAgent, WINHTTP_ACCESS_TYPE_NAMED_PROXY, ie.Proxy(),
+                           ie.Bypass() && *ie.Bypass() ? ie.Bypass() : WINHTTP_NO_PROXY_BYPASS, 0);
+    }
+    return WinHttpOpen(kUserAgent, WINHTTP_ACCESS_TYPE_DEFAULT_PROXY, WINHTTP_NO_PROXY_NAME,
+                       WINHTTP_NO_PROXY_BYPASS, 0);
+}
+
+struct UrlParts {
+    bool secure = false;
+    std::wstring host;
+    INTERNET_PORT port = 0;
+    std::wstring pathAndQuery;
+};
+
+std::optional<UrlParts> Crack(const std::wstring& url) {
+    URL_COMPONENTS c{};
+    c.dwStructSize = sizeof(c);
+    c.dwSchemeLength = c.dwHostNameLength = c.dwUrlPathLength = c.dwExtraInfoLength =
+        static_cast<DWORD>(-1);
+    if (!WinHttpCrackUrl(url.c_str(), static_cast<DWORD>(url.size()), 0, &c)) return std::nullopt;
+    if (c.nScheme != INTERNET_SCHEME_HTTPS && c.nScheme != INTERNET_SCHEME_HTTP) {
+        return std::nullopt;
+    }
+    UrlParts parts;
+    parts.secure = c.nScheme == INTERNET_SCHEME_HTTPS;
+    parts.host.assign(c.lpszHostName, c.dwHostNameLength);
+    parts.port = c.nPort;
+    parts.pathAndQuery.assign(c.lpszUrlPath, c.dwUrlPathLength);
+    parts.pathAndQuery.append(c.lpszExtraInfo, c.dwExtraInfoLength);
+    if (parts.host.empty()) return std::nullopt;
+    return parts;
+}
+
+void SetDword(HINTERNET h, DWORD option, DWORD value) {
+    WinHttpSetOption(h, option, &value, sizeof(value));
+}
+
+void TraceStatus(const wchar_t* what, DWORD value) {
+    Trace((std::wstring(what) + std::to_wstring(value)).c_str());
+}
+
+}  // namespace
+
+std::unique_ptr<WinHttpTransport> WinHttpTransport::ToImageServer() {
+    return std::unique_ptr<WinHttpTransport>(
+        new WinHttpTransport(ServerPageAddress(endpoint::kImageGate), false));
+}
+
+std::unique_ptr<WinHttpTransport> WinHttpTransport::ToAddressForTests(std::wstring url) {
+    return std::unique_ptr<WinHttpTransport>(new WinHttpTransport(std::move(url), true));
+}
+
+WinHttpTransport::WinHttpTransport(std::wstring url, bool plainAllowed)
+    : url_(std::move(url)), plainAllowed_(plainAllowed) {}
+
+HINTERNET WinHttpTransport::Keep(UniqueInternet& slot, HINTERNET h) {
+    const std::lock_guard lock(mutex_);
+    if (!h) return nullptr;
+    if (cancelled_) {
+        WinHttpCloseHandle(h);
+        return nullptr;
+    }
+    slot.reset(h);
+    return h;
+}
+
+void WinHttpTransport::CloseAll() {
+    const std::lock_guard lock(mutex_);
+    request_.reset();
+    connection_.reset();
+    session_.reset();
+}
+
+void WinHttpTransport::Cancel() {
+    const std::lock_guard lock(mutex_);
+    cancelled_ = true;
+    // Closing the handles ends a call blocked on them.
+    request_.reset();
+    connection_.reset();
+    session_.reset();
+}
+
+std::optional<std::string> WinHttpTransport::Post(
+    const UploadRequest& request, const std::function<void(std::int64_t)>& written) {
+    std::optional<std::string> reply = Send(request, written);
+    CloseAll();
+    return reply;
+}
+
+std::optional<std::string> WinHttpTransport::Send(
+    const UploadRequest& request, const std::function<void(std::int64_t)>& written) {
+    const std::optional<UrlParts> url = Crack(url_);
+    if (!url || (!url->secure && !plainAllowed_)) {
+        Trace(L"upload: unusable server address");
+        return std::nullopt;
+    }
+    Trace(L"upload started");
+    // The handles stay ours to close, or Cancel's; the calls below use
+    // their values, which fail at once once Cancel has closed them.
+    const HINTERNET session = Keep(session_, OpenSession());
+    if (!session) return std::nullopt;
+    // A picture goes out on no other terms than these: the certificate is
+    // checked as the system does by default (no flag weakens it here), and
+    // no redirect may take it from https to plain http.
+    SetDword(session, WINHTTP_OPTION_REDIRECT_POLICY,
+             WINHTTP_OPTION_REDIRECT_POLICY_DISALLOW_HTTPS_TO_HTTP);
+    SetDword(session, WINHTTP_OPTION_RECEIVE_TIMEOUT, kReceiveTimeoutMs);
+    SetDword(session, WINHTTP_OPTION_RECEIVE_RESPONSE_TIMEOUT, kReceiveTimeoutMs);
+    const HINTERNET connection =
+        Keep(connection_, WinHttpConnect(session, url->host.c_str(), url->port, 0));
+    if (!connection) return std::nullopt;
+    const HINTERNET h =
+        Keep(request_, WinHttpOpenRequest(connection, L"POST", url->pathAndQuery.c_str(), nullptr,
+                                          WINHTTP_NO_REFERER, WINHTTP_DEFAULT_ACCEPT_TYPES,
+                                          url->secure ? WINHTTP_FLAG_SECURE : 0));
+    if (!h) return std::nullopt;
+    const std::wstring headers =
+        L"Content-Type: " + std::wstring(request.contentType.begin(), request.contentType.end()) +
+        L"\r\n";
+    const DWORD total = static_cast<DWORD>(request.body.size());
+    if (!WinHttpSendRequest(h, headers.c_str(), static_cast<DWORD>(-1), WINHTTP_NO_REQUEST_DATA, 0,
+                            total, 0)) {
+        TraceStatus(L"upload: not sent, error ", GetLastError());
+        return std::nullopt;
+    }
+    std::size_t sent = 0;
+    while (sent < request.body.size()) {
+        const DWORD piece = static_cast<DWORD>(std::min(kChunk, request.body.size() - sent));
+        DWORD done = 0;
+        if (!WinHttpWriteData(h, request.body.data() + sent, piece, &done) || done == 0) {
+            TraceStatus(L"upload: write failed, error ", GetLastError());
+            return std::nullopt;
+        }
+        sent += done;
+        written(static_cast<std::int64_t>(sent));
+    }
+    if (!WinHttpReceiveResponse(h, nullptr)) {
+        TraceStatus(L"upload: no reply, error ", GetLastError());
+        return std::nullopt;
+    }
+    DWORD status = 0, size = sizeof(status);
+    if (!WinHttpQueryHeaders(h, WINHTTP_QUERY_STATUS_CODE | WINHTTP_QUERY_FLAG_NUMBER,
+                             WINHTTP_HEADER_NAME_BY_INDEX, &status, &size,
+                             WINHTTP_NO_HEADER_INDEX)) {
+        return std::nullopt;
+    }
+    TraceStatus(L"upload: reply status ", status);
+    if (status < 200 || status > 299) return std::nullopt;
+    std::string reply;
+    for (;;) {
+        DWORD available = 0;
+        if (!WinHttpQueryDataAvailable(h, &available)) return std::nullopt;
+        if (available == 0) break;
+        if (reply.size() + available > kMaxReply) return std::nullopt;
+        const std::size_t at = reply.size();
+        reply.resize(at + available);
+        DWORD read = 0;
+        if (!WinHttpReadData(h, reply.data() + at, available, &read)) return std::nullopt;
+        reply.resize(at + read);
+        if (read == 0) break;
+    }
+    return reply;
+}
+
+}  // namespace lg::win

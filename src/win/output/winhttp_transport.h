@@ -1,0 +1,64 @@
+// The upload's POST over WinHTTP, the system's own HTTP stack: the server's
+// certificate checked against the system store, the user's proxy settings
+// honoured, redirects followed, every read waiting at most 10 s. The body
+// goes out in pieces, so the progress counts bytes really written.
+#pragma once
+
+#include <windows.h>
+#include <winhttp.h>
+
+#include <memory>
+#include <mutex>
+#include <string>
+
+#include "output/upload/upload_transport.h"
+#include "platform/handles.h"
+
+namespace lg::win {
+
+struct InternetHandleTraits {
+    static HINTERNET Invalid() { return nullptr; }
+    static void Close(HINTERNET h) { WinHttpCloseHandle(h); }
+};
+using UniqueInternet = UniqueHandle<HINTERNET, InternetHandleTraits>;
+
+class WinHttpTransport : public UploadTransport {
+public:
+    // The image server's upload address: the base address (the build's, or
+    // the registry's "ServerURL") and the upload path. HTTPS only.
+    static std::unique_ptr<WinHttpTransport> ToImageServer();
+    // Any http:// or https:// address, for tests that stand a plain local
+    // listener in for the server. The program never makes one.
+    static std::unique_ptr<WinHttpTransport> ToAddressForTests(std::wstring url);
+
+    std::optional<std::string> Post(const UploadRequest& request,
+                                    const std::function<void(std::int64_t)>& written) override;
+    void Cancel() override;
+
+    const std::wstring& Url() const { return url_; }
+
+    // Each read from the connection waits at most this long.
+    static constexpr DWORD kReceiveTimeoutMs = 10000;
+    // The body goes out in pieces of this size.
+    static constexpr std::size_t kChunk = 16 * 1024;
+    // A reply longer than this is no reply of the image server's.
+    static constexpr std::size_t kMaxReply = 1 << 20;
+
+private:
+    WinHttpTransport(std::wstring url, bool plainAllowed);
+
+    std::optional<std::string> Send(const UploadRequest& request,
+                                    const std::function<void(std::int64_t)>& written);
+    // Takes `h` into `slot` and answers it, or closes it and answers null
+    // when it failed or the transport is cancelled.
+    HINTERNET Keep(UniqueInternet& slot, HINTERNET h);
+    void CloseAll();
+
+    const std::wstring url_;
+    const bool plainAllowed_;
+    std::mutex mutex_;
+    bool cancelled_ = false;
+    UniqueInternet session_, connection_, request_;
+};
+
+}  // namespace lg::win
