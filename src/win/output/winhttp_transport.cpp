@@ -86,15 +86,16 @@ void TraceStatus(const wchar_t* what, DWORD value) {
 
 std::unique_ptr<WinHttpTransport> WinHttpTransport::ToImageServer() {
     return std::unique_ptr<WinHttpTransport>(
-        new WinHttpTransport(ServerPageAddress(endpoint::kImageGate), false));
+        new WinHttpTransport([] { return ServerPageAddress(endpoint::kImageGate); }, false));
 }
 
 std::unique_ptr<WinHttpTransport> WinHttpTransport::ToAddressForTests(std::wstring url) {
-    return std::unique_ptr<WinHttpTransport>(new WinHttpTransport(std::move(url), true));
+    return std::unique_ptr<WinHttpTransport>(
+        new WinHttpTransport([url = std::move(url)] { return url; }, true));
 }
 
-WinHttpTransport::WinHttpTransport(std::wstring url, bool plainAllowed)
-    : url_(std::move(url)), plainAllowed_(plainAllowed) {}
+WinHttpTransport::WinHttpTransport(std::function<std::wstring()> address, bool plainAllowed)
+    : address_(std::move(address)), plainAllowed_(plainAllowed) {}
 
 HINTERNET WinHttpTransport::Keep(UniqueInternet& slot, HINTERNET h) {
     const std::lock_guard lock(mutex_);
@@ -132,7 +133,7 @@ std::optional<std::string> WinHttpTransport::Post(
 
 std::optional<std::string> WinHttpTransport::Send(
     const UploadRequest& request, const std::function<void(std::int64_t)>& written) {
-    const std::optional<UrlParts> url = Crack(url_);
+    const std::optional<UrlParts> url = Crack(address_());
     if (!url || (!url->secure && !plainAllowed_)) {
         Trace(L"upload: unusable server address");
         return std::nullopt;

@@ -7,6 +7,7 @@
 #include <windows.h>
 #include <winhttp.h>
 
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -25,7 +26,8 @@ using UniqueInternet = UniqueHandle<HINTERNET, InternetHandleTraits>;
 class WinHttpTransport : public UploadTransport {
 public:
     // The image server's upload address: the base address (the build's, or
-    // the registry's "ServerURL") and the upload path. HTTPS only.
+    // the registry's "ServerURL", read again for every upload) and the
+    // upload path. HTTPS only.
     static std::unique_ptr<WinHttpTransport> ToImageServer();
     // Any http:// or https:// address, for tests that stand a plain local
     // listener in for the server. The program never makes one.
@@ -35,8 +37,6 @@ public:
                                     const std::function<void(std::int64_t)>& written) override;
     void Cancel() override;
 
-    const std::wstring& Url() const { return url_; }
-
     // Each read from the connection waits at most this long.
     static constexpr DWORD kReceiveTimeoutMs = 10000;
     // The body goes out in pieces of this size.
@@ -45,7 +45,7 @@ public:
     static constexpr std::size_t kMaxReply = 1 << 20;
 
 private:
-    WinHttpTransport(std::wstring url, bool plainAllowed);
+    WinHttpTransport(std::function<std::wstring()> address, bool plainAllowed);
 
     std::optional<std::string> Send(const UploadRequest& request,
                                     const std::function<void(std::int64_t)>& written);
@@ -54,7 +54,7 @@ private:
     HINTERNET Keep(UniqueInternet& slot, HINTERNET h);
     void CloseAll();
 
-    const std::wstring url_;
+    const std::function<std::wstring()> address_;
     const bool plainAllowed_;
     std::mutex mutex_;
     bool cancelled_ = false;
