@@ -33,3 +33,18 @@ else()
     add_library(Lumigrab::zlib ALIAS ZLIB::ZLIB)
     add_library(Lumigrab::jpeg ALIAS JPEG::JPEG)
 endif()
+
+# nlohmann-json (header-only, Debian's nlohmann-json3-dev) reads the image
+# server's replies. The mingw builds get a folder holding only its
+# headers, never the host's whole /usr/include.
+find_path(NLOHMANN_JSON_INCLUDE nlohmann/json.hpp PATHS /usr/include NO_CMAKE_FIND_ROOT_PATH REQUIRED)
+add_library(lumigrab_json INTERFACE)
+if(WIN32)
+    set(LUMIGRAB_JSON_ONLY "${CMAKE_BINARY_DIR}/third_party/include")
+    file(MAKE_DIRECTORY "${LUMIGRAB_JSON_ONLY}")
+    file(CREATE_LINK "${NLOHMANN_JSON_INCLUDE}/nlohmann" "${LUMIGRAB_JSON_ONLY}/nlohmann" SYMBOLIC)
+    target_include_directories(lumigrab_json SYSTEM INTERFACE "${LUMIGRAB_JSON_ONLY}")
+else()
+    target_include_directories(lumigrab_json SYSTEM INTERFACE "${NLOHMANN_JSON_INCLUDE}")
+endif()
+add_library(Lumigrab::json ALIAS lumigrab_json)

@@ -8,6 +8,7 @@
 #include "capture/set_region_form.h"
 #include "info/form_offer_kvr.h"
 #include "output/bhint_form.h"
+#include "output/load_form.h"
 #include "output/panel_save.h"
 #include "raster/text_rasterizer.h"
 #include "tools/panel_tools.h"
@@ -33,6 +34,7 @@ Application::Application(bool installRequest) : installRequest_(installRequest) 
 Application::~Application() {
     CloseSettingsWindow();
     CloseInfoWindows();
+    loadForm_.reset();
     bhintForm_.reset();
     offerForm_.reset();
     panelTools_.reset();
@@ -60,6 +62,8 @@ bool Application::CreateForms() {
     offerForm_->CreateForm();
     bhintForm_ = std::make_unique<TBHintForm>();
     bhintForm_->CreateForm(mainForm_->hwnd());
+    loadForm_ = std::make_unique<TLoadForm>();
+    loadForm_->CreateForm(mainForm_->hwnd());
     return true;
 }
 

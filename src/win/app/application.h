@@ -15,6 +15,7 @@ class TPanelSave;
 class TPanelTools;
 class TBHintForm;
 class TFormOfferKVR;
+class TLoadForm;
 
 class Application {
 public:
@@ -32,14 +33,16 @@ public:
 private:
     GdiTextRasterizer text_;
     bool installRequest_;
-    // Destroyed in reverse order: the notification first, the panels
-    // before the capture window that owns them, the main window last.
+    // Destroyed in reverse order: the progress window and the notification
+    // first, the panels before the capture window that owns them, the main
+    // window last.
     std::unique_ptr<TVEY_Lumigrab_MainForm> mainForm_;
     std::unique_ptr<TSetRegionForm> setRegionForm_;
     std::unique_ptr<TPanelSave> panelSave_;
     std::unique_ptr<TPanelTools> panelTools_;
     std::unique_ptr<TFormOfferKVR> offerForm_;
     std::unique_ptr<TBHintForm> bhintForm_;
+    std::unique_ptr<TLoadForm> loadForm_;
 };
 
 // The running application, or null outside its lifetime.

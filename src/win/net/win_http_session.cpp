@@ -36,6 +36,10 @@ UniqueInternet OpenHttpSession() {
 }
 
 std::optional<HttpTarget> CrackHttpsUrl(std::wstring_view url) {
+    return CrackHttpUrl(url, false);
+}
+
+std::optional<HttpTarget> CrackHttpUrl(std::wstring_view url, bool plainAllowed) {
     std::wstring text(url);
     URL_COMPONENTS parts{};
     parts.dwStructSize = sizeof(parts);
@@ -46,8 +50,11 @@ std::optional<HttpTarget> CrackHttpsUrl(std::wstring_view url) {
     if (!WinHttpCrackUrl(text.c_str(), static_cast<DWORD>(text.size()), 0, &parts)) {
         return std::nullopt;
     }
-    if (parts.nScheme != INTERNET_SCHEME_HTTPS || parts.dwHostNameLength == 0) return std::nullopt;
+    const bool secure = parts.nScheme == INTERNET_SCHEME_HTTPS;
+    const bool plain = parts.nScheme == INTERNET_SCHEME_HTTP && plainAllowed;
+    if (!(secure || plain) || parts.dwHostNameLength == 0) return std::nullopt;
     HttpTarget t;
+    t.secure = secure;
     t.host.assign(parts.lpszHostName, parts.dwHostNameLength);
     t.port = parts.nPort;
     t.pathAndQuery.assign(parts.lpszUrlPath, parts.dwUrlPathLength);
@@ -56,22 +63,28 @@ std::optional<HttpTarget> CrackHttpsUrl(std::wstring_view url) {
     return t;
 }
 
-bool StatusIsSuccess(HINTERNET request) {
+std::optional<DWORD> StatusCode(HINTERNET request) {
     DWORD status = 0, size = sizeof(status);
     if (!WinHttpQueryHeaders(request, WINHTTP_QUERY_STATUS_CODE | WINHTTP_QUERY_FLAG_NUMBER,
                              WINHTTP_HEADER_NAME_BY_INDEX, &status, &size,
                              WINHTTP_NO_HEADER_INDEX)) {
-        return false;
+        return std::nullopt;
     }
-    return status >= 200 && status < 300;
+    return status;
 }
 
-std::optional<std::string> ReadWholeBody(HINTERNET request) {
+bool StatusIsSuccess(HINTERNET request) {
+    const std::optional<DWORD> status = StatusCode(request);
+    return status && *status >= 200 && *status < 300;
+}
+
+std::optional<std::string> ReadWholeBody(HINTERNET request, std::size_t maxBytes) {
     std::string body;
     for (;;) {
         DWORD available = 0;
         if (!WinHttpQueryDataAvailable(request, &available)) return std::nullopt;
         if (available == 0) return body;
+        if (available > maxBytes - body.size()) return std::nullopt;
         const std::size_t at = body.size();
         body.resize(at + available);
         DWORD read = 0;

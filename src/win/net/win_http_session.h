@@ -28,16 +28,24 @@ struct HttpTarget {
     std::wstring host;
     INTERNET_PORT port = INTERNET_DEFAULT_HTTPS_PORT;
     std::wstring pathAndQuery;  // "/" at least
+    bool secure = true;
 };
 
 // An https:// address taken apart; nothing for any other scheme, so no
 // request of the program ever goes out unencrypted.
 std::optional<HttpTarget> CrackHttpsUrl(std::wstring_view url);
+// The same, taking http:// too when `plainAllowed` (only tests, which
+// stand a plain local listener in for a server).
+std::optional<HttpTarget> CrackHttpUrl(std::wstring_view url, bool plainAllowed);
 
+// The reply's status code; nothing when it cannot be read.
+std::optional<DWORD> StatusCode(HINTERNET request);
 // The reply's status is 2xx.
 bool StatusIsSuccess(HINTERNET request);
 
-// The whole reply body; nothing when a read fails.
-std::optional<std::string> ReadWholeBody(HINTERNET request);
+// The whole reply body; nothing when a read fails or it grows past
+// `maxBytes`.
+std::optional<std::string> ReadWholeBody(HINTERNET request,
+                                         std::size_t maxBytes = static_cast<std::size_t>(-1));
 
 }  // namespace lg::win

@@ -14,14 +14,6 @@
 namespace lg::win {
 namespace {
 
-struct GlobalMemoryTraits {
-    static HGLOBAL Invalid() { return nullptr; }
-    static void Close(HGLOBAL h) { GlobalFree(h); }
-};
-// Movable global memory; the clipboard takes it over once SetClipboardData
-// accepts it, until then it is ours to free.
-using UniqueGlobal = UniqueHandle<HGLOBAL, GlobalMemoryTraits>;
-
 DWORD ErrorOr(DWORD fallback) {
     const DWORD error = GetLastError();
     return error != ERROR_SUCCESS ? error : fallback;

@@ -1,5 +1,7 @@
 #include "output/panel_save.h"
 
+#include <shellapi.h>
+
 #include <exception>
 #include <optional>
 #include <string>
@@ -18,6 +20,9 @@
 #include "output/picture_files.h"
 #include "output/save_dialog.h"
 #include "output/save_dialog_rules.h"
+#include "output/upload/upload_format.h"
+#include "output/upload/upload_reply.h"
+#include "platform/clipboard_text.h"
 #include "platform/trace.h"
 #include "platform/u16.h"
 #include "platform/window_disabled.h"
@@ -30,6 +35,9 @@ constexpr char16_t kCopiedMessage[] =
     u"Скриншот скопирован в буфер обмена.\r\nНажмите Ctrl+V, чтобы вставить.";
 constexpr char16_t kCopyFailedMessage[] =
     u"Не удалось скопировать в буфер обмена.\r\nПожалуйста, попробуйте еще раз.";
+constexpr char16_t kLinkCopiedMessage[] = u"Ссылка на скриншот в буфере обмена.";
+constexpr char16_t kUploadFailedMessage[] =
+    u"Не удалось загрузить скриншот.\r\nПожалуйста, попробуйте еще раз.";
 
 ImageView32 ViewOf(const TBitmap32& b) {
     return ImageView32{b.Bits(), b.Width(), b.Height(), b.Width()};
@@ -48,13 +56,42 @@ bool CopyToClipboard(TSetRegionForm& form, HWND owner) {
     return true;
 }
 
+// The picture encoded for the upload and handed to the worker, and the
+// automatic copy beside it. False when the picture could not be taken or
+// encoded.
+bool QueueUpload(TSetRegionForm& form, TThreadSendScreen& worker) {
+    TBitmap32 picture;
+    if (!form.GetBitmap(picture)) return false;
+    const ImageView32 view = ViewOf(picture);
+    const int format = LGSettings().format;
+    std::vector<std::uint8_t> file;
+    if (EncodeForUpload(view, format, file) != EncodeStatus::kOk) return false;
+    worker.SendScreen(file, UploadEncodingOf(format).tag);
+    SaveLocalCopy(view);
+    return true;
+}
+
+void OpenInBrowser(const std::wstring& link) {
+    ShellExecuteW(nullptr, L"open", link.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+}
+
 }  // namespace
 
-TPanelSave::TPanelSave() : FloatingPanel(L"TPanelSave", kOutputPanelWidth, kOutputPanelHeight) {}
+TPanelSave::TPanelSave()
+    : FloatingPanel(L"TPanelSave", kOutputPanelWidth, kOutputPanelHeight),
+      OpenLink(OpenInBrowser) {}
 
-bool TPanelSave::CreateForm(TSetRegionForm& form) {
+TPanelSave::~TPanelSave() {
+    // The worker goes before the window its replies reach.
+    if (ThreadSendScreen) ThreadSendScreen->Stop();
+    ThreadSendScreen.reset();
+}
+
+bool TPanelSave::CreateForm(TSetRegionForm& form, std::unique_ptr<UploadTransport> transport) {
     form_ = &form;
     if (!CreatePanel(form.hwnd())) return false;
+    ThreadSendScreen = std::make_unique<TThreadSendScreen>(std::move(transport));
+    ThreadSendScreen->OnRedyLink = [this](const std::string& reply) { LinkReady(reply); };
     for (const OutputPanelItem& item : kOutputPanelItems) {
         TGraphicControl& c = Control(item.id);
         c.Hint = std::u16string(item.hint);
@@ -91,8 +128,60 @@ void TPanelSave::LayoutControls() {
 }
 
 void TPanelSave::btSendCloudClick() {
-    // The upload comes with the image server; until then it copies.
-    btSaveClipbrdClick();
+    if (!form_ || !ThreadSendScreen) return;
+    CaptureEditor& editor = form_->Editor();
+    // With the editor switched off the upload comes straight after the
+    // selection, before any panel is shown.
+    const bool editing = Showing();
+    const TCurTool tool = editor.CurTypeTool();
+    editor.AddTool(ctNone);
+    bool queued = false;
+    try {
+        queued = QueueUpload(*form_, *ThreadSendScreen);
+    } catch (const std::exception&) {
+        // No memory for the picture or its file: reported like a failed
+        // upload.
+    }
+    if (queued) {
+        // The result comes with the server's reply (LinkReady).
+        editor.Close();
+    } else {
+        // Nothing left the machine and the picture exists only in the
+        // capture: keep it open to try again, as the copy does.
+        Trace(L"upload failed: picture not encoded");
+        if (editing) {
+            ResumeCapture(tool);
+        } else {
+            editor.ShowSelectRegion(true, false);
+        }
+        ShowBHint(kUploadFailedMessage);
+    }
+    AfterOutputFeedback();
+}
+
+void TPanelSave::LinkReady(const std::string& reply) {
+    const std::optional<std::string> link = ReadUploadLink(reply);
+    if (!link) {
+        Trace(L"upload failed");
+        ShowBHint(kUploadFailedMessage);
+        return;
+    }
+    const std::wstring text = Utf8ToWide(*link);
+    if (WriteClipboardText(hwnd(), AsU16(text)) != ERROR_SUCCESS) {
+        // The link is lost with the clipboard: a new upload is the way to
+        // another.
+        Trace(L"upload failed: link not copied");
+        ShowBHint(kUploadFailedMessage);
+        return;
+    }
+    Trace(L"upload link copied");
+    ShowBHint(kLinkCopiedMessage);
+    // Only a web address goes to the browser: the shell would run a
+    // program or open a file named by anything else.
+    if (LGSettings().OpenURL && IsWebLink(*link) && OpenLink) {
+        Trace(L"upload link opened");
+        OpenLink(text);
+    }
 }
 
 void TPanelSave::btSaveClipbrdClick() {

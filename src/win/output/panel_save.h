@@ -2,9 +2,14 @@
 // capture (upload, copy, save, close).
 #pragma once
 
+#include <functional>
+#include <memory>
+#include <string>
+
 #include "controls/image_button.h"
 #include "controls/image_control.h"
 #include "output/output_panel_layout.h"
+#include "output/send_screen.h"
 #include "platform/floating_panel.h"
 #include "tools/cur_tool.h"
 
@@ -15,9 +20,13 @@ class TSetRegionForm;
 class TPanelSave : public FloatingPanel {
 public:
     TPanelSave();
+    // Stops the upload worker (FormDestroy).
+    ~TPanelSave() override;
 
-    // Creates the window, owned by the capture window, with its buttons.
-    bool CreateForm(TSetRegionForm& form);
+    // Creates the window, owned by the capture window, with its buttons,
+    // and the upload worker with LinkReady as its reply handler
+    // (FormCreate). Tests hand in the worker's transport.
+    bool CreateForm(TSetRegionForm& form, std::unique_ptr<UploadTransport> transport = nullptr);
 
     TImageButton btSendCloud;
     TImageButton btSaveClipbrd;
@@ -29,6 +38,16 @@ public:
     void btSaveClipbrdClick();
     void btSaveFileClick();
     void ImageButton3Click();
+
+    // The upload's reply handler: the link on the clipboard and in the
+    // browser, and the notification saying how it went.
+    void LinkReady(const std::string& reply);
+
+    // Opens an uploaded picture's link in the default browser; tests put
+    // something quieter in its place.
+    std::function<void(const std::wstring& link)> OpenLink;
+
+    std::unique_ptr<TThreadSendScreen> ThreadSendScreen;
 
     // The control of a table entry.
     TGraphicControl& Control(OutputPanelControl id);

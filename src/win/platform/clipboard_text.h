@@ -1,9 +1,11 @@
-// The clipboard's text, for pasting into the text tool.
+// The clipboard's text: read for pasting into the text tool, written for
+// an uploaded picture's link.
 #pragma once
 
 #include <windows.h>
 
 #include <string>
+#include <string_view>
 
 #include "output/clipboard_retry.h"
 
@@ -15,5 +17,11 @@ namespace lg::win {
 std::u16string ReadClipboardText(HWND owner,
                                  ClipboardRetry retry = {
                                      .budgetMs = 250, .firstPauseMs = 10, .maxPauseMs = 50});
+
+// Replaces the clipboard's contents with `text` (CF_UNICODETEXT; the
+// system derives the other text formats), owned by `owner`. ERROR_SUCCESS
+// or the error that stopped it.
+[[nodiscard]] DWORD WriteClipboardText(HWND owner, std::u16string_view text,
+                                       ClipboardRetry retry = {});
 
 }  // namespace lg::win

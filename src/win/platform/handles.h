@@ -67,6 +67,13 @@ struct MemoryDcTraits {
     static void Close(HDC h) { DeleteDC(h); }
 };
 
+// Movable global memory, as the clipboard takes it: once SetClipboardData
+// accepts a block it is the clipboard's, until then it is ours to free.
+struct GlobalMemoryTraits {
+    static HGLOBAL Invalid() { return nullptr; }
+    static void Close(HGLOBAL h) { GlobalFree(h); }
+};
+
 using UniqueKernelHandle = UniqueHandle<HANDLE, KernelHandleTraits>;
 using UniqueFindHandle = UniqueHandle<HANDLE, FindHandleTraits>;
 using UniqueGdiObject = UniqueHandle<HGDIOBJ, GdiObjectTraits>;
@@ -74,6 +81,7 @@ using UniqueIcon = UniqueHandle<HICON, IconTraits>;
 using UniqueMenu = UniqueHandle<HMENU, MenuTraits>;
 using UniqueHook = UniqueHandle<HHOOK, HookTraits>;
 using UniqueMemoryDc = UniqueHandle<HDC, MemoryDcTraits>;
+using UniqueGlobal = UniqueHandle<HGLOBAL, GlobalMemoryTraits>;
 
 // A DC obtained with GetDC, given back with ReleaseDC.
 class ScopedGetDc {

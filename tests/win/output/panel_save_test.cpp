@@ -359,6 +359,7 @@ TEST_F(PanelSaveFlowTest, AClipboardHeldLongerKeepsTheCaptureToTryAgain) {
 TEST_F(PanelSaveFlowTest, WithTheEditorOffABusyClipboardOpensTheEditor) {
     form_.Editor().Close();
     LGSettings().ShowRedact = false;
+    LGSettings().Server = false;  // the quick output copies rather than uploads
     HeldClipboard holder(3000);
     ASSERT_TRUE(holder.holding());
     form_.StartSelectRegion(2);  // copies at once, with no panel shown

@@ -1,0 +1,84 @@
+// The upload worker's logic, without the thread: pictures queued by the
+// GUI thread, and one upload after another on the worker thread, each
+// reporting its progress and ending with the reply handed to the GUI
+// thread. The thread, the HTTP client and the GUI hand-over are the
+// platform's (UploadTransport, GuiThreadCall).
+#pragma once
+
+#include <atomic>
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <mutex>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "output/upload/upload_progress.h"
+#include "output/upload/upload_transport.h"
+
+namespace lg {
+
+// One picture to upload: its format tag and its own copy of the file.
+struct PictureToUpload {
+    std::string format;  // ".PNG" or ".JPG"
+    std::vector<std::uint8_t> bytes;
+};
+
+// The window steps, run on the GUI thread.
+struct UploadGuiSteps {
+    // The percentage last reached (UploadProgress::LastPos).
+    std::function<void(int lastPos)> ShowProgress;
+    // The reply body, empty after a failure.
+    std::function<void(const std::string& reply)> DeliverLink;
+};
+
+class ScreenUploader {
+public:
+    // `random` draws the numbers behind each upload's file name and
+    // multipart boundary.
+    ScreenUploader(std::string systemHash, UploadTransport& transport, GuiThreadCall& gui,
+                   UploadGuiSteps steps, std::function<std::uint64_t()> random);
+    ScreenUploader(const ScreenUploader&) = delete;
+    ScreenUploader& operator=(const ScreenUploader&) = delete;
+
+    // GUI thread. Queues a copy of `file`: a picture that comes while
+    // another is being sent waits for its turn rather than replace it.
+    void SendScreen(std::span<const std::uint8_t> file, std::string_view format);
+
+    // Any thread. No upload starts any more, the queued ones are dropped,
+    // the one being sent is cancelled and no step reaches the GUI thread.
+    void Stop();
+    bool Stopping() const { return stopping_.load(); }
+
+    // Worker thread. Uploads the queued pictures in turn until none is
+    // left or Stop was asked.
+    void UploadPending();
+
+    const std::string& SystemHash() const { return systemHash_; }
+    int LastPos() const { return progress_.LastPos(); }
+    std::size_t Queued() const;
+
+private:
+    bool TakeNext(PictureToUpload& next);
+    void UploadOnce(const PictureToUpload& picture);
+    void TransferWork(std::int64_t written);
+    void OnGuiThread(const std::function<void()>& step);
+
+    const std::string systemHash_;
+    UploadTransport& transport_;
+    GuiThreadCall& gui_;
+    UploadGuiSteps steps_;
+    std::function<std::uint64_t()> random_;
+
+    mutable std::mutex mutex_;
+    std::deque<PictureToUpload> queue_;
+    std::atomic<bool> stopping_{false};
+
+    // Worker thread only.
+    UploadProgress progress_;
+    std::int64_t maxProgress_ = 0;
+};
+
+}  // namespace lg

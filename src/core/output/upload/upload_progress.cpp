@@ -1,0 +1,34 @@
+#include "output/upload/upload_progress.h"
+
+namespace lg {
+
+std::int64_t RoundHalfEvenDiv(std::int64_t n, std::int64_t d) noexcept {
+    std::int64_t q = n / d;
+    std::int64_t r = n % d;
+    // Floor division first, so the remainder is never negative.
+    if (r < 0) {
+        r += d;
+        --q;
+    }
+    if (2 * r > d || (2 * r == d && (q & 1) != 0)) ++q;
+    return q;
+}
+
+int ProgressPercent(std::int64_t count, std::int64_t whole) noexcept {
+    if (whole <= 0) return 100;
+    return static_cast<int>(RoundHalfEvenDiv(count * 100, whole));
+}
+
+std::optional<int> UploadProgress::Written(std::int64_t count, std::int64_t whole) noexcept {
+    const int pos = ProgressPercent(count, whole);
+    if (pos == lastPos_) return std::nullopt;
+    lastPos_ = pos;
+    return pos;
+}
+
+ProgressWindowStep ProgressStepFor(int lastPos) noexcept {
+    if (lastPos < 0 || lastPos >= 100) return {.close = true};
+    return {.close = false, .position = lastPos};
+}
+
+}  // namespace lg

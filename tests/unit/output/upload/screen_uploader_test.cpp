@@ -1,0 +1,199 @@
+// The upload worker's logic with a fake HTTP client and a fake GUI thread:
+// what each upload sends, the order in which the window steps run, a
+// second picture while one is being sent, failures and stopping.
+#include "output/upload/screen_uploader.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "output/upload/multipart_body.h"
+#include "output/upload/upload_names.h"
+
+namespace lg {
+namespace {
+
+constexpr char kHash[] = "0123456789abcdef0123456789abcdef";
+
+// Records every step that reaches the GUI thread, in order, and whether it
+// came through the hand-over.
+struct FakeGui : GuiThreadCall {
+    bool Run(const std::function<void()>& step) override {
+        inside = true;
+        step();
+        inside = false;
+        return true;
+    }
+    bool inside = false;
+};
+
+struct SentRequest {
+    std::string contentType;
+    std::string body;
+};
+
+// Writes each body in `chunk`-byte pieces and answers with the next reply
+// of `replies` (nothing = a failed request). `during` runs after the first
+// piece, as if the GUI thread acted while the upload is under way.
+struct FakeTransport : UploadTransport {
+    std::optional<std::string> Post(const UploadRequest& request,
+                                    const std::function<void(std::int64_t)>& written) override {
+        sent.push_back({std::string(request.contentType),
+                        std::string(request.body.begin(), request.body.end())});
+        std::int64_t count = 0;
+        bool first = true;
+        while (count < static_cast<std::int64_t>(request.body.size())) {
+            if (cancelled) return std::nullopt;
+            count = std::min<std::int64_t>(count + chunk, request.body.size());
+            written(count);
+            if (first && during) {
+                first = false;
+                auto act = std::move(during);
+                during = nullptr;
+                act();
+            }
+        }
+        if (cancelled || replies.empty()) return std::nullopt;
+        std::optional<std::string> reply = replies.front();
+        replies.erase(replies.begin());
+        return reply;
+    }
+    void Cancel() override { cancelled = true; }
+
+    std::int64_t chunk = 1 << 20;
+    std::vector<std::optional<std::string>> replies;
+    std::function<void()> during;
+    std::vector<SentRequest> sent;
+    bool cancelled = false;
+};
+
+class ScreenUploaderTest : public ::testing::Test {
+protected:
+    ScreenUploaderTest()
+        : uploader_(kHash, transport_, gui_,
+                    {.ShowProgress =
+                         [this](int pos) {
+                             EXPECT_TRUE(gui_.inside) << "ShowProgress off the GUI thread";
+                             log_.push_back("progress " + std::to_string(pos));
+                         },
+                     .DeliverLink =
+                         [this](const std::string& reply) {
+                             EXPECT_TRUE(gui_.inside) << "DeliverLink off the GUI thread";
+                             log_.push_back("link " + reply);
+                         }},
+                    [this] { return randoms_.at(nextRandom_++); }) {}
+
+    static std::vector<std::uint8_t> Picture(std::string_view bytes) {
+        return std::vector<std::uint8_t>(bytes.begin(), bytes.end());
+    }
+
+    FakeGui gui_;
+    FakeTransport transport_;
+    std::vector<std::string> log_;
+    std::vector<std::uint64_t> randoms_;
+    std::size_t nextRandom_ = 0;
+    ScreenUploader uploader_;
+};
+
+TEST_F(ScreenUploaderTest, SendsTheFormAndReportsProgressThenTheReply) {
+    // 9,999,999 is one past the name's range: it wraps to 0.
+    randoms_ = {9'999'999, 0xABCDull};
+    const std::vector<std::uint8_t> picture(1000, 0x5A);
+    transport_.chunk = 250;
+    transport_.replies = {R"({"screen_link":"https://img.example/1"})"};
+    uploader_.SendScreen(picture, ".JPG");
+    uploader_.UploadPending();
+
+    ASSERT_EQ(transport_.sent.size(), 1u);
+    const std::string boundary = MultipartBoundary(0xABCD);
+    EXPECT_EQ(transport_.sent[0].contentType, MultipartContentType(boundary));
+    const std::vector<std::uint8_t> expected = BuildMultipartBody(
+        {.userHash = kHash, .format = ".JPG", .fileName = UploadFileName(0), .file = picture},
+        boundary);
+    EXPECT_EQ(transport_.sent[0].body, std::string(expected.begin(), expected.end()));
+
+    // The body is the picture and about 500 bytes of headers, written 250
+    // at a time, against the picture's 1000 bytes.
+    std::vector<std::string> want = {"progress 0"};
+    for (std::int64_t count = 250;; count += 250) {
+        const std::int64_t written = std::min<std::int64_t>(count, expected.size());
+        want.push_back("progress " + std::to_string(ProgressPercent(written, 1000)));
+        if (written == static_cast<std::int64_t>(expected.size())) break;
+    }
+    want.push_back(R"(link {"screen_link":"https://img.example/1"})");
+    EXPECT_EQ(log_, want);
+    EXPECT_GT(uploader_.LastPos(), 100) << "the headers carry the count past the picture";
+}
+
+TEST_F(ScreenUploaderTest, AFailedRequestDeliversAnEmptyReplyAndTheNextOneStillGoes) {
+    randoms_ = {1, 2, 3, 4};
+    transport_.replies = {std::nullopt, R"({"screen_link":"x"})"};
+    uploader_.SendScreen(Picture("first"), ".PNG");
+    uploader_.UploadPending();
+    ASSERT_FALSE(log_.empty());
+    EXPECT_EQ(log_.back(), "link ");
+    log_.clear();
+    uploader_.SendScreen(Picture("second"), ".PNG");
+    uploader_.UploadPending();
+    ASSERT_FALSE(log_.empty());
+    EXPECT_EQ(log_.back(), R"(link {"screen_link":"x"})");
+    // The last percentage of the first upload (past 100) opens the second:
+    // the window is told to close before the new bytes reopen it.
+    EXPECT_EQ(log_.front(),
+              "progress " + std::to_string(ProgressPercent(
+                                static_cast<std::int64_t>(transport_.sent[0].body.size()), 5)));
+}
+
+TEST_F(ScreenUploaderTest, APictureDuringAnUploadIsQueuedNotWrittenOverTheOneBeingSent) {
+    randoms_ = {1, 2, 3, 4};
+    std::vector<std::uint8_t> first = Picture("FIRST-PICTURE-BYTES");
+    std::vector<std::uint8_t> second = Picture("second picture");
+    transport_.chunk = 8;
+    transport_.replies = {R"({"screen_link":"one"})", R"({"screen_link":"two"})"};
+    transport_.during = [&] {
+        uploader_.SendScreen(second, ".JPG");
+        // The caller's buffer is free to go once SendScreen returns.
+        second.assign(second.size(), '#');
+        EXPECT_EQ(uploader_.Queued(), 1u);
+    };
+    uploader_.SendScreen(first, ".PNG");
+    first.assign(first.size(), '#');
+    uploader_.UploadPending();
+
+    ASSERT_EQ(transport_.sent.size(), 2u) << "both pictures went, one after the other";
+    EXPECT_NE(transport_.sent[0].body.find("FIRST-PICTURE-BYTES\r\n--"), std::string::npos);
+    EXPECT_NE(transport_.sent[0].body.find("\r\n.PNG\r\n"), std::string::npos);
+    EXPECT_NE(transport_.sent[1].body.find("second picture\r\n--"), std::string::npos);
+    EXPECT_NE(transport_.sent[1].body.find("\r\n.JPG\r\n"), std::string::npos);
+    std::vector<std::string> links;
+    for (const std::string& line : log_) {
+        if (line.starts_with("link ")) links.push_back(line);
+    }
+    EXPECT_EQ(links, (std::vector<std::string>{R"(link {"screen_link":"one"})",
+                                               R"(link {"screen_link":"two"})"}));
+    EXPECT_EQ(uploader_.Queued(), 0u);
+}
+
+TEST_F(ScreenUploaderTest, StopCancelsTheUploadDropsTheQueueAndReachesNoWindow) {
+    randoms_ = {1, 2, 3, 4};
+    transport_.chunk = 4;
+    transport_.replies = {R"({"screen_link":"one"})", R"({"screen_link":"two"})"};
+    transport_.during = [&] {
+        uploader_.SendScreen(Picture("queued"), ".PNG");
+        log_.push_back("stop");
+        uploader_.Stop();
+    };
+    uploader_.SendScreen(Picture("being sent"), ".PNG");
+    uploader_.UploadPending();
+
+    EXPECT_TRUE(transport_.cancelled);
+    EXPECT_EQ(transport_.sent.size(), 1u) << "the queued picture never went";
+    ASSERT_FALSE(log_.empty());
+    EXPECT_EQ(log_.back(), "stop") << "nothing reached the GUI thread after Stop";
+    uploader_.SendScreen(Picture("late"), ".PNG");
+    EXPECT_EQ(uploader_.Queued(), 0u) << "nothing is queued once stopping";
+}
+
+}  // namespace
+}  // namespace lg
