@@ -29,6 +29,30 @@ def server_binary():
     raise ScenarioError("lumigrab-server is not built (make native)")
 
 
+def make_certificate(folder):
+    """A self-signed certificate for "localhost" made for the occasion:
+    (certificate path, key path)."""
+    cert = os.path.join(folder, "cert.pem")
+    key = os.path.join(folder, "key.pem")
+    subprocess.run(["openssl", "req", "-x509", "-newkey", "rsa:2048", "-nodes",
+                    "-keyout", key, "-out", cert, "-days", "2", "-subj", "/CN=localhost",
+                    "-addext", "subjectAltName=DNS:localhost,IP:127.0.0.1",
+                    "-addext", "basicConstraints=critical,CA:TRUE"],
+                   check=True, capture_output=True, timeout=60)
+    return cert, key
+
+
+def trust_certificate(session, cert):
+    """The certificate added to the prefix's trusted roots; True once taken."""
+    trusted = session.probe("trust", cert)
+    return bool(trusted and trusted.get("trusted"))
+
+
+def wine_reg(session, *args, check=True):
+    subprocess.run(["wine", "reg", *args], env=session.env, check=check, capture_output=True,
+                   timeout=120)
+
+
 def free_port():
     with socket.socket() as s:
         s.bind(("127.0.0.1", 0))
@@ -56,13 +80,7 @@ class ImageServer:
             raise
 
     def _start(self):
-        cert = os.path.join(self.dir, "cert.pem")
-        key = os.path.join(self.dir, "key.pem")
-        subprocess.run(["openssl", "req", "-x509", "-newkey", "rsa:2048", "-nodes",
-                        "-keyout", key, "-out", cert, "-days", "2", "-subj", "/CN=localhost",
-                        "-addext", "subjectAltName=DNS:localhost,IP:127.0.0.1",
-                        "-addext", "basicConstraints=critical,CA:TRUE"],
-                       check=True, capture_output=True, timeout=60)
+        cert, key = make_certificate(self.dir)
         self.cert = cert
         data = os.path.join(self.dir, "data")
         os.makedirs(data)
@@ -75,9 +93,8 @@ class ImageServer:
             stdout=self.log, stderr=subprocess.STDOUT)
         wait_for(self._answers, 30, f"the image server on port {self.port}")
         if self.trust:
-            trusted = self.s.probe("trust", cert)
-            if not trusted or not trusted.get("trusted"):
-                raise ScenarioError(f"the prefix did not take the certificate: {trusted}")
+            if not trust_certificate(self.s, cert):
+                raise ScenarioError("the prefix did not take the certificate")
         self._reg("add", KEY, "/v", "ServerURL", "/t", "REG_SZ", "/d", self.url, "/f")
         return self
 
@@ -96,8 +113,7 @@ class ImageServer:
         return False
 
     def _reg(self, *args, check=True):
-        subprocess.run(["wine", "reg", *args], env=self.s.env, check=check, capture_output=True,
-                       timeout=120)
+        wine_reg(self.s, *args, check=check)
 
     def get(self, path):
         """(status, body bytes) of a GET from this side, trusting the test

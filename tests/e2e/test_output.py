@@ -94,14 +94,14 @@ class Output:
     def capture_window(self):
         return self.s.find_window(cls="TSetRegionForm", visible=True)
 
-    def open_editor(self):
+    def open_editor(self, sel=SEL):
         """A capture from the tray icon with the selection dragged; the
         panel's window."""
         shown, opened = self.count("capture shown"), self.count("editor opened")
         x, y = self.s.tray_icon_center()
         self.s.click(x, y)
         self.wait_count("capture shown", shown + 1)
-        self.s.drag(SEL[0], SEL[1], SEL[2], SEL[3], steps=12)
+        self.s.drag(sel[0], sel[1], sel[2], sel[3], steps=12)
         self.wait_count("editor opened", opened + 1)
         return self.s.wait_window(cls="TPanelSave", visible=True)
 

@@ -9,6 +9,7 @@
 #include <wincrypt.h>
 #include <winhttp.h>
 
+#include <cstdint>
 #include <cstdio>
 #include <cwchar>
 #include <string>
@@ -170,6 +171,60 @@ int Hold(const wchar_t* modifiers, const wchar_t* vk, const wchar_t* seconds) {
     return 0;
 }
 
+// A window of random pixels at the given place, for pictures that do not
+// compress; says {"shown":true} once painted and stays until killed or
+// the seconds have passed.
+LRESULT CALLBACK NoiseProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg != WM_PAINT) return DefWindowProcW(hwnd, msg, wp, lp);
+    RECT rc;
+    GetClientRect(hwnd, &rc);
+    const int w = rc.right, h = rc.bottom;
+    std::vector<std::uint32_t> pixels(static_cast<std::size_t>(w) * h);
+    std::uint32_t x = 2463534242u;  // xorshift: the same noise every time
+    for (std::uint32_t& p : pixels) {
+        x ^= x << 13;
+        x ^= x >> 17;
+        x ^= x << 5;
+        p = x & 0xFFFFFF;
+    }
+    BITMAPINFO bi{};
+    bi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    bi.bmiHeader.biWidth = w;
+    bi.bmiHeader.biHeight = -h;
+    bi.bmiHeader.biPlanes = 1;
+    bi.bmiHeader.biBitCount = 32;
+    bi.bmiHeader.biCompression = BI_RGB;
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(hwnd, &ps);
+    SetDIBitsToDevice(dc, 0, 0, w, h, 0, 0, 0, h, pixels.data(), &bi, DIB_RGB_COLORS);
+    EndPaint(hwnd, &ps);
+    return 0;
+}
+
+int Noise(wchar_t** args) {
+    int v[5];
+    for (int i = 0; i < 5; ++i) v[i] = static_cast<int>(std::wcstol(args[i], nullptr, 10));
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = NoiseProc;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.lpszClassName = L"LgProbeNoise";
+    RegisterClassW(&wc);
+    HWND hwnd = CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, wc.lpszClassName, L"noise",
+                                WS_POPUP | WS_VISIBLE, v[0], v[1], v[2], v[3], nullptr, nullptr,
+                                wc.hInstance, nullptr);
+    if (!hwnd) return 1;
+    UpdateWindow(hwnd);
+    std::printf("{\"shown\":true}\n");
+    std::fflush(stdout);
+    const DWORD until = GetTickCount() + 1000 * static_cast<DWORD>(v[4]);
+    while (static_cast<int>(until - GetTickCount()) > 0) {
+        MSG msg;
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
+        Sleep(20);
+    }
+    return 0;
+}
+
 // Makes the certificate in a PEM or DER file a trusted root of this user,
 // as an administrator would for a self-hosted server's own authority.
 int Trust(const wchar_t* path) {
@@ -261,7 +316,7 @@ int wmain(int argc, wchar_t** argv) {
     if (argc < 2) {
         std::fprintf(stderr,
                      "usage: lgprobe windows|tray|reg KEY [VALUE]|post CLASS MSG|hold MODS VK "
-                     "SECONDS|trust CERT|get URL\n");
+                     "SECONDS|trust CERT|get URL|noise X Y W H SECONDS\n");
         return 2;
     }
     std::wstring cmd = argv[1];
@@ -272,6 +327,7 @@ int wmain(int argc, wchar_t** argv) {
     if (cmd == L"hold" && argc >= 5) return Hold(argv[2], argv[3], argv[4]);
     if (cmd == L"trust" && argc >= 3) return Trust(argv[2]);
     if (cmd == L"get" && argc >= 3) return Get(argv[2]);
+    if (cmd == L"noise" && argc >= 7) return Noise(argv + 2);
     std::fprintf(stderr, "lgprobe: unknown command\n");
     return 2;
 }
