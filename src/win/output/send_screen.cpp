@@ -22,7 +22,7 @@ struct TThreadSendScreen::Worker {
           uploader(SystemHash(), *transport, gui, std::move(steps), [this] { return random(); }) {}
 
     std::unique_ptr<UploadTransport> transport;
-    SendToGuiThread gui;
+    PostToGuiThread gui;
     std::mt19937_64 random;  // only the worker thread draws
     ScreenUploader uploader;
     // Auto-reset: each wait takes one signal; signals given while an
@@ -31,7 +31,9 @@ struct TThreadSendScreen::Worker {
 };
 
 TThreadSendScreen::TThreadSendScreen(std::unique_ptr<UploadTransport> transport) {
-    window_.Create();
+    window_.Create([this] {
+        if (worker_) worker_->uploader.DeliverToGui();
+    });
     if (!transport) transport = WinHttpTransport::ToImageServer();
     worker_ = std::make_shared<Worker>(
         std::move(transport), window_.hwnd(),
@@ -75,14 +77,12 @@ void TThreadSendScreen::SendScreen(std::span<const std::uint8_t> file, std::stri
 }
 
 void TThreadSendScreen::Stop() {
-    window_.Stop();
-    worker_->gui.Stop();
     worker_->uploader.Stop();
     SetEvent(worker_->event.get());
 }
 
 bool TThreadSendScreen::WaitEnded(DWORD timeoutMs) {
-    return !thread_ || GuiThreadWindow::WaitForThread(thread_.get(), timeoutMs);
+    return !thread_ || WaitForSingleObject(thread_.get(), timeoutMs) == WAIT_OBJECT_0;
 }
 
 const std::string& TThreadSendScreen::SystemHashText() const {

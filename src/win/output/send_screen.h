@@ -12,7 +12,7 @@
 #include <string>
 #include <string_view>
 
-#include "output/gui_thread_call.h"
+#include "output/gui_thread_wake.h"
 #include "output/upload/upload_transport.h"
 #include "platform/handles.h"
 
@@ -37,8 +37,9 @@ public:
     // GUI thread. The worker ends: the upload under way is cancelled, the
     // queued ones dropped, and nothing more reaches this thread.
     void Stop();
-    // GUI thread. Waits up to `timeoutMs` for the thread to end (running
-    // what it sends meanwhile); true once it has.
+    // GUI thread. Waits up to `timeoutMs` for the thread to end; true once
+    // it has. The worker never waits for this thread, so no message needs
+    // running meanwhile.
     bool WaitEnded(DWORD timeoutMs);
 
     const std::string& SystemHashText() const;

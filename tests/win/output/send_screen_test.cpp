@@ -96,9 +96,9 @@ TEST_F(SendScreenTest, TheFormGoesOutWholeAndTheReplyComesBackOnTheGuiThread) {
         ASSERT_EQ(replies.size(), 1u) << c.why;
         EXPECT_EQ(replies[0], c.reply) << c.why;
         EXPECT_EQ(replyThread, GetCurrentThreadId()) << "on the GUI thread";
-        // The bar moved while the bytes went out, and the window closed
-        // when the reply came.
-        EXPECT_GT(loadForm_.Position(), 0) << c.why;
+        // The window closed when the reply came. (How far the bar got on
+        // the way depends on how often the GUI thread caught up: progress
+        // is coalesced, so a fast upload may show only its end.)
         EXPECT_FALSE(loadForm_.Showing()) << c.why;
     }
 }

@@ -8,7 +8,7 @@
 namespace lg {
 
 ScreenUploader::ScreenUploader(std::string systemHash, UploadTransport& transport,
-                               GuiThreadCall& gui, UploadGuiSteps steps,
+                               GuiThreadWake& gui, UploadGuiSteps steps,
                                std::function<std::uint64_t()> random)
     : systemHash_(std::move(systemHash)),
       transport_(transport),
@@ -29,6 +29,10 @@ void ScreenUploader::Stop() {
         const std::lock_guard lock(mutex_);
         stopping_ = true;
         queue_.clear();
+    }
+    {
+        const std::lock_guard lock(mailboxMutex_);
+        mailbox_.clear();
     }
     transport_.Cancel();
 }
@@ -51,9 +55,41 @@ void ScreenUploader::UploadPending() {
     while (TakeNext(picture)) UploadOnce(picture);
 }
 
-void ScreenUploader::OnGuiThread(const std::function<void()>& step) {
-    // Once stopping, the GUI thread may be waiting for this thread to end.
-    if (!stopping_) gui_.Run(step);
+void ScreenUploader::Leave(GuiEvent event) {
+    bool wake = false;
+    {
+        const std::lock_guard lock(mailboxMutex_);
+        if (stopping_) return;
+        if (!event.reply && !mailbox_.empty() && !mailbox_.back().reply) {
+            mailbox_.back().lastPos = event.lastPos;
+        } else {
+            mailbox_.push_back(std::move(event));
+        }
+        wake = !wakePending_;
+        wakePending_ = true;
+    }
+    if (wake && !gui_.Wake()) {
+        // Nobody is coming for this one: the next event tries again.
+        const std::lock_guard lock(mailboxMutex_);
+        wakePending_ = false;
+    }
+}
+
+void ScreenUploader::DeliverToGui() {
+    std::deque<GuiEvent> events;
+    {
+        const std::lock_guard lock(mailboxMutex_);
+        wakePending_ = false;
+        events.swap(mailbox_);
+    }
+    for (const GuiEvent& e : events) {
+        if (stopping_) return;
+        if (e.reply) {
+            steps_.DeliverLink(e.text);
+        } else {
+            steps_.ShowProgress(e.lastPos);
+        }
+    }
 }
 
 void ScreenUploader::UploadOnce(const PictureToUpload& picture) {
@@ -69,20 +105,18 @@ void ScreenUploader::UploadOnce(const PictureToUpload& picture) {
                                                                    .file = picture.bytes},
                                                                   boundary);
         const std::string contentType = MultipartContentType(boundary);
-        const int startPos = progress_.LastPos();
-        OnGuiThread([&] { steps_.ShowProgress(startPos); });
+        Leave({.lastPos = progress_.LastPos(), .text = {}});
         reply = transport_
                     .Post({.contentType = contentType, .body = body},
                           [this](std::int64_t written) { TransferWork(written); })
                     .value_or(std::string());
     }
-    OnGuiThread([&] { steps_.DeliverLink(reply); });
+    Leave({.reply = true, .text = std::move(reply)});
 }
 
 void ScreenUploader::TransferWork(std::int64_t written) {
     if (const std::optional<int> pos = progress_.Written(written, maxProgress_)) {
-        const int shown = *pos;
-        OnGuiThread([&] { steps_.ShowProgress(shown); });
+        Leave({.lastPos = *pos, .text = {}});
     }
 }
 

@@ -1,8 +1,15 @@
 // The upload worker's logic, without the thread: pictures queued by the
 // GUI thread, and one upload after another on the worker thread, each
 // reporting its progress and ending with the reply handed to the GUI
-// thread. The thread, the HTTP client and the GUI hand-over are the
-// platform's (UploadTransport, GuiThreadCall).
+// thread. The thread, the HTTP client and the wake-up are the platform's
+// (UploadTransport, GuiThreadWake).
+//
+// The worker never waits for the GUI thread: what it has for the window
+// is left in a mailbox and the GUI thread is woken by one posted message,
+// so a GUI thread that is busy, or exiting and waiting for the worker,
+// can never deadlock with it. Progress is coalesced there: a percentage
+// replaces one still waiting, so at most one wake-up is pending and the
+// window only ever catches up with the latest value.
 #pragma once
 
 #include <atomic>
@@ -38,7 +45,7 @@ class ScreenUploader {
 public:
     // `random` draws the numbers behind each upload's file name and
     // multipart boundary.
-    ScreenUploader(std::string systemHash, UploadTransport& transport, GuiThreadCall& gui,
+    ScreenUploader(std::string systemHash, UploadTransport& transport, GuiThreadWake& gui,
                    UploadGuiSteps steps, std::function<std::uint64_t()> random);
     ScreenUploader(const ScreenUploader&) = delete;
     ScreenUploader& operator=(const ScreenUploader&) = delete;
@@ -56,6 +63,10 @@ public:
     // left or Stop was asked.
     void UploadPending();
 
+    // GUI thread, when woken: runs the window steps left since the last
+    // time, in the order they came.
+    void DeliverToGui();
+
     const std::string& SystemHash() const { return systemHash_; }
     int LastPos() const { return progress_.LastPos(); }
     std::size_t Queued() const;
@@ -64,17 +75,28 @@ private:
     bool TakeNext(PictureToUpload& next);
     void UploadOnce(const PictureToUpload& picture);
     void TransferWork(std::int64_t written);
-    void OnGuiThread(const std::function<void()>& step);
+
+    // What waits for the GUI thread: a percentage or a reply.
+    struct GuiEvent {
+        bool reply = false;
+        int lastPos = 0;
+        std::string text;
+    };
+    void Leave(GuiEvent event);
 
     const std::string systemHash_;
     UploadTransport& transport_;
-    GuiThreadCall& gui_;
+    GuiThreadWake& gui_;
     UploadGuiSteps steps_;
     std::function<std::uint64_t()> random_;
 
     mutable std::mutex mutex_;
     std::deque<PictureToUpload> queue_;
     std::atomic<bool> stopping_{false};
+
+    std::mutex mailboxMutex_;
+    std::deque<GuiEvent> mailbox_;
+    bool wakePending_ = false;
 
     // Worker thread only.
     UploadProgress progress_;

@@ -1,5 +1,5 @@
 // What the upload worker needs from the platform: one POST to the image
-// server, and a way to run its window steps on the GUI thread.
+// server, and a way to call the GUI thread over without waiting for it.
 #pragma once
 
 #include <cstdint>
@@ -31,12 +31,13 @@ public:
     virtual void Cancel() = 0;
 };
 
-class GuiThreadCall {
+class GuiThreadWake {
 public:
-    virtual ~GuiThreadCall() = default;
-    // Worker thread. Runs `step` on the GUI thread and waits until it has
-    // run; false, with `step` not run, once the program is stopping.
-    virtual bool Run(const std::function<void()>& step) = 0;
+    virtual ~GuiThreadWake() = default;
+    // Any thread; never waits for the GUI thread. Asks it to call
+    // ScreenUploader::DeliverToGui soon (a posted message); false when the
+    // request could not be made.
+    virtual bool Wake() = 0;
 };
 
 }  // namespace lg

@@ -16,15 +16,23 @@ namespace {
 
 constexpr char kHash[] = "0123456789abcdef0123456789abcdef";
 
-// Records every step that reaches the GUI thread, in order, and whether it
-// came through the hand-over.
-struct FakeGui : GuiThreadCall {
-    bool Run(const std::function<void()>& step) override {
-        inside = true;
-        step();
-        inside = false;
-        return true;
+// The GUI thread's side: counts the wake-ups and, unless told to leave
+// them for the test, answers each at once as an idle GUI thread would.
+struct FakeGui : GuiThreadWake {
+    bool Wake() override {
+        ++wakes;
+        if (deliverAtOnce) Deliver();
+        return accepts;
     }
+    void Deliver() {
+        inside = true;
+        uploader->DeliverToGui();
+        inside = false;
+    }
+    ScreenUploader* uploader = nullptr;
+    bool deliverAtOnce = true;
+    bool accepts = true;
+    int wakes = 0;
     bool inside = false;
 };
 
@@ -82,7 +90,9 @@ protected:
                              EXPECT_TRUE(gui_.inside) << "DeliverLink off the GUI thread";
                              log_.push_back("link " + reply);
                          }},
-                    [this] { return randoms_.at(nextRandom_++); }) {}
+                    [this] { return randoms_.at(nextRandom_++); }) {
+        gui_.uploader = &uploader_;
+    }
 
     static std::vector<std::uint8_t> Picture(std::string_view bytes) {
         return std::vector<std::uint8_t>(bytes.begin(), bytes.end());
@@ -173,6 +183,45 @@ TEST_F(ScreenUploaderTest, APictureDuringAnUploadIsQueuedNotWrittenOverTheOneBei
     EXPECT_EQ(links, (std::vector<std::string>{R"(link {"screen_link":"one"})",
                                                R"(link {"screen_link":"two"})"}));
     EXPECT_EQ(uploader_.Queued(), 0u);
+}
+
+TEST_F(ScreenUploaderTest, ABusyGuiThreadGetsOneWakeUpAndOnlyTheLatestProgress) {
+    randoms_ = {1, 2, 3, 4, 5, 6};
+    gui_.deliverAtOnce = false;  // the GUI thread is busy elsewhere
+    transport_.chunk = 8;
+    transport_.replies = {R"({"screen_link":"one"})", R"({"screen_link":"two"})"};
+    uploader_.SendScreen(Picture("a picture of some length"), ".PNG");
+    uploader_.UploadPending();
+    EXPECT_EQ(gui_.wakes, 1) << "one message pending at most";
+    EXPECT_TRUE(log_.empty()) << "nothing ran before the GUI thread came";
+
+    gui_.Deliver();
+    const std::string last = "progress " + std::to_string(uploader_.LastPos());
+    EXPECT_EQ(log_, (std::vector<std::string>{last, R"(link {"screen_link":"one"})"}))
+        << "the percentages collapsed into the last one, before the reply";
+
+    // Once collected, the next upload wakes the GUI thread again.
+    log_.clear();
+    uploader_.SendScreen(Picture("another"), ".PNG");
+    uploader_.UploadPending();
+    EXPECT_EQ(gui_.wakes, 2);
+    gui_.Deliver();
+    ASSERT_EQ(log_.size(), 2u);
+    EXPECT_EQ(log_.back(), R"(link {"screen_link":"two"})");
+}
+
+TEST_F(ScreenUploaderTest, AWakeUpThatCouldNotBePostedIsTriedAgainByTheNextEvent) {
+    randoms_ = {1, 2};
+    gui_.deliverAtOnce = false;
+    gui_.accepts = false;
+    transport_.chunk = 8;
+    transport_.replies = {R"({"screen_link":"one"})"};
+    uploader_.SendScreen(Picture("a picture of some length"), ".PNG");
+    uploader_.UploadPending();
+    EXPECT_GT(gui_.wakes, 1) << "a failed post leaves no wake-up pending";
+    gui_.Deliver();
+    ASSERT_FALSE(log_.empty());
+    EXPECT_EQ(log_.back(), R"(link {"screen_link":"one"})") << "nothing was lost";
 }
 
 TEST_F(ScreenUploaderTest, StopCancelsTheUploadDropsTheQueueAndReachesNoWindow) {
