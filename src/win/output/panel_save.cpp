@@ -21,7 +21,6 @@
 #include "output/save_dialog.h"
 #include "output/save_dialog_rules.h"
 #include "output/upload/upload_format.h"
-#include "output/upload/upload_reply.h"
 #include "platform/clipboard_text.h"
 #include "platform/trace.h"
 #include "platform/u16.h"
@@ -31,44 +30,8 @@
 namespace lg::win {
 namespace {
 
-constexpr char16_t kCopiedMessage[] =
-    u"Скриншот скопирован в буфер обмена.\r\nНажмите Ctrl+V, чтобы вставить.";
-constexpr char16_t kCopyFailedMessage[] =
-    u"Не удалось скопировать в буфер обмена.\r\nПожалуйста, попробуйте еще раз.";
-constexpr char16_t kLinkCopiedMessage[] = u"Ссылка на скриншот в буфере обмена.";
-constexpr char16_t kUploadFailedMessage[] =
-    u"Не удалось загрузить скриншот.\r\nПожалуйста, попробуйте еще раз.";
-
 ImageView32 ViewOf(const TBitmap32& b) {
     return ImageView32{b.Bits(), b.Width(), b.Height(), b.Width()};
-}
-
-// The picture on the clipboard and, with SaveLocal on, the automatic copy
-// beside it. False when the picture could not be taken or placed.
-bool CopyToClipboard(TSetRegionForm& form, HWND owner) {
-    TBitmap32 picture;
-    if (!form.GetBitmap(picture)) return false;
-    const ImageView32 view = ViewOf(picture);
-    if (CopyPictureToClipboard(owner, view) != ERROR_SUCCESS) return false;
-    // Whatever becomes of the automatic copy, the clipboard holds the
-    // picture: its failures stay silent.
-    SaveLocalCopy(view);
-    return true;
-}
-
-// The picture encoded for the upload and handed to the worker, and the
-// automatic copy beside it. False when the picture could not be taken or
-// encoded.
-bool QueueUpload(TSetRegionForm& form, TThreadSendScreen& worker) {
-    TBitmap32 picture;
-    if (!form.GetBitmap(picture)) return false;
-    const ImageView32 view = ViewOf(picture);
-    const int format = LGSettings().format;
-    std::vector<std::uint8_t> file;
-    if (EncodeForUpload(view, format, file) != EncodeStatus::kOk) return false;
-    worker.SendScreen(file, UploadEncodingOf(format).tag);
-    SaveLocalCopy(view);
-    return true;
 }
 
 void OpenInBrowser(const std::wstring& link) {
@@ -79,7 +42,7 @@ void OpenInBrowser(const std::wstring& link) {
 
 TPanelSave::TPanelSave()
     : FloatingPanel(L"TPanelSave", kOutputPanelWidth, kOutputPanelHeight),
-      OpenLink(OpenInBrowser) {}
+      OpenLinkInBrowser(OpenInBrowser) {}
 
 TPanelSave::~TPanelSave() {
     // The worker goes before the window its replies reach.
@@ -129,111 +92,93 @@ void TPanelSave::LayoutControls() {
 
 void TPanelSave::btSendCloudClick() {
     if (!form_ || !ThreadSendScreen) return;
-    CaptureEditor& editor = form_->Editor();
-    // With the editor switched off the upload comes straight after the
-    // selection, before any panel is shown.
-    const bool editing = Showing();
-    const TCurTool tool = editor.CurTypeTool();
-    editor.AddTool(ctNone);
-    bool queued = false;
-    try {
-        queued = QueueUpload(*form_, *ThreadSendScreen);
-    } catch (const std::exception&) {
-        // No memory for the picture or its file: reported like a failed
-        // upload.
-    }
-    if (queued) {
-        // The result comes with the server's reply (LinkReady).
-        editor.Close();
-    } else {
-        // Nothing left the machine and the picture exists only in the
-        // capture: keep it open to try again, as the copy does.
-        Trace(L"upload failed: picture not encoded");
-        if (editing) {
-            ResumeCapture(tool);
-        } else {
-            editor.ShowSelectRegion(true, false);
-        }
-        ShowBHint(kUploadFailedMessage);
-    }
-    AfterOutputFeedback();
+    flow_.Upload();
+    picture_.reset();
 }
 
 void TPanelSave::LinkReady(const std::string& reply) {
-    const std::optional<std::string> link = ReadUploadLink(reply);
-    if (!link) {
-        Trace(L"upload failed");
-        ShowBHint(kUploadFailedMessage);
-        return;
-    }
-    const std::wstring text = Utf8ToWide(*link);
-    if (WriteClipboardText(hwnd(), AsU16(text)) != ERROR_SUCCESS) {
-        // The link is lost with the clipboard: a new upload is the way to
-        // another.
-        Trace(L"upload failed: link not copied");
-        ShowBHint(kUploadFailedMessage);
-        return;
-    }
-    Trace(L"upload link copied");
-    ShowBHint(kLinkCopiedMessage);
-    // Only a web address goes to the browser: the shell would run a
-    // program or open a file named by anything else.
-    if (LGSettings().OpenURL && IsWebLink(*link) && OpenLink) {
-        Trace(L"upload link opened");
-        OpenLink(text);
-    }
+    flow_.LinkReady(reply);
 }
 
 void TPanelSave::btSaveClipbrdClick() {
     if (!form_) return;
-    CaptureEditor& editor = form_->Editor();
-    // With the editor switched off the copy comes straight after the
-    // selection, before any panel is shown.
-    const bool editing = Showing();
-    const TCurTool tool = editor.CurTypeTool();
-    editor.AddTool(ctNone);
-    bool copied = false;
-    try {
-        copied = CopyToClipboard(*form_, hwnd());
-    } catch (const std::exception&) {
-        // No memory for the picture: reported like any failed copy.
-    }
-    if (copied) {
-        Trace(L"copied to the clipboard");
-        editor.Close();
-        ShowBHint(kCopiedMessage);
-    } else {
-        // The picture exists only in the capture, and the message asks to
-        // try again: keep it open, with the tool the user had, so that can
-        // work. Without the editor, open it: its buttons are the way to.
-        Trace(L"copy failed");
-        if (editing) {
-            ResumeCapture(tool);
-        } else {
-            editor.ShowSelectRegion(true, false);
-        }
-        ShowBHint(kCopyFailedMessage);
-    }
-    AfterOutputFeedback();
+    flow_.Copy();
+    picture_.reset();
 }
 
 void TPanelSave::btSaveFileClick() {
     if (!form_) return;
+    flow_.Save();
+    picture_.reset();
+}
+
+// ---- OutputHost ----------------------------------------------------------
+
+OutputOptions TPanelSave::Options() const {
+    const TLGSettings& settings = LGSettings();
+    return {.saveLocal = settings.SaveLocal, .openUrl = settings.OpenURL};
+}
+
+bool TPanelSave::Editing() const {
+    // Without the editor the output comes straight after the selection,
+    // before any panel is shown.
+    return Showing();
+}
+
+TCurTool TPanelSave::StopDrawing() {
     CaptureEditor& editor = form_->Editor();
     const TCurTool tool = editor.CurTypeTool();
     editor.AddTool(ctNone);
+    return tool;
+}
+
+bool TPanelSave::TakePicture() {
+    try {
+        TBitmap32 picture;
+        if (!form_->GetBitmap(picture)) return false;
+        picture_ = std::move(picture);
+        return true;
+    } catch (const std::exception&) {
+        return false;  // no memory for the picture
+    }
+}
+
+bool TPanelSave::CopyPicture() {
+    return picture_ && CopyPictureToClipboard(hwnd(), ViewOf(*picture_)) == ERROR_SUCCESS;
+}
+
+bool TPanelSave::QueueUpload() {
+    if (!picture_) return false;
+    try {
+        const int format = LGSettings().format;
+        std::vector<std::uint8_t> file;
+        if (EncodeForUpload(ViewOf(*picture_), format, file) != EncodeStatus::kOk) return false;
+        ThreadSendScreen->SendScreen(file, UploadEncodingOf(format).tag);
+        return true;
+    } catch (const std::exception&) {
+        return false;  // no memory for the file
+    }
+}
+
+void TPanelSave::SaveLocalCopy() {
+    if (!picture_) return;
+    try {
+        (void)lg::win::SaveLocalCopy(ViewOf(*picture_));
+    } catch (const std::exception&) {
+        // Silent, like every failure of the automatic copy.
+    }
+}
+
+std::optional<SaveChoice> TPanelSave::AskSaveFile() {
     const TLGSettings& settings = LGSettings();
     // The automatic copies' folder is where the dialog opens when there is
     // no last folder, so it must exist; a failure shows in the dialog.
     (void)CreateFolderTree(AsWide(settings.path));
-
     SaveDialogRequest request;
     request.initialFolder = SaveDialogInitialFolder();
     request.filterIndex = FilterIndexOfFormat(settings.format);
     request.fileName = ScreenshotBaseName(LocalNow());
-
     form_->HidePanels();
-    Trace(L"save dialog opened");
     std::optional<SaveDialogChoice> choice;
     {
         // Modal for the whole capture: no drawing and no Ctrl+C behind the
@@ -241,37 +186,30 @@ void TPanelSave::btSaveFileClick() {
         const WindowDisabled disabled(form_->hwnd());
         choice = RunSaveDialog(hwnd(), request);
     }
-    if (!choice) {
-        Trace(L"save dialog cancelled");
-        ResumeCapture(tool);
-        AfterOutputFeedback();
-        return;
-    }
+    if (!choice) return std::nullopt;
+    return SaveChoice{std::move(choice->fileName), choice->filterIndex};
+}
 
-    const std::u16string fileName = FinalSaveName(choice->fileName, choice->filterIndex);
+FileWriteOutcome TPanelSave::WritePicture(std::u16string_view fileName, PictureFormat format) {
     FileWriteResult written = EncodeFailed(EncodeStatus::kEmptyImage);
     try {
-        TBitmap32 picture;
-        if (form_->GetBitmap(picture)) {
-            written = WritePictureFile(ViewOf(picture), AsWide(fileName),
-                                       FormatOfFilterIndex(choice->filterIndex));
+        if (picture_ || TakePicture()) {
+            written = lg::win::WritePictureFile(ViewOf(*picture_), AsWide(fileName), format);
         }
     } catch (const std::exception&) {
         written = WriteFailed(ERROR_NOT_ENOUGH_MEMORY);
     }
-    if (!written.ok()) {
-        // The picture exists only in the capture: keep it open and say why
-        // the file is not there, rather than lose it without a word.
-        Trace((L"save failed: " + std::to_wstring(written.error)).c_str());
-        ResumeCapture(tool);
-        ShowBHint(AsU16(written.Message()));
-        AfterOutputFeedback();
-        return;
-    }
-    Trace(L"saved to a file");
-    editor.Close();
-    SaveLastPath(FolderPart(fileName));
-    AfterOutputFeedback();
+    if (written.ok()) return {.ok = true};
+    const std::wstring message = written.Message();
+    return {.ok = false, .error = written.error, .message = std::u16string(AsU16(message))};
+}
+
+void TPanelSave::RememberSaveFolder(std::u16string_view folder) {
+    SaveLastPath(folder);
+}
+
+void TPanelSave::CloseCapture() {
+    form_->Editor().Close();
 }
 
 void TPanelSave::ResumeCapture(TCurTool tool) {
@@ -280,6 +218,30 @@ void TPanelSave::ResumeCapture(TCurTool tool) {
     form_->ShowEditorPanels();
     form_->UpdatePositionPanels();
     form_->FocusWindow();
+}
+
+void TPanelSave::OpenEditor() {
+    form_->Editor().ShowSelectRegion(true, false);
+}
+
+void TPanelSave::ShowHint(std::u16string_view text) {
+    ShowBHint(text);
+}
+
+bool TPanelSave::CopyLinkText(std::string_view link) {
+    return WriteClipboardText(hwnd(), AsU16(Utf8ToWide(link))) == ERROR_SUCCESS;
+}
+
+void TPanelSave::OpenLink(std::string_view link) {
+    if (OpenLinkInBrowser) OpenLinkInBrowser(Utf8ToWide(link));
+}
+
+void TPanelSave::Feedback() {
+    AfterOutputFeedback();
+}
+
+void TPanelSave::Trace(std::string_view line) {
+    lg::win::Trace(std::wstring(line.begin(), line.end()).c_str());
 }
 
 void TPanelSave::ImageButton3Click() {

@@ -4,20 +4,25 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "controls/image_button.h"
 #include "controls/image_control.h"
+#include "output/output_flow.h"
 #include "output/output_panel_layout.h"
 #include "output/send_screen.h"
 #include "platform/floating_panel.h"
+#include "raster/bitmap32.h"
 #include "tools/cur_tool.h"
 
 namespace lg::win {
 
 class TSetRegionForm;
 
-class TPanelSave : public FloatingPanel {
+// The decisions are the flow's (OutputFlow); this window runs the dialogs,
+// writes the files and shows the windows it asks for.
+class TPanelSave : public FloatingPanel, private OutputHost {
 public:
     TPanelSave();
     // Stops the upload worker (FormDestroy).
@@ -45,7 +50,7 @@ public:
 
     // Opens an uploaded picture's link in the default browser; tests put
     // something quieter in its place.
-    std::function<void(const std::wstring& link)> OpenLink;
+    std::function<void(const std::wstring& link)> OpenLinkInBrowser;
 
     std::unique_ptr<TThreadSendScreen> ThreadSendScreen;
 
@@ -56,12 +61,31 @@ protected:
     void LayoutControls() override;
 
 private:
-    // The dialog was cancelled, or the copy or the file failed: the
-    // capture goes on with its panels beside the selection and `tool`, the
-    // tool the output ended, chosen again.
-    void ResumeCapture(TCurTool tool);
+    // OutputHost
+    OutputOptions Options() const override;
+    bool Editing() const override;
+    TCurTool StopDrawing() override;
+    bool TakePicture() override;
+    bool CopyPicture() override;
+    bool QueueUpload() override;
+    void SaveLocalCopy() override;
+    std::optional<SaveChoice> AskSaveFile() override;
+    FileWriteOutcome WritePicture(std::u16string_view fileName, PictureFormat format) override;
+    void RememberSaveFolder(std::u16string_view folder) override;
+    void CloseCapture() override;
+    void ResumeCapture(TCurTool tool) override;
+    void OpenEditor() override;
+    void ShowHint(std::u16string_view text) override;
+    bool CopyLinkText(std::string_view link) override;
+    void OpenLink(std::string_view link) override;
+    void Feedback() override;
+    void Trace(std::string_view line) override;
 
     TSetRegionForm* form_ = nullptr;
+    OutputFlow flow_{*this};
+    // The picture of the output under way, taken once and let go when it
+    // ends.
+    std::optional<TBitmap32> picture_;
 };
 
 }  // namespace lg::win

@@ -71,7 +71,7 @@ protected:
                                                    R"(","error":""})");
         server_ = server.get();
         ASSERT_TRUE(panel_.CreateForm(form_, std::move(server)));
-        panel_.OpenLink = [this](const std::wstring& link) {
+        panel_.OpenLinkInBrowser = [this](const std::wstring& link) {
             opened_.push_back(link);
             hintShowingWhenOpened_ = hint_.Showing();
         };
