@@ -133,10 +133,50 @@ Function CheckServerUrl
     ${EndIf}
 FunctionEnd
 
-Function .onInit
+; /SERVER=… from the command line into $ServerUrl (quoted or up to the next
+; space); the error flag when it is not there. GetOptions cannot read it: it
+; splits options at every "/", which an address is full of.
+Function ReadServerOption
     ${GetParameters} $R0
+    StrLen $R1 $R0
+    StrCpy $R2 0
+    ${Do}
+        ${If} $R2 >= $R1
+            SetErrors
+            Return
+        ${EndIf}
+        StrCpy $R3 $R0 8 $R2
+        ${If} $R3 == "/SERVER="
+            ${Break}
+        ${EndIf}
+        IntOp $R2 $R2 + 1
+    ${Loop}
+    IntOp $R2 $R2 + 8
+    StrCpy $R0 $R0 "" $R2
+    StrCpy $R4 " "
+    StrCpy $R3 $R0 1
+    ${If} $R3 == '"'
+        StrCpy $R4 '"'
+        StrCpy $R0 $R0 "" 1
+    ${EndIf}
+    StrCpy $R2 0
+    StrLen $R1 $R0
+    ${Do}
+        ${If} $R2 >= $R1
+            ${Break}
+        ${EndIf}
+        StrCpy $R3 $R0 1 $R2
+        ${If} $R3 == $R4
+            ${Break}
+        ${EndIf}
+        IntOp $R2 $R2 + 1
+    ${Loop}
+    StrCpy $ServerUrl $R0 $R2
+FunctionEnd
+
+Function .onInit
     ClearErrors
-    ${GetOptions} $R0 "/SERVER=" $ServerUrl
+    Call ReadServerOption
     ${If} ${Errors}
         ; Interactive installs show the address already stored, if any.
         ReadRegStr $ServerUrl HKCU "${PROGRAM_KEY}" "ServerURL"
