@@ -3,6 +3,7 @@
 ;   VERSION  2.0.0.0          ICON   the program's .ico
 ;   OUTFILE  the setup exe    FILES  the generated list of the program's files
 ;   TARGET   x86-unicode (the product) or amd64-unicode (64-bit test machines)
+;   WIZARD   the welcome and finish pages' picture, drawn from the icon
 ;
 ; Command line (besides NSIS's own /S and /D=):
 ;   /SERVER=https://…   the image server's address, stored as "ServerURL"
@@ -45,6 +46,7 @@ Var ServerField
 !define MUI_ICON "${ICON}"
 !define MUI_UNICON "${ICON}"
 !define MUI_ABORTWARNING
+!define MUI_WELCOMEFINISHPAGE_BITMAP "${WIZARD}"
 
 !insertmacro MUI_PAGE_WELCOME
 Page custom ServerPageShow ServerPageLeave

@@ -10,6 +10,7 @@ nothing when both packages are newer than everything they are made of.
 """
 import argparse
 import os
+import struct
 import subprocess
 import sys
 import tempfile
@@ -64,6 +65,47 @@ def file_list(dist, files):
     return "\n".join(lines) + "\n"
 
 
+def icon_image(ico, size):
+    """One image of the .ico make-ico writes: rows from the top of (B, G, R, A)."""
+    count = struct.unpack_from("<H", ico, 4)[0]
+    for i in range(count):
+        width, _, _, _, _, _, _, offset = struct.unpack_from("<BBBBHHII", ico, 6 + 16 * i)
+        if (width or 256) == size:
+            px = ico[offset + 40: offset + 40 + size * size * 4]
+            rows = [px[y * size * 4:(y + 1) * size * 4] for y in range(size)]
+            return rows[::-1]
+    sys.exit(f"make-dist: no {size} px image in the icon")
+
+
+def wizard_bitmap(icon, path):
+    """The welcome and finish pages' left picture (164 x 314) in the house
+    style: the window surface with a soft glow of the accent in the top
+    right corner, and the program's icon."""
+    w, h, size = 164, 314, 64
+    surface, accent = (12, 34, 66), (28, 194, 241)
+    with open(icon, "rb") as f:
+        image = icon_image(f.read(), size)
+    left, top = (w - size) // 2, 56
+    rows = []
+    for y in range(h):
+        row = bytearray()
+        for x in range(w):
+            # 8 % of the accent at the corner, fading along the diagonal.
+            glow = 0.08 * max(0.0, 1.0 - ((w - x) + y) / (0.9 * (w + h)))
+            r, g, b = (s + (a - s) * glow for s, a in zip(surface, accent))
+            if left <= x < left + size and top <= y < top + size:
+                pb, pg, pr, pa = image[y - top][(x - left) * 4:(x - left) * 4 + 4]
+                k = pa / 255
+                r, g, b = pr * k + r * (1 - k), pg * k + g * (1 - k), pb * k + b * (1 - k)
+            row += bytes((round(b), round(g), round(r)))
+        rows.append(bytes(row))  # 164 * 3 is a multiple of 4: no padding
+    pixels = b"".join(reversed(rows))
+    header = struct.pack("<2sIHHI", b"BM", 54 + len(pixels), 0, 0, 54)
+    info = struct.pack("<IiiHHIIiiII", 40, w, h, 1, 24, 0, len(pixels), 2835, 2835, 0, 0)
+    with open(path, "wb") as f:
+        f.write(header + info + pixels)
+
+
 def up_to_date(outputs, inputs):
     if not all(os.path.exists(o) for o in outputs):
         return False
@@ -109,12 +151,15 @@ def main():
     listing = os.path.join(a.work, "files.nsh")
     with open(listing, "w", encoding="utf-8") as f:
         f.write(file_list(dist, files))
+    wizard = os.path.join(a.work, "wizard.bmp")
+    wizard_bitmap(a.icon, wizard)
     # Built under a temporary name, so a failed build never leaves a
     # half-written installer that looks current.
     partial = setup + ".partial"
     cmd = [a.makensis, "-V2", "-INPUTCHARSET", "UTF8", "-NOCD",
            f"-DVERSION={a.version}", f"-DICON={os.path.abspath(a.icon)}",
            f"-DOUTFILE={partial}", f"-DFILES={listing}", f"-DTARGET={a.target}",
+           f"-DWIZARD={wizard}",
            os.path.join(HERE, "lumigrab.nsi")]
     done = subprocess.run(cmd, cwd=HERE)
     if done.returncode != 0:
