@@ -3,7 +3,7 @@
 SHELL := /bin/bash
 JOBS ?= 2
 
-.PHONY: all run test deps native win32 win64 wine-build bench test-native test-win32 clean \
+.PHONY: all run test deps native win32 win64 wine-build dist bench test-native test-win32 clean \
 	server server-build server-bench fuzz
 
 all: native win32
@@ -22,6 +22,13 @@ win32: deps
 win64: deps
 	@cmake --preset win64 >/dev/null
 	@cmake --build --preset win64 -j $(JOBS)
+
+# The per-user installer dist/LumigrabSetup.exe and the portable zip beside
+# it (installer/), from the 32-bit product.
+dist: deps
+	@cmake --preset win32 >/dev/null
+	@cmake --build --preset win32 -j $(JOBS) --target dist_package
+	@ls -l dist/LumigrabSetup.exe dist/Lumigrab-*-portable.zip
 
 # The build Wine runs here: the 32-bit product, or its 64-bit twin where
 # this machine cannot start 32-bit programs (scripts/wine-arch).

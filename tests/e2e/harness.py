@@ -55,14 +55,17 @@ def wait_for(predicate, timeout, what, interval=0.2):
 class App:
     """One started copy of the program; its debug trace goes to a file."""
 
-    def __init__(self, session, args):
+    def __init__(self, session, args, exe=None):
+        """`exe`: another copy of the program (an installed one) instead of
+        the build's."""
         self.session = session
+        exe = exe or EXE
         self.trace_path = tempfile.mktemp(prefix="lg-trace-", suffix=".log", dir=session.tmp)
         self._trace = open(self.trace_path, "wb")
         env = dict(session.env)
         # Wine reports OutputDebugString as a warning of its "seh" channel.
         env["WINEDEBUG"] = os.environ.get("LG_WINEDEBUG", "-all,warn+seh")
-        self.proc = subprocess.Popen(["wine", EXE, *args], env=env, cwd=DIST,
+        self.proc = subprocess.Popen(["wine", exe, *args], env=env, cwd=os.path.dirname(exe),
                                      stdout=subprocess.DEVNULL, stderr=self._trace)
 
     def trace(self):
@@ -227,8 +230,8 @@ class Session:
         return False
 
     # -- the program ------------------------------------------------------
-    def start(self, *args):
-        app = App(self, list(args))
+    def start(self, *args, exe=None):
+        app = App(self, list(args), exe)
         self.apps.append(app)
         return app
 

@@ -4,6 +4,7 @@
 //   lgprobe tray               the taskbar's notification area and its children
 //   lgprobe reg KEY [VALUE]    a value (or the existence of a key) under HKCU
 //   lgprobe post CLASS MSGNAME registers MSGNAME and posts it to the window
+//   lgprobe image PID          the executable a process was started from
 #include <windows.h>
 // After windows.h, which they need.
 #include <wincrypt.h>
@@ -310,13 +311,24 @@ int Get(const wchar_t* url) {
     return 0;
 }
 
+int Image(const wchar_t* pid) {
+    HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE,
+                                 static_cast<DWORD>(std::wcstoul(pid, nullptr, 0)));
+    wchar_t path[MAX_PATH * 2] = L"";
+    DWORD size = MAX_PATH * 2;
+    const BOOL ok = process && QueryFullProcessImageNameW(process, 0, path, &size);
+    if (process) CloseHandle(process);
+    std::printf("{\"path\":%s}\n", ok ? Json(path).c_str() : "null");
+    return ok ? 0 : 1;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
     if (argc < 2) {
         std::fprintf(stderr,
                      "usage: lgprobe windows|tray|reg KEY [VALUE]|post CLASS MSG|hold MODS VK "
-                     "SECONDS|trust CERT|get URL|noise X Y W H SECONDS\n");
+                     "SECONDS|trust CERT|get URL|noise X Y W H SECONDS|image PID\n");
         return 2;
     }
     std::wstring cmd = argv[1];
@@ -328,6 +340,7 @@ int wmain(int argc, wchar_t** argv) {
     if (cmd == L"trust" && argc >= 3) return Trust(argv[2]);
     if (cmd == L"get" && argc >= 3) return Get(argv[2]);
     if (cmd == L"noise" && argc >= 7) return Noise(argv + 2);
+    if (cmd == L"image" && argc >= 3) return Image(argv[2]);
     std::fprintf(stderr, "lgprobe: unknown command\n");
     return 2;
 }
