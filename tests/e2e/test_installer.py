@@ -33,10 +33,14 @@ class Place:
     files here."""
 
     def __init__(self, s):
-        out = subprocess.run(
-            ["wine", "cmd", "/c", "echo %LOCALAPPDATA%&echo %APPDATA%&echo %USERPROFILE%"],
-            env=s.env, capture_output=True, text=True, timeout=120, check=True)
-        local, roaming, profile = [l.strip() for l in out.stdout.splitlines() if l.strip()][:3]
+        def folders():
+            # cmd's exit status is not reliable under Wine; its lines are.
+            out = subprocess.run(
+                ["wine", "cmd", "/c", "echo %LOCALAPPDATA%&echo %APPDATA%&echo %USERPROFILE%"],
+                env=s.env, capture_output=True, text=True, timeout=120)
+            lines = [l.strip() for l in out.stdout.splitlines() if l.strip()]
+            return lines[:3] if len(lines) >= 3 and all(":" in l for l in lines[:3]) else None
+        local, roaming, profile = wait_for(folders, 60, "the user's folders from cmd", 1)
         self.win_dir = local + r"\Programs\Lumigrab"
         self.win_exe = self.win_dir + r"\Lumigrab.exe"
         self.dir = self.unix(s, self.win_dir)
