@@ -364,6 +364,11 @@ void CaptureEditor::FormClose() {
     imgView1.SetCursor(crCross);
     LayerRect->SetSelectState(ssNoVis);
     showing_ = false;
+    // The frames go with the capture: a 4K one holds about a hundred
+    // megabytes the idle program has no use for. The next capture sizes
+    // them again.
+    imgView1.Bitmap().SetSize(0, 0);
+    LayerDrawTool->Bitmap().SetSize(0, 0);
 }
 
 void CaptureEditor::FormKeyDown(std::uint16_t& key, TShiftState shift) {

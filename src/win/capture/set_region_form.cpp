@@ -274,6 +274,8 @@ void TSetRegionForm::ClickCopy() {
 
 void TSetRegionForm::HideWindow() {
     ShowWindow(hwnd(), SW_HIDE);
+    // With the editor's frames, the capture's memory goes back.
+    imgView1.ReleaseBuffer();
     Trace(L"capture closed");
 }
 

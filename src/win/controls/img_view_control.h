@@ -20,6 +20,10 @@ public:
     bool CreateControl(HWND parent, int x, int y, int width, int height);
     // Moves and sizes the control; the view's client area follows.
     void SetBounds(int x, int y, int width, int height);
+    // Lets the back buffer go while nothing shows; the next SetBounds
+    // sizes it again.
+    void ReleaseBuffer() { buffer_.SetSize(0, 0); }
+    const TBitmap32& BackBuffer() const { return buffer_; }
 
     // The cursor shown for crCross (the capture's cross-hair); null for
     // the system's.

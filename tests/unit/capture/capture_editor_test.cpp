@@ -350,9 +350,16 @@ TEST_F(CaptureEditorTest, EscClosesAndResetsForTheNextCapture) {
     EXPECT_EQ(editor_.CurTool(), nullptr);
     EXPECT_EQ(editor_.Store().Count(), 0);
     EXPECT_FALSE(host_.availUndo);
+    EXPECT_TRUE(editor_.View().Bitmap().Empty()) << "the frozen screen is let go";
+    EXPECT_TRUE(editor_.DrawLayer().Bitmap().Empty()) << "the draw bitmap is let go";
 
     Open();
     EXPECT_EQ(editor_.Store().Count(), 1) << "the new capture is the first snapshot";
+    DragSelection(10, 10, 100, 100);
+    TBitmap32 picture;
+    ASSERT_TRUE(editor_.GetBitmap(picture));
+    EXPECT_EQ(*picture.PixelPtr(0, 0), *capture_.PixelPtr(10, 10))
+        << "the next capture shows its own screen";
 }
 
 TEST_F(CaptureEditorTest, WindowAndScreenCapturesSelectAtOnce) {
