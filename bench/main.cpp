@@ -33,12 +33,14 @@ struct Result {
     bool median = false;
 };
 
-// The name without the "/real_time" that UseRealTime() appends.
+// The name without the "/real_time" or "/manual_time" that UseRealTime()
+// and UseManualTime() append.
 std::string BaseName(std::string name) {
-    const std::string suffix = "/real_time";
-    if (name.size() > suffix.size() &&
-        name.compare(name.size() - suffix.size(), suffix.size(), suffix) == 0) {
-        name.resize(name.size() - suffix.size());
+    for (const std::string suffix : {"/real_time", "/manual_time"}) {
+        if (name.size() > suffix.size() &&
+            name.compare(name.size() - suffix.size(), suffix.size(), suffix) == 0) {
+            name.resize(name.size() - suffix.size());
+        }
     }
     return name;
 }
