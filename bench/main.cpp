@@ -33,12 +33,18 @@ struct Result {
     bool median = false;
 };
 
-// The name without the "/real_time" that UseRealTime() appends.
+// The name without the "/iterations:N", "/real_time" or "/manual_time"
+// that Iterations(), UseRealTime() and UseManualTime() append.
 std::string BaseName(std::string name) {
-    const std::string suffix = "/real_time";
-    if (name.size() > suffix.size() &&
-        name.compare(name.size() - suffix.size(), suffix.size(), suffix) == 0) {
-        name.resize(name.size() - suffix.size());
+    if (const std::size_t at = name.find("/iterations:"); at != std::string::npos) {
+        const std::size_t end = name.find('/', at + 1);
+        name.erase(at, end == std::string::npos ? std::string::npos : end - at);
+    }
+    for (const std::string suffix : {"/real_time", "/manual_time"}) {
+        if (name.size() > suffix.size() &&
+            name.compare(name.size() - suffix.size(), suffix.size(), suffix) == 0) {
+            name.resize(name.size() - suffix.size());
+        }
     }
     return name;
 }

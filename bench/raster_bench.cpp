@@ -12,6 +12,7 @@
 #include "raster/bitmap32.h"
 #include "raster/blur.h"
 #include "raster/line32.h"
+#include "summary.h"
 
 namespace lg {
 namespace {
@@ -40,6 +41,33 @@ void BM_Memcpy_800x600(benchmark::State& state) {
     CopyPixels(state, 800, 600);
 }
 BENCHMARK(BM_Memcpy_800x600)->Unit(benchmark::kMillisecond);
+
+// ---- BoxBlur over a whole 3840 x 2160 frame, radius 5 -------------------
+
+void BM_BoxBlur_3840x2160(benchmark::State& state) {
+    TBitmap32 b(3840, 2160);
+    FillRandom(b, 3u);
+    for (auto _ : state) {
+        BoxBlur(b, 5);
+        benchmark::DoNotOptimize(b.Bits());
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) * 3840 * 2160 * 4);
+}
+BENCHMARK(BM_BoxBlur_3840x2160)->Unit(benchmark::kMillisecond);
+
+void BM_BlurMemcpy_3840x2160(benchmark::State& state) {
+    CopyPixels(state, 3840, 2160);
+}
+BENCHMARK(BM_BlurMemcpy_3840x2160)->Unit(benchmark::kMillisecond);
+
+const bool kBlurCompared = [] {
+    bench::AddComparison({"BoxBlur r = 5 over 800 x 600, beside its memcpy", "BM_BoxBlur_800x600",
+                          "BM_Memcpy_800x600", bench::Comparison::kCost});
+    bench::AddComparison({"BoxBlur r = 5 over 3840 x 2160, beside its memcpy",
+                          "BM_BoxBlur_3840x2160", "BM_BlurMemcpy_3840x2160",
+                          bench::Comparison::kCost});
+    return true;
+}();
 
 // ---- A 200-point thick polyline on 3840 x 2160 -------------------------
 

@@ -40,6 +40,24 @@ TRect UnionRect(const TRect& a, const TRect& b) {
                  std::max(a.Bottom, b.Bottom)};
 }
 
+int SubtractRect(const TRect& a, const TRect& b, TRect (&out)[4]) {
+    if (a.IsEmpty()) return 0;
+    const TRect hole = IntersectRect(a, b);
+    if (hole.IsEmpty()) {
+        out[0] = a;
+        return 1;
+    }
+    int n = 0;
+    const TRect bands[4] = {{a.Left, a.Top, a.Right, hole.Top},
+                            {a.Left, hole.Bottom, a.Right, a.Bottom},
+                            {a.Left, hole.Top, hole.Left, hole.Bottom},
+                            {hole.Right, hole.Top, a.Right, hole.Bottom}};
+    for (const TRect& r : bands) {
+        if (!r.IsEmpty()) out[n++] = r;
+    }
+    return n;
+}
+
 void TDirtyRegion::Add(const TRect& rect) {
     if (rect.IsEmpty()) return;
     TRect r = rect;

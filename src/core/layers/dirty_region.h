@@ -13,6 +13,10 @@ namespace lg {
 // Smallest rectangle holding both; an empty rectangle adds nothing.
 TRect UnionRect(const TRect& a, const TRect& b);
 
+// The pixels of a outside b, as at most four disjoint rectangles (the band
+// above b, the one below, then left and right of it); returns how many.
+int SubtractRect(const TRect& a, const TRect& b, TRect (&out)[4]);
+
 // Accumulates dirty rectangles. Adding merges a rectangle into one it
 // overlaps or touches when the merged box costs no more pixels than the two
 // apart, so a layer dragged in small steps yields one growing rectangle

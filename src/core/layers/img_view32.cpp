@@ -34,6 +34,7 @@ TImgView32::~TImgView32() {
 
 void TImgView32::SetBitmap(const TBitmap32& src) {
     bitmap_ = src;
+    ++bitmapGeneration_;
     Invalidate();
 }
 
@@ -97,6 +98,7 @@ void TImgView32::Render(TBitmap32& dest, const TRect& area) {
         TCustomLayer* layer = layers_.Items(i);
         if (!layer->Visible()) continue;
         dest.SetClipRect(clip);
+        if (layer->OnPaint) ++paintHookRuns_;
         layer->PaintLayer(dest);
     }
 }
@@ -122,7 +124,10 @@ void TImgView32::PaintArea(TBitmap32& buffer, const TRect& area) {
     Render(buffer, IntersectRect(area, buffer.ClipRect()));
 }
 
-std::vector<TRect> TImgView32::PaintDirtyRects(TBitmap32& buffer) {
+std::vector<TRect> TImgView32::PaintDirtyRects(TBitmap32& buffer, const TRect& exposed) {
+    // The system's area usually holds the view's own rectangles (it was
+    // asked to repaint them); merged, each pixel is painted once.
+    dirty_.Add(IntersectRect(exposed, ClientRect()));
     std::vector<TRect> rects = dirty_.Take();
     // One outer session, so what the hooks change in any of the rectangles
     // is held back together and followed up at most once.

@@ -48,8 +48,15 @@ public:
     // ---- Picture -----------------------------------------------------
     // The base picture, drawn below every layer by its own draw mode.
     // After drawing into it directly, call Invalidate (or InvalidateRect).
-    TBitmap32& Bitmap() { return bitmap_; }
+    TBitmap32& Bitmap() {
+        ++bitmapGeneration_;
+        return bitmap_;
+    }
     const TBitmap32& Bitmap() const { return bitmap_; }
+    // Changes whenever the picture may have changed (SetBitmap, and every
+    // use of the writable Bitmap()), so that a layer keeping something
+    // worked out from the picture knows when to work it out again.
+    std::uint64_t BitmapGeneration() const { return bitmapGeneration_; }
     // Copies size, pixels and drawing properties of src; repaints all.
     void SetBitmap(const TBitmap32& src);
 
@@ -75,9 +82,11 @@ public:
     // Repaints the view area `area` in a buffer laid out in view
     // coordinates (the host's back buffer); nothing outside it changes.
     void PaintArea(TBitmap32& buffer, const TRect& area);
-    // Takes the dirty rectangles, repaints them into the buffer in one
-    // painting pass, and returns them for the host to copy out.
-    std::vector<TRect> PaintDirtyRects(TBitmap32& buffer);
+    // Takes the dirty rectangles together with `exposed` (what the system
+    // asks to be painted, if anything), merged so that no pixel is painted
+    // twice, repaints each into the buffer in one painting pass, and
+    // returns them for the host to copy out.
+    std::vector<TRect> PaintDirtyRects(TBitmap32& buffer, const TRect& exposed = TRect{});
     // True while a paint is running (layers' paint routines and hooks).
     bool Painting() const { return painting_ > 0; }
 
@@ -95,6 +104,10 @@ public:
     // Fired for every rectangle that becomes dirty (already cut to the
     // client area).
     TInvalidateEvent OnInvalidate;
+
+    // How many times a paint ran a layer's OnPaint hook, since the view was
+    // made; for tests that count the redraws a drag costs.
+    std::uint64_t PaintHookRunsForTest() const { return paintHookRuns_; }
 
     // ---- Cursor ------------------------------------------------------
     // The view's own cursor, shown where nothing else decides.
@@ -140,6 +153,7 @@ private:
     void EndPaint();
 
     TBitmap32 bitmap_;
+    std::uint64_t bitmapGeneration_ = 0;
     TColor32 color_ = 0xFF000000u;
     int clientWidth_ = -1;
     int clientHeight_ = -1;
@@ -148,6 +162,7 @@ private:
     TDirtyRegion dirty_;
     TDirtyRegion heldBack_;
     int painting_ = 0;
+    std::uint64_t paintHookRuns_ = 0;
     // Whether the changes held back by a paint may still be marked: set by
     // every change from outside painting, spent by the first paint that
     // holds something back.

@@ -24,7 +24,15 @@ std::array<std::uint8_t, 256> WeightTable(std::uint32_t master) {
 // no table and the compiler can run it on vector registers.
 void BlendRow(TColor32* d, const TColor32* s, int n, std::uint32_t master) {
     for (int i = 0; i < n; ++i) {
+        // Weight 0 leaves the destination as it is: the draw bitmap is
+        // mostly clear, and the view blends all of it over the capture.
+        if (s[i] < 0x01000000u) continue;
         const std::uint32_t f = s[i], b = d[i], w = ScaleAlpha(f >> 24, master), iw = 256 - w;
+        // Weight 255 gives the source exactly (as below, without the sums).
+        if (w == 255) {
+            d[i] = f;
+            continue;
+        }
         const std::uint32_t rb =
             (((b & 0x00FF00FFu) * iw + (f & 0x00FF00FFu) * w + 0x00800080u) >> 8) & 0x00FF00FFu;
         const std::uint32_t ag =

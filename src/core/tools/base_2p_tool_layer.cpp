@@ -24,12 +24,14 @@ void TBase2PToolLayer::LayerMouseDown(int x, int y) {
     if (FStopDrawing) return;
     FStartPoint = FEndPoint = TPoint{x, y};
     FDrawingLine = true;
+    FFigureShown = false;
 }
 
 void TBase2PToolLayer::LayerMouseMove(int x, int y) {
     if (!FDrawingLine) return;
     FEndPoint = TPoint{x, y};
     DrawFigure();
+    FFigureShown = true;
 }
 
 void TBase2PToolLayer::LayerMouseUp(int x, int y) {
@@ -47,7 +49,9 @@ void TBase2PToolLayer::LayerPaint() {
     // default points would put it at the view's origin, and a tool that
     // clears or recomputes on every call would do so at every paint.
     if (!FDrawingLine && !FStopDrawing) return;
+    if (FDrawingLine && FFigureShown) return;
     DrawFigure();
+    FFigureShown = FDrawingLine;
 }
 
 void TBase2PToolLayer::DrawFigure() {

@@ -9,8 +9,10 @@
 // A concrete tool overrides DrawFigure, calls this class's DrawFigure
 // first, draws from FStartPoint to FEndPoint and reports the area it drew
 // (DrawBitmapChanged). DrawFigure runs at every move of the drag, once more
-// at the release and at every later paint of the layer: while dragging it
-// starts from an empty draw bitmap, afterwards it draws over what is there.
+// at the release and at every later paint of the layer (during the drag,
+// at a paint only when no move has drawn the current points yet): while
+// dragging it starts from an empty draw bitmap, afterwards it draws over
+// what is there.
 // A tool decides whether it draws when FDrawingLine is clear; translucent
 // figures must not, or they would be laid over themselves.
 #pragma once
@@ -37,6 +39,12 @@ protected:
     TPoint FEndPoint;           // the latest drag position; at the end the release position
     bool FDrawingLine = false;  // a drag is in progress
     bool FStopDrawing = false;  // the figure is finished; presses are ignored
+    // During a drag: the draw bitmap holds the figure of the current
+    // points. A drag's DrawFigure starts from a clear draw bitmap and
+    // depends on nothing but the points, so a paint then has nothing to
+    // redraw: doing it anyway would repaint the same pixels and ask for
+    // one more paint after it.
+    bool FFigureShown = false;
 
 private:
     void LayerMouseDown(int x, int y);

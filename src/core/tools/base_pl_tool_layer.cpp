@@ -47,9 +47,37 @@ void TBasePLToolLayer::LayerMouseMove(int x, int y) {
     if (std::abs(X1 - x) <= kMinAddDistance && std::abs(Y1 - y) <= kMinAddDistance) return;
     X1 = x;
     Y1 = y;
-    ClearDrawBitmap();
     ln32.AddPoint(FixedPoint(x, y));
-    DrawFigure();
+    RedrawEnd();
+}
+
+void TBasePLToolLayer::RedrawEnd() {
+    const std::size_t n = ln32.Points().size();
+    const float width = StrokeWidth();
+    const TColor32 color = StrokeColor();
+    TBitmap32& draw = DrawBitmap();
+    // The colour and width are read at every redraw: when either changed,
+    // all of the stroke takes the new ones.
+    if (n < 3 || width != drawnWidth_ || color != drawnColor_) {
+        ClearDrawBitmap();
+        DrawFigure();
+    } else {
+        // The stroke is filled as a union of pieces (segments, joins, the
+        // two caps). The new point swaps the cap at the old end for a join,
+        // a segment and a new cap, all within reach of the last segment;
+        // everywhere else the same pieces cover the same samples. So
+        // clearing and redrawing that box alone, the whole stroke
+        // rasterised but cut to it, gives the pixels of a full redraw.
+        ln32.LineWidth = width;
+        const TRect box = LineBounds(ln32, n - 2);
+        const TRect savedClip = draw.ClipRect();
+        ClearDrawBitmapPart(box);
+        draw.SetClipRect(IntersectRect(box, savedClip));
+        if (!draw.ClipRect().IsEmpty()) DrawFigure();
+        draw.SetClipRect(savedClip);
+    }
+    drawnWidth_ = width;
+    drawnColor_ = color;
 }
 
 void TBasePLToolLayer::LayerMouseUp() {
@@ -59,10 +87,16 @@ void TBasePLToolLayer::LayerMouseUp() {
     RaiseEnd();
 }
 
+float TBasePLToolLayer::StrokeWidth() const {
+    return Scale().PxF(static_cast<float>(LGSettings().penwidth));
+}
+
+TColor32 TBasePLToolLayer::StrokeColor() const {
+    return LGSettings().pencolor;
+}
+
 void TBasePLToolLayer::DrawFigure() {
-    const TLGSettings& settings = LGSettings();
-    ln32.Draw(DrawBitmap(), settings.pencolor, 0,
-              Scale().PxF(static_cast<float>(settings.penwidth)));
+    ln32.Draw(DrawBitmap(), StrokeColor(), 0, StrokeWidth());
     DrawBitmapChanged(LineBounds(ln32));
 }
 

@@ -41,9 +41,14 @@ public:
     std::uint32_t LastTimeAdd() const { return FLasTimeAdd; }
 
 protected:
-    // Draws the whole stroke into the draw bitmap: a line of the settings'
-    // pen width in the pen colour, no outline.
+    // Draws the whole stroke into the draw bitmap, cut to its clip
+    // rectangle: a line of StrokeWidth() in StrokeColor(), no outline. It
+    // reports the whole stroke's box, so the view repaints all of it.
     virtual void DrawFigure();
+    // The stroke's width in pixels and its colour, read from the settings
+    // at every redraw: the pen width, scaled; the pen colour.
+    virtual float StrokeWidth() const;
+    virtual TColor32 StrokeColor() const;
 
     bool FDrawingLine = false;  // a stroke is in progress
     int X1 = 0;                 // the last point added to the stroke
@@ -56,8 +61,13 @@ private:
     void LayerMouseDown(TMouseButton button, int x, int y);
     void LayerMouseMove(int x, int y);
     void LayerMouseUp();
+    // Redraws what adding the last point changed.
+    void RedrawEnd();
 
     TTickSource tickSource_;
+    // What the stroke in the draw bitmap was last drawn with.
+    float drawnWidth_ = -1;
+    TColor32 drawnColor_ = 0;
 };
 
 }  // namespace lg

@@ -20,6 +20,7 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 
 #include "dpi/display_scale.h"
 #include "layers/bitmap_layer.h"
@@ -70,8 +71,17 @@ public:
 
 protected:
     // Clears the draw bitmap to kDrawBitmapClear and repaints what was
-    // drawn into it since the last clear.
+    // drawn into it since the last clear. Only that part is cleared: the
+    // rest already is clear, since every drawing is reported.
     void ClearDrawBitmap();
+    // The same, except the pixels of `keep`, which stay as they are (a
+    // redraw that will leave them unchanged).
+    void ClearDrawBitmapOutside(const TRect& keep);
+    // Clears only `area` of the draw bitmap (for a redraw of that part
+    // alone) and repaints it.
+    void ClearDrawBitmapPart(const TRect& area);
+    // The part of the draw bitmap that may differ from kDrawBitmapClear.
+    const TRect& DrawnArea() const { return *drawnArea_; }
     // `area` of the draw bitmap (its pixel coordinates) was drawn into:
     // repaints that part of the view.
     void DrawBitmapChanged(const TRect& area);
@@ -85,8 +95,11 @@ private:
 
     TImgView32& FImgView;
     TBitmap32& FDrawBitmap;
-    // The part of the draw bitmap that may differ from kDrawBitmapClear.
-    TRect drawnArea_;
+    // The part of the draw bitmap that may differ from kDrawBitmapClear,
+    // shared by the tool layers of the view that draw into the same bitmap
+    // (one normally; more when a finished layer is kept), so that a clear
+    // by any of them clears what the others drew.
+    std::shared_ptr<TRect> drawnArea_;
     DisplayScale scale_;
 };
 

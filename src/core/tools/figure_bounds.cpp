@@ -20,7 +20,13 @@ double HeadReach(const TArrowHead& head) {
 }  // namespace
 
 TRect LineBounds(const TLine32& line) {
-    const std::span<const TFixedPoint> points = line.Points();
+    return LineBounds(line, 0);
+}
+
+TRect LineBounds(const TLine32& line, std::size_t first) {
+    const std::span<const TFixedPoint> all = line.Points();
+    if (first >= all.size()) return TRect{};
+    const std::span<const TFixedPoint> points = all.subspan(first);
     const bool drawable = std::any_of(points.begin(), points.end(),
                                       [&](const TFixedPoint& p) { return p != points.front(); });
     if (!drawable) return TRect{};

@@ -2,6 +2,8 @@
 // only that part of the view.
 #pragma once
 
+#include <cstddef>
+
 #include "raster/geometry.h"
 #include "raster/line32.h"
 
@@ -14,5 +16,8 @@ namespace lg {
 // (fewer than two distinct points). Call it after Draw, which stores the
 // width it was given.
 TRect LineBounds(const TLine32& line);
+// The same for the part of the line from point `first` on, drawn with the
+// line's settings: what a change to that part may touch.
+TRect LineBounds(const TLine32& line, std::size_t first);
 
 }  // namespace lg

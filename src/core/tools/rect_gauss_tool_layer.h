@@ -2,6 +2,8 @@
 // blurred and opaque, to hide what is there.
 #pragma once
 
+#include <cstdint>
+
 #include "tools/base_2p_tool_layer.h"
 
 namespace lg {
@@ -19,8 +21,19 @@ public:
 
 protected:
     // Recomputed from the capture at every call, so it never blurs its own
-    // preview.
+    // preview; only the part that differs from the last figure is blurred
+    // again.
     void DrawFigure() override;
+
+private:
+    // The figure in the draw bitmap, as the last call left it.
+    struct Last {
+        TRect rect;
+        int radius = 0;
+        bool blurred = false;
+        std::uint64_t generation = 0;  // of the view's picture
+    };
+    Last last_;
 };
 
 }  // namespace lg

@@ -6,11 +6,16 @@
 
 namespace lg {
 
+float TTrPLToolLayer::StrokeWidth() const {
+    return Scale().PxF(static_cast<float>(kMarkerWidthFactor * LGSettings().penwidth));
+}
+
+TColor32 TTrPLToolLayer::StrokeColor() const {
+    return (LGSettings().pencolor & 0x00FFFFFFu) | kTranslucentAlpha;
+}
+
 void TTrPLToolLayer::DrawFigure() {
-    const TLGSettings& settings = LGSettings();
-    const TColor32 c = (settings.pencolor & 0x00FFFFFFu) | kTranslucentAlpha;
-    ln32.Draw(DrawBitmap(), c, 0,
-              Scale().PxF(static_cast<float>(kMarkerWidthFactor * settings.penwidth)));
+    ln32.Draw(DrawBitmap(), StrokeColor(), 0, StrokeWidth());
     DrawBitmapChanged(LineBounds(ln32));
 }
 

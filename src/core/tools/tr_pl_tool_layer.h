@@ -19,6 +19,8 @@ protected:
     // The whole stroke as one polygon filled by the non-zero rule, so
     // where it crosses or retraces itself the tint does not add up.
     void DrawFigure() override;
+    float StrokeWidth() const override;
+    TColor32 StrokeColor() const override;
 };
 
 }  // namespace lg

@@ -90,12 +90,9 @@ bool ImgViewControl::OnPaint() {
     HDC dc = BeginPaint(hwnd(), &ps);
     TRect exposed{ps.rcPaint.left, ps.rcPaint.top, ps.rcPaint.right, ps.rcPaint.bottom};
     try {
-        // What the view marked dirty, then whatever else the system exposed.
-        for (const TRect& r : view_.PaintDirtyRects(buffer_)) BlitBuffer(dc, buffer_, r);
-        if (!exposed.IsEmpty()) {
-            view_.PaintArea(buffer_, exposed);
-            BlitBuffer(dc, buffer_, exposed);
-        }
+        // What the view marked dirty and what the system exposed, merged:
+        // each pixel painted once.
+        for (const TRect& r : view_.PaintDirtyRects(buffer_, exposed)) BlitBuffer(dc, buffer_, r);
     } catch (...) {
         // A picture too large to paint leaves the old pixels; never a crash.
     }

@@ -1,0 +1,63 @@
+// Internals of the box blur, shared by its portable and SSE2 paths and by
+// the tests that hold both against the plain two-pass blur.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+#include "raster/bitmap32.h"
+
+namespace lg::blur_detail {
+
+// Division of a window sum by k = 2r + 1 as a multiply and shifts. Every
+// sum that can occur is at most k * 255 < 2^16 (kMaxBlurRadius), and with
+// m = ceil(2^p / k) and e = m * k - 2^p, n * m / 2^p exceeds n / k by
+// n * e / (k * 2^p), which stays below 1 / k while n * e < 2^p: then the
+// floor is n div k exactly. For() picks the smallest such p. Most k get
+// a 16-bit m; a few large ones need 17 bits, whose top bit is then done
+// by an addition (`wide`).
+struct Divisor {
+    std::uint32_t mul = 1;  // the low 16 bits of m (all of m unless wide)
+    int shift = 0;          // p - 16
+    bool wide = false;      // m has a 17th bit
+
+    static Divisor For(int k);
+    // The quotient as the vector paths compute it, one lane at a time.
+    std::uint32_t Divide(std::uint32_t sum) const {
+        const std::uint32_t t = (sum * mul) >> 16;
+        if (!wide) return t >> shift;
+        return (t + ((sum - t) >> 1)) >> (shift - 1);
+    }
+};
+
+// One blur job: the box blur of a w x h area of pixels (edges repeated),
+// of which only columns x0..x1-1 and rows y0..y1-1 are written out.
+struct Job {
+    const TColor32* src = nullptr;  // the area's top-left pixel
+    std::ptrdiff_t srcStride = 0;   // in pixels
+    int w = 0, h = 0;
+    int x0 = 0, x1 = 0, y0 = 0, y1 = 0;
+    TColor32* dst = nullptr;  // where pixel (x0, y0) goes
+    std::ptrdiff_t dstStride = 0;
+    int r = 0;            // 1 ... kMaxBlurRadius
+    TColor32 orMask = 0;  // or-ed into every written pixel
+};
+
+// The job of BoxBlur: the whole clip rectangle of bmp, in place. r is
+// taken as it is (1 ... kMaxBlurRadius).
+Job ClipJob(TBitmap32& bmp, int r);
+
+// Both passes row by row: each source row's horizontal averages are made
+// once, into a ring of the 2r + 2 rows the vertical window needs, and the
+// vertical window keeps one running sum per column. A row is read only
+// after every output row above it is written and before its own is, so
+// dst may be src itself when the part is the whole area.
+void RunPortable(const Job& job);
+// The same sums and quotients with SSE2; call only when HasSse2().
+void RunSse2(const Job& job);
+
+// The blur as it was first written (two full passes through a plane of
+// row averages); the fast paths must match it pixel for pixel.
+void BoxBlurReference(TBitmap32& bmp, int r);
+
+}  // namespace lg::blur_detail
