@@ -27,7 +27,8 @@ WINEARCH = os.environ.get("LUMIGRAB_WINEARCH", "win32")
 EXE = os.path.join(DIST, "Lumigrab.exe")
 SHOTS = os.path.join(BUILD, "e2e-shots")
 DESKTOP = "lumigrab"
-SIZE = (1280, 800)
+# The virtual screen; scripts that measure big captures ask for another.
+SIZE = tuple(int(v) for v in os.environ.get("LUMIGRAB_E2E_SIZE", "1280x800").split("x"))
 
 PROGRAM_KEY = r"Software\Vey Software\Lumigrab"
 # Where Wine keeps the display's DPI (96 when the value is absent).
@@ -60,6 +61,7 @@ class App:
         the build's."""
         self.session = session
         exe = exe or EXE
+        self.exe = exe
         self.trace_path = tempfile.mktemp(prefix="lg-trace-", suffix=".log", dir=session.tmp)
         self._trace = open(self.trace_path, "wb")
         env = dict(session.env)
@@ -90,6 +92,25 @@ class App:
 
     def running(self):
         return self.proc.poll() is None
+
+    def linux_pid(self):
+        """The Linux process that runs the program (the launcher the
+        harness started hands over to it); None while there is none."""
+        prefix = b"WINEPREFIX=" + self.session.env["WINEPREFIX"].encode()
+        name = os.path.basename(self.exe).encode()
+        for pid in os.listdir("/proc"):
+            if not pid.isdigit():
+                continue
+            try:
+                with open(f"/proc/{pid}/cmdline", "rb") as f:
+                    cmdline = f.read()
+                with open(f"/proc/{pid}/environ", "rb") as f:
+                    environ = f.read().split(b"\0")
+            except OSError:
+                continue
+            if name in cmdline and prefix in environ:
+                return int(pid)
+        return None
 
     def wait_exit(self, timeout=20):
         try:

@@ -139,25 +139,6 @@ def copy_once(s, out):
     out.wait_closed()
 
 
-def program_pid(s):
-    """The Linux process that runs the program in this session's prefix
-    (the launcher started by the harness hands over to it)."""
-    prefix = s.env["WINEPREFIX"].encode()
-    for pid in os.listdir("/proc"):
-        if not pid.isdigit():
-            continue
-        try:
-            with open(f"/proc/{pid}/cmdline", "rb") as f:
-                cmdline = f.read()
-            with open(f"/proc/{pid}/environ", "rb") as f:
-                environ = f.read().split(b"\0")
-        except OSError:
-            continue
-        if b"Lumigrab.exe" in cmdline and b"WINEPREFIX=" + prefix in environ:
-            return int(pid)
-    return None
-
-
 def thread_wakeups(pid):
     """Voluntary context switches so far, per thread: {tid: (name, count)}."""
     found = {}
@@ -184,7 +165,7 @@ def scenario():
                 out = Output(s, app)
 
                 # Idle: the keeper sleeps while no sound is open.
-                pid = wait_for(lambda: program_pid(s), 20, "the program's process")
+                pid = wait_for(app.linux_pid, 20, "the program's process")
                 time.sleep(2)  # let the start-up settle before counting
                 before = thread_wakeups(pid)
                 time.sleep(10)

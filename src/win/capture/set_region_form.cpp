@@ -274,7 +274,8 @@ void TSetRegionForm::ClickCopy() {
 
 void TSetRegionForm::HideWindow() {
     ShowWindow(hwnd(), SW_HIDE);
-    // With the editor's frames, the capture's memory goes back.
+    // With the editor's frames, the capture's memory goes back; the next
+    // capture sizes the back buffer again.
     imgView1.ReleaseBuffer();
     Trace(L"capture closed");
 }
