@@ -74,6 +74,16 @@ RECT PrimaryWorkArea() {
     return work;
 }
 
+void PlaceInNotificationCorner(HWND hwnd, int width, int height, DisplayScale scale, bool show) {
+    const POINT at = NotificationPosition(PrimaryWorkArea(), width, height, scale);
+    if (show) {
+        SetWindowPos(hwnd, HWND_TOPMOST, at.x, at.y, 0, 0,
+                     SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    } else {
+        SetWindowPos(hwnd, nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+}
+
 TBHintForm::TBHintForm(UINT timer1Interval) : timer1Interval_(timer1Interval), controls_(kSurface) {
     lbCaption.SetCaption(kProgramDisplayName);
     lbText.SetWordWrap(true);
@@ -147,8 +157,7 @@ bool TBHintForm::CreateForm(HWND owner) {
 }
 
 void TBHintForm::PlaceOnWorkArea() {
-    const POINT at = NotificationPosition(PrimaryWorkArea(), ClientWidth(), ClientHeight(), scale_);
-    SetWindowPos(hwnd(), nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    PlaceInNotificationCorner(hwnd(), ClientWidth(), ClientHeight(), scale_, false);
 }
 
 void TBHintForm::ShowMessage(std::u16string_view message) {
@@ -159,9 +168,7 @@ void TBHintForm::ShowMessage(std::u16string_view message) {
     // the work area is now (the taskbar may have moved), without taking the
     // focus.
     SetScale(ScaleOfPrimaryMonitor());
-    const POINT at = NotificationPosition(PrimaryWorkArea(), ClientWidth(), ClientHeight(), scale_);
-    SetWindowPos(hwnd(), HWND_TOPMOST, at.x, at.y, 0, 0,
-                 SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    PlaceInNotificationCorner(hwnd(), ClientWidth(), ClientHeight(), scale_, true);
     SetTimer1Enabled(true);
     Trace(L"notification shown");
 }

@@ -25,6 +25,12 @@ POINT NotificationPosition(const RECT& workArea, int width, int height,
 // The primary monitor's work area (the screen without the taskbar).
 RECT PrimaryWorkArea();
 
+// Moves the corner pop-up `hwnd` (the notification, the upload progress)
+// to its place in the primary work area's bottom-right corner, where the
+// taskbar leaves it now; with `show`, also shown on top of the topmost
+// windows, without taking the focus.
+void PlaceInNotificationCorner(HWND hwnd, int width, int height, DisplayScale scale, bool show);
+
 class TBHintForm : public Window {
 public:
     // The client size in 96-DPI pixels.

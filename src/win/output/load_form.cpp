@@ -112,16 +112,13 @@ bool TLoadForm::CreateForm(HWND owner) {
 }
 
 void TLoadForm::PlaceOnWorkArea() {
-    const POINT at = NotificationPosition(PrimaryWorkArea(), ClientWidth(), ClientHeight(), scale_);
-    SetWindowPos(hwnd(), nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    PlaceInNotificationCorner(hwnd(), ClientWidth(), ClientHeight(), scale_, false);
 }
 
 void TLoadForm::Show() {
     if (!hwnd()) return;
     SetScale(ScaleOfPrimaryMonitor());
-    const POINT at = NotificationPosition(PrimaryWorkArea(), ClientWidth(), ClientHeight(), scale_);
-    SetWindowPos(hwnd(), HWND_TOPMOST, at.x, at.y, 0, 0,
-                 SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    PlaceInNotificationCorner(hwnd(), ClientWidth(), ClientHeight(), scale_, true);
     Trace(L"upload progress shown");
 }
 
