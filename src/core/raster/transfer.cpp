@@ -4,8 +4,10 @@
 #include <cstring>
 #include <optional>
 
+#include "output/simd_p.h"
 #include "raster/bitmap32.h"
 #include "raster/blend_p.h"
+#include "raster/transfer_p.h"
 
 namespace lg {
 
@@ -18,11 +20,15 @@ std::array<std::uint8_t, 256> WeightTable(std::uint32_t master) {
     return t;
 }
 
+}  // namespace
+
+namespace transfer_detail {
+
 // Every source pixel blended with W = its alpha scaled by the master
 // alpha. The blend formula gives B exactly at W = 0 by itself; only
 // W = 255 needs picking F, done with a mask, so the loop has no branch and
 // no table and the compiler can run it on vector registers.
-void BlendRow(TColor32* d, const TColor32* s, int n, std::uint32_t master) {
+void BlendRowPortable(TColor32* d, const TColor32* s, int n, std::uint32_t master) {
     for (int i = 0; i < n; ++i) {
         // Weight 0 leaves the destination as it is: the draw bitmap is
         // mostly clear, and the view blends all of it over the capture.
@@ -40,6 +46,21 @@ void BlendRow(TColor32* d, const TColor32* s, int n, std::uint32_t master) {
             0xFF00FF00u;
         const std::uint32_t mixed = rb | ag, opaque = 0u - static_cast<std::uint32_t>(w == 255);
         d[i] = mixed ^ ((mixed ^ f) & opaque);
+    }
+}
+
+}  // namespace transfer_detail
+
+namespace {
+
+// Every source pixel blended with W = its alpha scaled by the master alpha.
+void BlendRow(TColor32* d, const TColor32* s, int n, std::uint32_t master) {
+    // The usual case (no master alpha: the view's draw layer) four pixels
+    // at a time where the processor can.
+    if (master == 255 && simd::HasSse2()) {
+        transfer_detail::BlendRowOpaqueMasterSse2(d, s, n);
+    } else {
+        transfer_detail::BlendRowPortable(d, s, n, master);
     }
 }
 
