@@ -141,10 +141,9 @@ LRESULT InfoForm::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
             }
             break;
         case WM_DPICHANGED: {
-            const auto* suggested = reinterpret_cast<const RECT*>(lp);
+            // Moved onto a monitor of another scale.
             SetScale(ScaleFromDpiChanged(wp));
-            SetWindowPos(hwnd(), nullptr, suggested->left, suggested->top, 0, 0,
-                         SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+            MoveToSuggestedPlace(hwnd(), lp);
             return 0;
         }
     }

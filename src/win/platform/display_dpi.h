@@ -35,4 +35,13 @@ inline DisplayScale ScaleFromDpiChanged(WPARAM wp) {
     return DisplayScale(HIWORD(wp));
 }
 
+// A window of fixed design size after WM_DPICHANGED (its lParam): moved to
+// the place the system suggests, keeping it where the system put it; the
+// window sizes itself at its new scale.
+inline void MoveToSuggestedPlace(HWND hwnd, LPARAM lp) {
+    const auto* suggested = reinterpret_cast<const RECT*>(lp);
+    SetWindowPos(hwnd, nullptr, suggested->left, suggested->top, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 }  // namespace lg::win

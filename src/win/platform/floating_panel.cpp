@@ -71,12 +71,9 @@ LRESULT FloatingPanel::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
             // (Ctrl+Z, Ctrl+C and Esc keep working) and keeps its z-order.
             return MA_NOACTIVATE;
         case WM_DPICHANGED: {
-            // Moved onto a monitor of another scale: the suggested place
-            // keeps it where the system put it, at its new size.
-            const auto* suggested = reinterpret_cast<const RECT*>(lp);
+            // Moved onto a monitor of another scale.
             SetScale(ScaleFromDpiChanged(wp));
-            SetWindowPos(hwnd(), nullptr, suggested->left, suggested->top, 0, 0,
-                         SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+            MoveToSuggestedPlace(hwnd(), lp);
             return 0;
         }
         case WM_KEYDOWN:

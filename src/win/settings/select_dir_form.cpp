@@ -249,10 +249,8 @@ LRESULT TSelectDirForm::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
             break;
         case WM_DPICHANGED: {
             // Moved onto a monitor of another scale.
-            const auto* suggested = reinterpret_cast<const RECT*>(lp);
             SetScale(ScaleFromDpiChanged(wp));
-            SetWindowPos(hwnd(), nullptr, suggested->left, suggested->top, 0, 0,
-                         SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+            MoveToSuggestedPlace(hwnd(), lp);
             return 0;
         }
     }
