@@ -127,3 +127,21 @@ TEST_F(ControlSurfaceTest, HintsBecomeTooltips) {
 
 }  // namespace
 }  // namespace lg::win
+
+namespace lg::win {
+namespace {
+
+TEST_F(ControlSurfaceTest, MovedOntoAMonitorOfAnotherScaleItTakesTheSuggestedPlaceAndItsSize) {
+    HWND wnd = panel_.hwnd();
+    RECT suggested{300, 200, 300 + 180, 200 + 57};
+    SendMessageW(wnd, WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+    RECT now{};
+    GetWindowRect(wnd, &now);
+    EXPECT_EQ(now.left, 300);
+    EXPECT_EQ(now.top, 200);
+    EXPECT_EQ(now.right - now.left, 180) << "120 design pixels at 150 %";
+    EXPECT_EQ(now.bottom - now.top, 57) << "38 design pixels at 150 %";
+}
+
+}  // namespace
+}  // namespace lg::win
