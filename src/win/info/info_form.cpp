@@ -5,7 +5,7 @@
 #include "controls/image_control.h"
 #include "info/info_controls.h"
 #include "platform/display_dpi.h"
-#include "platform/window_disabled.h"
+#include "platform/modal_loop.h"
 
 namespace lg::win {
 
@@ -86,27 +86,7 @@ void InfoForm::ShowInFront() {
 }
 
 int InfoForm::RunModal(HWND owner) {
-    modalResult_ = 0;
-    WindowDisabled ownerDisabled(owner);
-    ShowInFront();
-    MSG msg;
-    while (modalResult_ == 0 && hwnd()) {
-        const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
-        if (got <= 0) {
-            // The request to quit goes on to the loop that ends the program.
-            if (got == 0) PostQuitMessage(static_cast<int>(msg.wParam));
-            modalResult_ = kResultClosed;
-            break;
-        }
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
-    }
-    if (modalResult_ == 0) modalResult_ = kResultClosed;
-    // The owner takes input again before the window goes, so the
-    // activation returns to it rather than to another program.
-    ownerDisabled.Restore();
-    if (hwnd()) ShowWindow(hwnd(), SW_HIDE);
-    return modalResult_;
+    return lg::win::RunModal(hwnd(), owner, modalResult_, kResultClosed, [this] { ShowInFront(); });
 }
 
 bool InfoForm::ControlTakesPress(int x, int y) {

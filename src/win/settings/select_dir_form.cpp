@@ -10,7 +10,7 @@
 #include "controls/image_button_art.h"
 #include "output/long_path.h"
 #include "platform/display_dpi.h"
-#include "platform/window_disabled.h"
+#include "platform/modal_loop.h"
 
 namespace lg::win {
 namespace {
@@ -178,34 +178,19 @@ int TSelectDirForm::ShowModal(HWND owner, std::wstring_view initialFolder) {
         sShellTreeView1.SelectFolder(initialFolder);
     }
 
-    modalResult_ = 0;
-    WindowDisabled ownerDisabled(owner);
-    SetWindowPos(hwnd(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
-    SetForegroundWindow(hwnd());
-    SetFocus(sShellTreeView1.hwnd());
-    MSG msg;
-    while (modalResult_ == 0 && hwnd()) {
-        const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
-        if (got <= 0) {
-            // A request to quit ends the choice and goes on to the loop
-            // that ends the program.
-            if (got == 0) PostQuitMessage(static_cast<int>(msg.wParam));
-            modalResult_ = kCancelled;
-            break;
-        }
-        if (IsEscapeFor(hwnd(), msg)) {
+    return RunModal(
+        hwnd(), owner, modalResult_, kCancelled,
+        [this] {
+            SetWindowPos(hwnd(), HWND_TOPMOST, 0, 0, 0, 0,
+                         SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
+            SetForegroundWindow(hwnd());
+            SetFocus(sShellTreeView1.hwnd());
+        },
+        [this](const MSG& msg) {
+            if (!IsEscapeFor(hwnd(), msg)) return false;
             EndModal(kCancelled);
-            continue;
-        }
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
-    }
-    if (modalResult_ == 0) modalResult_ = kCancelled;
-    // The owner takes input again before the picker goes, so the
-    // activation returns to it rather than to another program.
-    ownerDisabled.Restore();
-    if (hwnd()) ShowWindow(hwnd(), SW_HIDE);
-    return modalResult_;
+            return true;
+        });
 }
 
 void TSelectDirForm::SaveClick() {
