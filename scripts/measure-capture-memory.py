@@ -44,8 +44,7 @@ def rss_mb(pid):
 
 
 def settled_rss(pid, seconds=3.0):
-    """Resident memory once it has stopped moving (the last of a few
-    samples a little apart)."""
+    """Resident memory after `seconds` of leaving the program be."""
     time.sleep(seconds)
     return rss_mb(pid)
 
