@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <optional>
 #include <vector>
 
 #include "output/simd_p.h"
@@ -101,10 +102,38 @@ Job ClipJob(TBitmap32& bmp, int r) {
     return job;
 }
 
+std::optional<Job> PartJob(const TBitmap32& src, const TRect& box, const TRect& part, int r,
+                           TBitmap32& dst, int atX, int atY, TColor32 orMask) {
+    const TRect b = IntersectRect(box, src.BoundsRect());
+    // dst's pixel of src's (x, y) is (x + dx, y + dy), however part is cut.
+    const int dx = atX - part.Left, dy = atY - part.Top;
+    const TRect inDst{-dx, -dy, dst.Width() - dx, dst.Height() - dy};
+    const TRect p = IntersectRect(IntersectRect(part, b), inDst);
+    if (p.IsEmpty()) return std::nullopt;
+    Job job;
+    job.src = src.PixelPtr(b.Left, b.Top);
+    job.srcStride = src.Width();
+    job.w = b.Width();
+    job.h = b.Height();
+    job.x0 = p.Left - b.Left;
+    job.x1 = p.Right - b.Left;
+    job.y0 = p.Top - b.Top;
+    job.y1 = p.Bottom - b.Top;
+    job.dst = dst.PixelPtr(p.Left + dx, p.Top + dy);
+    job.dstStride = dst.Width();
+    job.r = std::clamp(r, 0, kMaxBlurRadius);
+    job.orMask = orMask;
+    return job;
+}
+
 namespace {
 
 void Run(const Job& job) {
 #if LG_HAVE_SSE2_PATH
+    if (simd::HasAvx2()) {
+        RunAvx2(job);
+        return;
+    }
     if (simd::HasSse2()) {
         RunSse2(job);
         return;
@@ -124,34 +153,18 @@ void BoxBlur(TBitmap32& bmp, int r) {
 
 void BoxBlurPart(const TBitmap32& src, const TRect& box, const TRect& part, int r, TBitmap32& dst,
                  int atX, int atY, TColor32 orMask) {
-    const TRect b = IntersectRect(box, src.BoundsRect());
-    // dst's pixel of src's (x, y) is (x + dx, y + dy), however part is cut.
-    const int dx = atX - part.Left, dy = atY - part.Top;
-    const TRect inDst{-dx, -dy, dst.Width() - dx, dst.Height() - dy};
-    const TRect p = IntersectRect(IntersectRect(part, b), inDst);
-    if (p.IsEmpty()) return;
-    if (r <= 0) {
-        for (int y = p.Top; y < p.Bottom; ++y) {
-            const TColor32* s = src.PixelPtr(p.Left, y);
-            TColor32* d = dst.PixelPtr(p.Left + dx, y + dy);
-            for (int x = 0; x < p.Width(); ++x) d[x] = s[x] | orMask;
-        }
+    const std::optional<blur_detail::Job> job =
+        blur_detail::PartJob(src, box, part, r, dst, atX, atY, orMask);
+    if (!job) return;
+    if (job->r > 0) {
+        blur_detail::Run(*job);
         return;
     }
-    blur_detail::Job job;
-    job.src = src.PixelPtr(b.Left, b.Top);
-    job.srcStride = src.Width();
-    job.w = b.Width();
-    job.h = b.Height();
-    job.x0 = p.Left - b.Left;
-    job.x1 = p.Right - b.Left;
-    job.y0 = p.Top - b.Top;
-    job.y1 = p.Bottom - b.Top;
-    job.dst = dst.PixelPtr(p.Left + dx, p.Top + dy);
-    job.dstStride = dst.Width();
-    job.r = std::min(r, kMaxBlurRadius);
-    job.orMask = orMask;
-    blur_detail::Run(job);
+    for (int y = job->y0; y < job->y1; ++y) {
+        const TColor32* s = job->src + y * job->srcStride + job->x0;
+        TColor32* d = job->dst + (y - job->y0) * job->dstStride;
+        for (int x = 0; x < job->x1 - job->x0; ++x) d[x] = s[x] | orMask;
+    }
 }
 
 }  // namespace lg

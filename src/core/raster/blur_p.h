@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 
 #include "raster/bitmap32.h"
 
@@ -47,6 +48,11 @@ struct Job {
 // taken as it is (1 ... kMaxBlurRadius).
 Job ClipJob(TBitmap32& bmp, int r);
 
+// The job of BoxBlurPart, r clamped to 0 ... kMaxBlurRadius (0: a plain
+// copy, which no path runs); none when nothing of dst is to be written.
+std::optional<Job> PartJob(const TBitmap32& src, const TRect& box, const TRect& part, int r,
+                           TBitmap32& dst, int atX, int atY, TColor32 orMask);
+
 // Both passes row by row: each source row's horizontal averages are made
 // once, into a ring of the 2r + 2 rows the vertical window needs, and the
 // vertical window keeps one running sum per column. A row is read only
@@ -55,6 +61,9 @@ Job ClipJob(TBitmap32& bmp, int r);
 void RunPortable(const Job& job);
 // The same sums and quotients with SSE2; call only when HasSse2().
 void RunSse2(const Job& job);
+// The same with AVX2, the row done as two halves side by side; call only
+// when HasAvx2().
+void RunAvx2(const Job& job);
 
 // The blur as it was first written (two full passes through a plane of
 // row averages); the fast paths must match it pixel for pixel.

@@ -1,4 +1,4 @@
-// The blur's fast paths (the portable row-wise one and the SSE2 one) held
+// The blur's fast paths (the portable row-wise one, SSE2 and AVX2) held
 // against the blur as first written, which BoxBlur's own tests hold against
 // the definition.
 #include <gtest/gtest.h>
@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <random>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "output/simd_p.h"
@@ -28,6 +29,7 @@ std::vector<Path> FastPaths() {
     std::vector<Path> paths{{"portable", &blur_detail::RunPortable}};
 #if LG_HAVE_SSE2_PATH
     if (simd::HasSse2()) paths.push_back({"sse2", &blur_detail::RunSse2});
+    if (simd::HasAvx2()) paths.push_back({"avx2", &blur_detail::RunAvx2});
 #endif
     return paths;
 }
@@ -53,14 +55,16 @@ TEST(BlurDivisor, GivesTheQuotientOfEveryWindowSumOfEveryRadius) {
 // vector division meets every sum it can get, along rows and (turned)
 // along columns, for every radius.
 TEST(BlurFastPaths, MatchTheReferenceOnEveryWindowSum) {
-    for (const Path& path : FastPaths()) {
-        for (int r = 1; r <= kMaxBlurRadius; ++r) {
-            const int k = 2 * r + 1, len = 256 * k;
-            for (const bool column : {false, true}) {
-                TBitmap32 b(column ? 1 : len, column ? len : 1);
-                for (int i = 0; i < len; ++i) b.Pixels()[i] = (i / k) * 0x01010101u;
-                TBitmap32 want = b;
-                blur_detail::BoxBlurReference(want, r);
+    const std::vector<Path> paths = FastPaths();
+    for (int r = 1; r <= kMaxBlurRadius; ++r) {
+        const int k = 2 * r + 1, len = 256 * k;
+        for (const bool column : {false, true}) {
+            TBitmap32 line(column ? 1 : len, column ? len : 1);
+            for (int i = 0; i < len; ++i) line.Pixels()[i] = (i / k) * 0x01010101u;
+            TBitmap32 want = line;
+            blur_detail::BoxBlurReference(want, r);
+            for (const Path& path : paths) {
+                TBitmap32 b = line;
                 path.run(blur_detail::ClipJob(b, r));
                 ASSERT_TRUE(SamePixels(b, want))
                     << path.name << " r " << r << (column ? " column" : " row");
@@ -111,6 +115,7 @@ TEST(BoxBlurPart, EqualsThatPartOfTheBlurredBox) {
     TBitmap32 src(90, 70);
     testing::FillRandom(src, rng);
     std::uniform_int_distribution<int> coin(0, 1);
+    const std::vector<Path> paths = FastPaths();
     for (int trial = 0; trial < 60; ++trial) {
         std::uniform_int_distribution<int> x(0, 89), y(0, 69), rad(1, 12);
         int l = x(rng), rgt = x(rng), t = y(rng), btm = y(rng);
@@ -127,19 +132,32 @@ TEST(BoxBlurPart, EqualsThatPartOfTheBlurredBox) {
         whole.Draw(whole.BoundsRect(), box, src);
         blur_detail::BoxBlurReference(whole, r);
 
-        TBitmap32 dst(100, 80);
-        dst.Clear(0x12345678u);
+        // The entry, then each path on the same job.
         const int atX = 3, atY = 5;
-        BoxBlurPart(src, box, part, r, dst, atX, atY, orMask);
-        for (int yy = 0; yy < dst.Height(); ++yy) {
-            for (int xx = 0; xx < dst.Width(); ++xx) {
-                const int sx = xx - atX + part.Left, sy = yy - atY + part.Top;
-                const bool inPart =
-                    sx >= part.Left && sx < part.Right && sy >= part.Top && sy < part.Bottom;
-                const TColor32 want =
-                    inPart ? *whole.PixelPtr(sx - box.Left, sy - box.Top) | orMask : 0x12345678u;
-                ASSERT_EQ(*dst.PixelPtr(xx, yy), want)
-                    << "trial " << trial << " at " << xx << ", " << yy;
+        std::vector<std::pair<std::string, TBitmap32>> outs;
+        outs.emplace_back("BoxBlurPart", TBitmap32(100, 80));
+        outs.back().second.Clear(0x12345678u);
+        BoxBlurPart(src, box, part, r, outs.back().second, atX, atY, orMask);
+        for (const Path& path : paths) {
+            outs.emplace_back(path.name, TBitmap32(100, 80));
+            TBitmap32& dst = outs.back().second;
+            dst.Clear(0x12345678u);
+            const auto job = blur_detail::PartJob(src, box, part, r, dst, atX, atY, orMask);
+            ASSERT_TRUE(job.has_value());
+            path.run(*job);
+        }
+        for (const auto& [name, dst] : outs) {
+            for (int yy = 0; yy < dst.Height(); ++yy) {
+                for (int xx = 0; xx < dst.Width(); ++xx) {
+                    const int sx = xx - atX + part.Left, sy = yy - atY + part.Top;
+                    const bool inPart =
+                        sx >= part.Left && sx < part.Right && sy >= part.Top && sy < part.Bottom;
+                    const TColor32 want =
+                        inPart ? *whole.PixelPtr(sx - box.Left, sy - box.Top) | orMask
+                               : 0x12345678u;
+                    ASSERT_EQ(*dst.PixelPtr(xx, yy), want)
+                        << name << " trial " << trial << " at " << xx << ", " << yy;
+                }
             }
         }
     }
