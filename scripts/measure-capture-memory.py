@@ -23,30 +23,10 @@ from harness import Session, wait_for  # noqa: E402
 CAPTURES = 3
 
 
-def rss_mb(pid):
-    """(resident MB, of which X shared memory MB). The second is the
-    window surfaces Wine's X11 driver keeps in shared memory segments
-    (a 4K window's is a whole frame); on Windows the compositor holds
-    those, outside the process."""
-    total = shared = 0
-    in_shm = False
-    with open(f"/proc/{pid}/smaps") as f:
-        for line in f:
-            first = line.split(maxsplit=1)[0]
-            if "-" in first and not first.endswith(":"):
-                in_shm = "/SYSV" in line
-            elif first == "Rss:":
-                kb = int(line.split()[1])
-                total += kb
-                if in_shm:
-                    shared += kb
-    return total / 1024, shared / 1024
-
-
-def settled_rss(pid, seconds=3.0):
+def settled_rss(app, seconds=3.0):
     """Resident memory after `seconds` of leaving the program be."""
     time.sleep(seconds)
-    return rss_mb(pid)
+    return app.resident_mb()
 
 
 def count(app, text):
@@ -58,8 +38,7 @@ def main():
     with Session("memory") as s:
         app = s.start()
         x, y = s.tray_icon_center(timeout=60)
-        pid = wait_for(app.linux_pid, 30, "the program's process")
-        idle = settled_rss(pid)
+        idle = settled_rss(app)
         w, h = harness.SIZE
         for i in range(CAPTURES):
             shown = count(app, "capture shown")
@@ -71,11 +50,11 @@ def main():
             editors = count(app, "editor opened")
             s.drag(w // 4, h // 4, w * 3 // 4, h * 3 // 4, steps=10)
             wait_for(lambda: count(app, "editor opened") > editors, 30, "the editor")
-            during = settled_rss(pid, 1.5)
+            during = settled_rss(app, 1.5)
             closed = count(app, "capture closed")
             s.key("Escape")
             wait_for(lambda: count(app, "capture closed") > closed, 30, "the capture to close")
-            after = settled_rss(pid)
+            after = settled_rss(app)
             rows.append((i + 1, opened, during, after))
         app.close()
 

@@ -112,6 +112,27 @@ class App:
                 return int(pid)
         return None
 
+    def resident_mb(self):
+        """(resident MB, of which X shared memory MB) of the program's
+        process. The second is the window surfaces Wine's X11 driver keeps
+        in shared memory segments (a full-screen window's is a whole
+        frame); on Windows the compositor holds those, outside the
+        process."""
+        pid = wait_for(self.linux_pid, 30, "the program's process")
+        total = shared = 0
+        in_shm = False
+        with open(f"/proc/{pid}/smaps") as f:
+            for line in f:
+                first = line.split(maxsplit=1)[0]
+                if "-" in first and not first.endswith(":"):
+                    in_shm = "/SYSV" in line
+                elif first == "Rss:":
+                    kb = int(line.split()[1])
+                    total += kb
+                    if in_shm:
+                        shared += kb
+        return total / 1024, shared / 1024
+
     def wait_exit(self, timeout=20):
         try:
             return self.proc.wait(timeout=timeout)

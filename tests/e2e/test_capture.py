@@ -71,10 +71,23 @@ def scenario():
         wait_for(lambda: not capture_window(s) and not s.find_window(cls="TPanelTools",
                                                                        visible=True),
                  10, "the capture and its panels to close")
+        # The hidden capture window gives back its surface (a whole frame
+        # of the screen in Wine's shared memory) until the next capture.
+        frame_mb = SIZE[0] * SIZE[1] * 4 / 2**20
+
+        def surface_given_back():
+            mb = app.resident_mb()[1]
+            return (mb,) if mb < frame_mb / 4 else None
+
+        (shared,) = wait_for(surface_given_back, 10, "the capture window's surface to go")
+        print(f"X shared memory after the capture closed: {shared:.1f} MB "
+              f"(a frame is {frame_mb:.1f} MB)")
 
         # Ctrl+C copies exactly the selection, with what was drawn on it: the
         # editor opens with the arrow.
         start_capture(s, app)
+        if capture_window(s)["rect"] != [0, 0, SIZE[0], SIZE[1]]:
+            raise ScenarioError(f"the next capture covers {capture_window(s)['rect']}")
         s.drag(100, 100, 500, 400, steps=12)
         app.wait_trace("editor opened")
         s.drag(150, 150, 400, 300, steps=10)

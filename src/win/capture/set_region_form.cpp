@@ -14,6 +14,7 @@
 #include "output/panel_save.h"
 #include "platform/clipboard_text.h"
 #include "platform/display_dpi.h"
+#include "platform/hidden_surface.h"
 #include "platform/trace.h"
 #include "platform/u16.h"
 #include "settings/settings.h"
@@ -275,8 +276,9 @@ void TSetRegionForm::ClickCopy() {
 void TSetRegionForm::HideWindow() {
     ShowWindow(hwnd(), SW_HIDE);
     // With the editor's frames, the capture's memory goes back; the next
-    // capture sizes the back buffer again.
+    // capture sizes the back buffer and the window again.
     imgView1.ReleaseBuffer();
+    GiveBackHiddenSurface(hwnd());
     Trace(L"capture closed");
 }
 
