@@ -47,44 +47,52 @@ Divisor Divisor::For(int k) {
     }
 }
 
-void RunPortable(const Job& j) {
-    const int r = j.r, k = 2 * r + 1, wm = j.w - 1, hm = j.h - 1;
-    const int n = j.x1 - j.x0;
-    std::vector<std::uint8_t> dv(static_cast<std::size_t>(k) * 256);
-    for (std::size_t i = 0; i < dv.size(); ++i) dv[i] = static_cast<std::uint8_t>(i / k);
+namespace {
 
-    // Horizontal averages of the rows the vertical window still needs.
-    const int slots = 2 * r + 2;
-    std::vector<std::uint32_t> ring(static_cast<std::size_t>(slots) * n);
-    auto slot = [&](int y) { return ring.data() + static_cast<std::size_t>(y % slots) * n; };
-    int next = std::max(j.y0 - r, 0);  // the first row not yet averaged
-    auto need = [&](int y) {
-        for (; next <= y; ++next) {
-            const TColor32* s = j.src + next * j.srcStride;
-            std::uint32_t* out = slot(next);
-            std::uint64_t sum = 0;
-            for (int i = -r; i <= r; ++i) sum += Spread(s[std::clamp(j.x0 + i, 0, wm)]);
-            for (int x = j.x0; x < j.x1; ++x) {
-                out[x - j.x0] = Average(dv.data(), sum);
-                sum = sum + Spread(s[std::min(x + r + 1, wm)]) - Spread(s[std::max(x - r, 0)]);
-            }
+class PortablePass {
+public:
+    explicit PortablePass(const Job& j)
+        : j_(j),
+          k_(2 * j.r + 1),
+          n_(j.x1 - j.x0),
+          dv_(static_cast<std::size_t>(k_) * 256),
+          sums_(static_cast<std::size_t>(n_), 0) {
+        for (std::size_t i = 0; i < dv_.size(); ++i) dv_[i] = static_cast<std::uint8_t>(i / k_);
+    }
+
+    void AverageRow(int y, std::uint32_t* out) const {
+        const int r = j_.r, wm = j_.w - 1;
+        const TColor32* s = j_.src + y * j_.srcStride;
+        std::uint64_t sum = 0;
+        for (int i = -r; i <= r; ++i) sum += Spread(s[std::clamp(j_.x0 + i, 0, wm)]);
+        for (int x = j_.x0; x < j_.x1; ++x) {
+            out[x - j_.x0] = Average(dv_.data(), sum);
+            sum = sum + Spread(s[std::min(x + r + 1, wm)]) - Spread(s[std::max(x - r, 0)]);
         }
-        return slot(y);
-    };
+    }
 
-    std::vector<std::uint64_t> sums(static_cast<std::size_t>(n), 0);
-    for (int i = -r; i <= r; ++i) {
-        const std::uint32_t* row = need(std::clamp(j.y0 + i, 0, hm));
-        for (int x = 0; x < n; ++x) sums[x] += Spread(row[x]);
+    void AddRow(const std::uint32_t* row) {
+        for (int x = 0; x < n_; ++x) sums_[x] += Spread(row[x]);
     }
-    for (int y = j.y0; y < j.y1; ++y) {
-        TColor32* d = j.dst + (y - j.y0) * j.dstStride;
-        for (int x = 0; x < n; ++x) d[x] = Average(dv.data(), sums[x]) | j.orMask;
-        if (y + 1 == j.y1) break;
-        const std::uint32_t* add = need(std::min(y + r + 1, hm));
-        const std::uint32_t* sub = slot(std::max(y - r, 0));
-        for (int x = 0; x < n; ++x) sums[x] = sums[x] + Spread(add[x]) - Spread(sub[x]);
+
+    void WriteRow(TColor32* d, const std::uint32_t* add, const std::uint32_t* sub) {
+        for (int x = 0; x < n_; ++x) d[x] = Average(dv_.data(), sums_[x]) | j_.orMask;
+        if (!add) return;
+        for (int x = 0; x < n_; ++x) sums_[x] = sums_[x] + Spread(add[x]) - Spread(sub[x]);
     }
+
+private:
+    const Job& j_;
+    int k_, n_;
+    std::vector<std::uint8_t> dv_;  // dv_[i] = i div k for every window sum
+    std::vector<std::uint64_t> sums_;
+};
+
+}  // namespace
+
+void RunPortable(const Job& j) {
+    PortablePass pass(j);
+    RunRows(j, j.x1 - j.x0, pass);
 }
 
 Job ClipJob(TBitmap32& bmp, int r) {

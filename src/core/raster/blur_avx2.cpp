@@ -117,42 +117,18 @@ public:
           n_(j.x1 - j.x0),
           half_((n_ + 7) / 8 * 4),
           nPad_(2 * half_),
-          slots_(2 * j.r + 2),
           ext_(static_cast<std::size_t>(nPad_ + 2 * j.r + 1), 0),
-          ring_(static_cast<std::size_t>(slots_) * nPad_, 0),
           even_(static_cast<std::size_t>(nPad_), 0),
           odd_(static_cast<std::size_t>(nPad_), 0) {}
 
-    LG_TARGET_AVX2 void Run() {
-        const int r = j_.r, hm = j_.h - 1;
-        next_ = std::max(j_.y0 - r, 0);
-        for (int i = -r; i <= r; ++i) {
-            const std::uint32_t* row = Need(std::clamp(j_.y0 + i, 0, hm));
-            for (int x = 0; x < nPad_; x += 8) {
-                const __m256i v = Load(row + x);
-                Store(&even_[x], _mm256_add_epi16(Load(&even_[x]), Even(v)));
-                Store(&odd_[x], _mm256_add_epi16(Load(&odd_[x]), Odd(v)));
-            }
-        }
-        for (int y = j_.y0; y < j_.y1; ++y) {
-            TColor32* d = j_.dst + (y - j_.y0) * j_.dstStride;
-            if (y + 1 == j_.y1) {
-                WriteRow(d, nullptr, nullptr);
-                break;
-            }
-            const std::uint32_t* add = Need(std::min(y + r + 1, hm));
-            WriteRow(d, add, Slot(std::max(y - r, 0)));
-        }
-    }
+    void Run() { RunRows(j_, nPad_, *this); }
 
-private:
-    std::uint32_t* Slot(int y) {
-        return ring_.data() + static_cast<std::size_t>(y % slots_) * nPad_;
-    }
-
-    LG_TARGET_AVX2 const std::uint32_t* Need(int y) {
-        for (; next_ <= y; ++next_) AverageRow(next_, Slot(next_));
-        return Slot(y);
+    LG_TARGET_AVX2 void AddRow(const std::uint32_t* row) {
+        for (int x = 0; x < nPad_; x += 8) {
+            const __m256i v = Load(row + x);
+            Store(&even_[x], _mm256_add_epi16(Load(&even_[x]), Even(v)));
+            Store(&odd_[x], _mm256_add_epi16(Load(&odd_[x]), Odd(v)));
+        }
     }
 
     // The horizontal averages of source row y, columns x0 .. x1 - 1 (and
@@ -227,8 +203,6 @@ private:
         }
     }
 
-    // One output row from the column sums, then the sums moved a row down
-    // (add and sub null: the last row, nothing to move).
     LG_TARGET_AVX2 void WriteRow(TColor32* d, const std::uint32_t* add, const std::uint32_t* sub) {
         const __m256i orMask = _mm256_set1_epi32(static_cast<int>(j_.orMask));
         const Quotient q(d_);
@@ -249,15 +223,13 @@ private:
         }
     }
 
+private:
     const Job& j_;
     Divisor d_;
     int n_;
     int half_;  // columns per half, a multiple of 4
     int nPad_;  // both halves
-    int slots_;
-    int next_ = 0;
     std::vector<std::uint32_t> ext_;
-    std::vector<std::uint32_t> ring_;
     // Per column: the vertical window's blue-red and green-alpha sums.
     std::vector<std::uint32_t> even_, odd_;
 };

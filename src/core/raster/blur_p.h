@@ -2,9 +2,11 @@
 // the tests that hold both against the plain two-pass blur.
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 #include "raster/bitmap32.h"
 
@@ -58,6 +60,34 @@ std::optional<Job> PartJob(const TBitmap32& src, const TRect& box, const TRect& 
 // vertical window keeps one running sum per column. A row is read only
 // after every output row above it is written and before its own is, so
 // dst may be src itself when the part is the whole area.
+//
+// The order every path shares. Pass supplies the arithmetic:
+// AverageRow(y, out) writes source row y's horizontal averages (width
+// pixels), AddRow(row) adds a row of averages to the column sums, and
+// WriteRow(d, add, sub) writes an output row from the sums and then moves
+// them a row down (add and sub null: the last row).
+template <class Pass>
+void RunRows(const Job& j, int width, Pass& pass) {
+    const int r = j.r, hm = j.h - 1, slots = 2 * r + 2;
+    std::vector<std::uint32_t> ring(static_cast<std::size_t>(slots) * width);
+    auto slot = [&](int y) { return ring.data() + static_cast<std::size_t>(y % slots) * width; };
+    int next = std::max(j.y0 - r, 0);  // the first row not yet averaged
+    auto need = [&](int y) {
+        for (; next <= y; ++next) pass.AverageRow(next, slot(next));
+        return slot(y);
+    };
+    for (int i = -r; i <= r; ++i) pass.AddRow(need(std::clamp(j.y0 + i, 0, hm)));
+    for (int y = j.y0; y < j.y1; ++y) {
+        TColor32* d = j.dst + (y - j.y0) * j.dstStride;
+        if (y + 1 == j.y1) {
+            pass.WriteRow(d, nullptr, nullptr);
+            break;
+        }
+        const std::uint32_t* add = need(std::min(y + r + 1, hm));
+        pass.WriteRow(d, add, slot(std::max(y - r, 0)));
+    }
+}
+
 void RunPortable(const Job& job);
 // The same sums and quotients with SSE2; call only when HasSse2().
 void RunSse2(const Job& job);

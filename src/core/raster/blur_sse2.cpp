@@ -58,44 +58,20 @@ public:
           n_(j.x1 - j.x0),
           nPad_(RoundUp(n_)),
           extPad_(RoundUp(nPad_ + 2 * j.r)),
-          slots_(2 * j.r + 2),
           ext_(static_cast<std::size_t>(extPad_), 0),
           prefix_(static_cast<std::size_t>(extPad_) + 1 + kGroup, 0),
-          ring_(static_cast<std::size_t>(slots_) * nPad_, 0),
           sums_(static_cast<std::size_t>(nPad_), 0) {}
 
-    LG_TARGET_SSE2 void Run() {
-        const int r = j_.r, hm = j_.h - 1;
-        next_ = std::max(j_.y0 - r, 0);
-        for (int i = -r; i <= r; ++i) {
-            const std::uint32_t* row = Need(std::clamp(j_.y0 + i, 0, hm));
-            for (int x = 0; x < nPad_; x += kGroup) {
-                const __m128i v = Load(row + x);
-                const __m128i zero = _mm_setzero_si128();
-                std::uint64_t* s = sums_.data() + x;
-                Store(s, _mm_add_epi16(Load(s), _mm_unpacklo_epi8(v, zero)));
-                Store(s + 2, _mm_add_epi16(Load(s + 2), _mm_unpackhi_epi8(v, zero)));
-            }
-        }
-        for (int y = j_.y0; y < j_.y1; ++y) {
-            TColor32* d = j_.dst + (y - j_.y0) * j_.dstStride;
-            if (y + 1 == j_.y1) {
-                WriteRow(d, nullptr, nullptr);
-                break;
-            }
-            const std::uint32_t* add = Need(std::min(y + r + 1, hm));
-            WriteRow(d, add, Slot(std::max(y - r, 0)));
-        }
-    }
+    void Run() { RunRows(j_, nPad_, *this); }
 
-private:
-    std::uint32_t* Slot(int y) {
-        return ring_.data() + static_cast<std::size_t>(y % slots_) * nPad_;
-    }
-
-    LG_TARGET_SSE2 const std::uint32_t* Need(int y) {
-        for (; next_ <= y; ++next_) AverageRow(next_, Slot(next_));
-        return Slot(y);
+    LG_TARGET_SSE2 void AddRow(const std::uint32_t* row) {
+        const __m128i zero = _mm_setzero_si128();
+        for (int x = 0; x < nPad_; x += kGroup) {
+            const __m128i v = Load(row + x);
+            std::uint64_t* s = sums_.data() + x;
+            Store(s, _mm_add_epi16(Load(s), _mm_unpacklo_epi8(v, zero)));
+            Store(s + 2, _mm_add_epi16(Load(s + 2), _mm_unpackhi_epi8(v, zero)));
+        }
     }
 
     // The horizontal averages of source row y, columns x0 .. x1 - 1.
@@ -135,8 +111,6 @@ private:
         }
     }
 
-    // One output row from the column sums, then the sums moved a row down
-    // (add and sub null: the last row, nothing to move).
     LG_TARGET_SSE2 void WriteRow(TColor32* d, const std::uint32_t* add, const std::uint32_t* sub) {
         const __m128i zero = _mm_setzero_si128();
         const __m128i orMask = _mm_set1_epi32(static_cast<int>(j_.orMask));
@@ -164,15 +138,14 @@ private:
         }
     }
 
+private:
     const Job& j_;
     // The vectors of the divisor are made where they are used: locals
     // stay aligned on any stack, object members need not.
     Divisor d_;
-    int n_, nPad_, extPad_, slots_;
-    int next_ = 0;
+    int n_, nPad_, extPad_;
     std::vector<std::uint32_t> ext_;
     std::vector<std::uint64_t> prefix_;
-    std::vector<std::uint32_t> ring_;
     std::vector<std::uint64_t> sums_;
 };
 
