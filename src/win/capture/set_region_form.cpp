@@ -75,14 +75,8 @@ TSetRegionForm::~TSetRegionForm() {
 
 bool TSetRegionForm::CreateForm() {
     if (!RegisterClassOnce(kClassName)) return false;
-    if (!Create({.className = kClassName,
-                 .title = L"ЛюмиГРАБ",
-                 .style = WS_POPUP | WS_CLIPCHILDREN,
-                 .exStyle = WS_EX_TOPMOST | WS_EX_TOOLWINDOW,
-                 .x = 0,
-                 .y = 0,
-                 .width = 64,
-                 .height = 64}))
+    if (!Create(TopmostToolWindow(kClassName, L"ЛюмиГРАБ", WS_POPUP | WS_CLIPCHILDREN, 64, 64,
+                                  nullptr)))
         return false;
     // The cross-hair drawn for the capture replaces the system's.
     cur1_ = LoadCursorW(GetModuleHandleW(nullptr), L"CUR_1");

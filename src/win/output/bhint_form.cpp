@@ -136,14 +136,8 @@ bool TBHintForm::CreateForm(HWND owner) {
     // window: no taskbar button anywhere (some window managers give an
     // unowned window one whatever its style), and an owner that is never
     // minimised never hides it.
-    if (!Create({.className = kClassName,
-                 .title = L"ЛюмиГРАБ",
-                 .exStyle = WS_EX_TOPMOST | WS_EX_TOOLWINDOW,
-                 .x = 0,
-                 .y = 0,
-                 .width = kClientWidth,
-                 .height = kClientHeight,
-                 .parent = owner}))
+    if (!Create(TopmostToolWindow(kClassName, L"ЛюмиГРАБ", WS_POPUP, kClientWidth, kClientHeight,
+                                  owner)))
         return false;
     controls_.Attach(hwnd());
     for (TGraphicControl* c :

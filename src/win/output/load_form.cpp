@@ -91,14 +91,8 @@ bool TLoadForm::CreateForm(HWND owner) {
     if (!RegisterClassOnce(kClassName)) return false;
     // Like the notification: a topmost tool-window pop-up owned by the
     // hidden main window, so it has no taskbar button anywhere.
-    if (!Create({.className = kClassName,
-                 .title = L"ЛюмиГРАБ",
-                 .exStyle = WS_EX_TOPMOST | WS_EX_TOOLWINDOW,
-                 .x = 0,
-                 .y = 0,
-                 .width = kClientWidth,
-                 .height = kClientHeight,
-                 .parent = owner}))
+    if (!Create(TopmostToolWindow(kClassName, L"ЛюмиГРАБ", WS_POPUP, kClientWidth, kClientHeight,
+                                  owner)))
         return false;
     controls_.Attach(hwnd());
     for (TGraphicControl* c :

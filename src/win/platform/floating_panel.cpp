@@ -11,14 +11,8 @@ bool FloatingPanel::CreatePanel(HWND owner) {
     surface_.reset(CreateSolidBrush(RGB(RedOf(c), GreenOf(c), BlueOf(c))));
     if (!RegisterClassOnce(className_, 0, static_cast<HBRUSH>(surface_.get()))) return false;
     // WS_POPUP with an owner: no taskbar button, always above the owner.
-    if (!Create({.className = className_,
-                 .style = WS_POPUP | WS_CLIPCHILDREN,
-                 .exStyle = WS_EX_TOPMOST | WS_EX_TOOLWINDOW,
-                 .x = 0,
-                 .y = 0,
-                 .width = size96_.cx,
-                 .height = size96_.cy,
-                 .parent = owner}))
+    if (!Create(TopmostToolWindow(className_, L"", WS_POPUP | WS_CLIPCHILDREN, size96_.cx,
+                                  size96_.cy, owner)))
         return false;
     controls_.Attach(hwnd());
     scale_ = ScaleOfWindow(hwnd());

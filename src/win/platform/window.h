@@ -26,6 +26,21 @@ struct WindowArgs {
     HWND parent = nullptr;
 };
 
+// A topmost tool window at the screen's origin, sized later or now: no
+// taskbar button; with an owner, always above the owner.
+inline WindowArgs TopmostToolWindow(const wchar_t* className, const wchar_t* title, DWORD style,
+                                    int width, int height, HWND owner) {
+    return {.className = className,
+            .title = title,
+            .style = style,
+            .exStyle = WS_EX_TOPMOST | WS_EX_TOOLWINDOW,
+            .x = 0,
+            .y = 0,
+            .width = width,
+            .height = height,
+            .parent = owner};
+}
+
 class Window {
 public:
     Window() = default;

@@ -88,15 +88,8 @@ bool TSelectDirForm::CreateForm(HWND owner) {
     if (!RegisterClassOnce(kClassName)) return false;
     // Owned by the settings window: always above it, gone from the
     // taskbar, and the owner is where the activation returns.
-    if (!Create({.className = kClassName,
-                 .title = L"Выбор папки",
-                 .style = WS_POPUP | WS_CLIPCHILDREN,
-                 .exStyle = WS_EX_TOPMOST | WS_EX_TOOLWINDOW,
-                 .x = 0,
-                 .y = 0,
-                 .width = kClientWidth,
-                 .height = kClientHeight,
-                 .parent = owner}))
+    if (!Create(TopmostToolWindow(kClassName, L"Выбор папки", WS_POPUP | WS_CLIPCHILDREN,
+                                  kClientWidth, kClientHeight, owner)))
         return false;
     controls_.Attach(hwnd());
     for (TGraphicControl* c :
