@@ -28,13 +28,7 @@ struct Quotient {
           shiftLess1(_mm_cvtsi32_si128(d.shift > 0 ? d.shift - 1 : 0)) {}
 };
 
-// How Divisor::Divide goes for a radius: the multiply alone (the tool's
-// radius among others), then a shift, or the 17-bit multiplier's way.
-enum class Division { kMultiply, kShift, kWide };
-
-Division DivisionOf(const Divisor& d) {
-    return d.wide ? Division::kWide : d.shift == 0 ? Division::kMultiply : Division::kShift;
-}
+using Division = Divisor::Kind;
 
 // Divisor::Divide on sixteen lanes.
 template <Division D>
@@ -237,7 +231,7 @@ private:
 }  // namespace
 
 LG_TARGET_AVX2 void RunAvx2(const Job& job) {
-    switch (DivisionOf(Divisor::For(2 * job.r + 1))) {
+    switch (Divisor::For(2 * job.r + 1).kind()) {
         case Division::kMultiply:
             Blur<Division::kMultiply>(job).Run();
             break;

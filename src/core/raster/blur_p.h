@@ -25,6 +25,11 @@ struct Divisor {
     bool wide = false;      // m has a 17th bit
 
     static Divisor For(int k);
+    // How Divide goes: the multiply alone (the tool's radius among
+    // others), then a shift, or the 17-bit multiplier's way; the vector
+    // paths are made once for each.
+    enum class Kind { kMultiply, kShift, kWide };
+    Kind kind() const { return wide ? Kind::kWide : shift == 0 ? Kind::kMultiply : Kind::kShift; }
     // The quotient as the vector paths compute it, one lane at a time.
     std::uint32_t Divide(std::uint32_t sum) const {
         const std::uint32_t t = (sum * mul) >> 16;
