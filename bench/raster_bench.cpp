@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "copy_floor.h"
-#include "raster/bitmap32.h"
 #include "output/simd_p.h"
+#include "raster/bitmap32.h"
 #include "raster/blur.h"
 #include "raster/blur_p.h"
 #include "raster/line32.h"
@@ -93,8 +93,7 @@ const bool kBlurCompared = [] {
                           "BM_BoxBlur_3840x2160", "BM_BlurMemcpy_3840x2160",
                           bench::Comparison::kCost});
     bench::AddComparison({"BoxBlur r = 5 over 800 x 600 on SSE2 alone, beside its memcpy",
-                          "BM_BoxBlurSse2_800x600", "BM_Memcpy_800x600",
-                          bench::Comparison::kCost});
+                          "BM_BoxBlurSse2_800x600", "BM_Memcpy_800x600", bench::Comparison::kCost});
     bench::AddComparison({"BoxBlur r = 5 over 3840 x 2160 on SSE2 alone, beside its memcpy",
                           "BM_BoxBlurSse2_3840x2160", "BM_BlurMemcpy_3840x2160",
                           bench::Comparison::kCost});

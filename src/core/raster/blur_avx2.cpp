@@ -149,7 +149,7 @@ public:
         fill(inHi - k, size);
         // ext[i .. i + len - 1] for len <= k.
         auto run = [&](int i, int len) -> const std::uint32_t* {
-            return i >= inLo && i + len <= inHi ? s + from + i : e + i;
+            return i >= inLo && i + len <= inHi ? s + (from + i) : e + i;
         };
 
         // The running totals start as the windows of columns -1 and

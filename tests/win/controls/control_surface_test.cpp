@@ -125,12 +125,6 @@ TEST_F(ControlSurfaceTest, HintsBecomeTooltips) {
     EXPECT_EQ(found.tools, 1);
 }
 
-}  // namespace
-}  // namespace lg::win
-
-namespace lg::win {
-namespace {
-
 TEST_F(ControlSurfaceTest, MovedOntoAMonitorOfAnotherScaleItTakesTheSuggestedPlaceAndItsSize) {
     HWND wnd = panel_.hwnd();
     RECT suggested{300, 200, 300 + 180, 200 + 57};
