@@ -9,9 +9,11 @@ Wine's PulseAudio driver here drops roughly the first half second of every
 new stream, so a 0.22 s click is never heard whole through it. The
 scenario therefore runs a private copy of the program whose
 screenshoot.wav is the build's click behind two seconds of silence (and
-half a second after), and checks that exactly the click's loud samples
-arrive: the player, the program's own bass.dll and waveOut are what is
-tested, the lead-in only carries the click past the driver's start."""
+half a second after), and checks that the click's loud samples arrive:
+all of them, or within 5 % where Wine's driver thread, starved on a busy
+machine, let the sink skip a fragment. The player, the program's own
+bass.dll and waveOut are what is tested, the lead-in only carries the
+click past the driver's start."""
 import os
 import shutil
 import wave
@@ -112,6 +114,25 @@ def loud_samples(samples):
     return sum(abs(v) > LOUD for v in samples)
 
 
+def settled_loud_count(sink, click_loud, quiet_s=1.5, timeout=10):
+    """The loud samples recorded once they reach the click's count or
+    have not grown for `quiet_s` seconds."""
+    last = {"count": -1, "since": time.monotonic()}
+
+    def settled():
+        count = loud_samples(sink.samples())
+        now = time.monotonic()
+        if count != last["count"]:
+            last.update(count=count, since=now)
+        return count >= click_loud or now - last["since"] >= quiet_s
+
+    try:
+        wait_for(settled, timeout, "the click's recording to settle", interval=0.1)
+    except ScenarioError as e:
+        raise ScenarioError(f"{e}: {last['count']} of {click_loud} loud samples heard")
+    return loud_samples(sink.samples())
+
+
 def private_copy(s):
     """The program and its own files in a folder of the scenario's, the
     click padded with silence; (the exe, the click's loud sample count)."""
@@ -180,14 +201,10 @@ def scenario():
                 copy_once(s, out)
                 app.wait_trace("shutter sound played")
                 wait_for(lambda: sink.peak() > ENERGY_THRESHOLD, 10, "the click in the sink")
-                # All of the click, and nothing else loud.
-                try:
-                    wait_for(lambda: loud_samples(sink.samples()) >= click_loud, 10,
-                             "the whole click in the sink")
-                except ScenarioError as e:
-                    raise ScenarioError(f"{e}: {loud_samples(sink.samples())} of {click_loud} "
-                                        "loud samples heard")
-                heard = loud_samples(sink.samples())
+                # All of the click, and nothing else loud. On a busy machine
+                # the sink can skip a fragment Wine's driver delivered late,
+                # so the count is taken once it stops growing.
+                heard = settled_loud_count(sink, click_loud)
                 print(f"the click's loud samples: {click_loud} in the file, {heard} heard")
                 if abs(heard - click_loud) > click_loud // 20:
                     raise ScenarioError(f"{heard} loud samples heard for {click_loud}")
