@@ -3,7 +3,7 @@
 SHELL := /bin/bash
 JOBS ?= 2
 
-.PHONY: all run test deps native win32 win64 wine-build dist bench test-native test-win32 clean \
+.PHONY: all run test deps native win32 win32-product win64 wine-build dist bench test-native test-win32 clean \
 	server server-build server-bench fuzz
 
 all: native win32
@@ -19,6 +19,12 @@ win32: deps
 	@cmake --preset win32 >/dev/null
 	@cmake --build --preset win32 -j $(JOBS)
 
+# The 32-bit product alone (dist/, the installer), without the Wine tests
+# that only a machine with 32-bit mode runs.
+win32-product: deps
+	@cmake --preset win32 >/dev/null
+	@cmake --build --preset win32 -j $(JOBS) --target dist_package
+
 win64: deps
 	@cmake --preset win64 >/dev/null
 	@cmake --build --preset win64 -j $(JOBS)
@@ -30,10 +36,13 @@ dist: deps
 	@cmake --build --preset win32 -j $(JOBS) --target dist_package
 	@ls -l dist/LumigrabSetup.exe dist/Lumigrab-*-portable.zip
 
-# The build Wine runs here: the 32-bit product, or its 64-bit twin where
-# this machine cannot start 32-bit programs (scripts/wine-arch).
-wine-build: win32
-	@if [ "$$(scripts/wine-arch)" = win64 ]; then $(MAKE) --no-print-directory win64; fi
+# The build Wine runs here: the 32-bit product with its tests, or, where
+# this machine cannot start 32-bit programs (scripts/wine-arch), the 32-bit
+# product alone and the 64-bit twin with the tests.
+wine-build: deps
+	@if [ "$$(scripts/wine-arch)" = win64 ]; then \
+		$(MAKE) --no-print-directory win32-product win64; \
+	else $(MAKE) --no-print-directory win32; fi
 
 bench: deps
 	@cmake --preset bench >/dev/null
@@ -69,12 +78,13 @@ fuzz:
 test-native: native
 	ctest --preset native -j $(JOBS)
 
-# Wine unit tests and end-to-end scenarios share one private prefix, so they
-# run one after another.
+# The Wine tests and the scenarios, each scenario in its own Wine prefix.
 test-win32: wine-build
-	ctest --preset $$(scripts/wine-arch)
+	ctest --preset $$(scripts/wine-arch) -j $(JOBS)
 
-test: test-native test-win32
+# Every layer, then one line of counts (scripts/run-tests).
+test: deps
+	@JOBS=$(JOBS) scripts/run-tests
 
 run: wine-build
 	@scripts/run

@@ -79,7 +79,7 @@ def program(s, shots):
     note = os.path.join(s.tmp, "release.txt")
     with open(note, "w", encoding="utf-8-sig", newline="\r\n") as f:
         f.write(NOTE)
-    notepad = subprocess.Popen(["wine", "notepad", note], env=s.env,
+    notepad = s.wine_popen("notepad", note,
                                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     try:
         pad = s.wait_window(cls="Notepad", visible=True)["rect"]
@@ -158,7 +158,7 @@ def settings(s, shots):
 
 
 def installer(s, shots):
-    setup = subprocess.Popen(["wine", os.path.join(DIST, "LumigrabSetup.exe")], env=s.env,
+    setup = s.wine_popen("wine", os.path.join(DIST, "LumigrabSetup.exe"),
                              stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     try:
         page = s.wait_window(caption="Установка ЛюмиГРАБ", visible=True)["rect"]

@@ -3,9 +3,14 @@ private Xvfb display, driven with xdotool and looked at with lgprobe (a
 small Windows program that reports windows, the tray and the registry) and
 ImageMagick screenshots.
 
+Each scenario runs in a fresh copy of the build's booted Wine prefix, so
+scenarios neither see each other's settings nor wait for each other.
 Everything a session starts it stops again, however the scenario ends:
-Xvfb by its process id, Wine with `wineserver -k` on the build's own prefix.
-Every wait has a bound; nothing sleeps blindly.
+Xvfb by its process id, Wine with `wineserver -k` on the session's own
+prefix. Every wait has a bound; nothing sleeps blindly. Wine is reached only
+through scripts/wine-tool (`wine_argv`, `Session.wine`), which starts the
+loader of the build under test; Wine's own commands are shadowed in PATH
+so that a direct call fails on every machine.
 """
 import fcntl
 import json
@@ -13,6 +18,7 @@ import os
 import select
 import shutil
 import signal
+import struct
 import subprocess
 import sys
 import tempfile
@@ -25,18 +31,25 @@ DIST = os.environ.get("LUMIGRAB_DIST_DIR", os.path.join(ROOT, "dist"))
 # win64 where this machine cannot start 32-bit programs (scripts/wine-arch).
 WINEARCH = os.environ.get("LUMIGRAB_WINEARCH", "win32")
 EXE = os.path.join(DIST, "Lumigrab.exe")
+WINE_TOOL = os.path.join(ROOT, "scripts", "wine-tool")
+WINE_TRAP = os.path.join(ROOT, "scripts", "wine-trap")
 SHOTS = os.path.join(BUILD, "e2e-shots")
 DESKTOP = "lumigrab"
 # The virtual screen; scripts that measure big captures ask for another.
 SIZE = tuple(int(v) for v in os.environ.get("LUMIGRAB_E2E_SIZE", "1280x800").split("x"))
 
 PROGRAM_KEY = r"Software\Vey Software\Lumigrab"
-# Where Wine keeps the display's DPI (96 when the value is absent).
-DPI_KEY = r"HKCU\Control Panel\Desktop"
 
 
 class ScenarioError(AssertionError):
     pass
+
+
+def wine_argv(tool, *args):
+    """The command line that runs one of Wine's programs (`wine` with a
+    Windows program, `wineserver`, `winepath`, `reg`, `cmd` ...) with the
+    loader of the architecture under test."""
+    return [WINE_TOOL, tool, *map(str, args)]
 
 
 def wait_for(predicate, timeout, what, interval=0.2):
@@ -67,7 +80,8 @@ class App:
         env = dict(session.env)
         # Wine reports OutputDebugString as a warning of its "seh" channel.
         env["WINEDEBUG"] = os.environ.get("LG_WINEDEBUG", "-all,warn+seh")
-        self.proc = subprocess.Popen(["wine", exe, *args], env=env, cwd=os.path.dirname(exe),
+        self.proc = subprocess.Popen(wine_argv("wine", exe, *args), env=env,
+                                     cwd=os.path.dirname(exe),
                                      stdout=subprocess.DEVNULL, stderr=self._trace)
 
     def trace(self):
@@ -149,28 +163,32 @@ class App:
 class Session:
     """Xvfb + the Wine virtual desktop for one scenario."""
 
-    def __init__(self, name, log_pixels=None):
+    def __init__(self, name, log_pixels=None, feedback=False):
         """`log_pixels` runs the session at that display DPI (144 = 150 %),
-        set in the prefix before anything starts and taken out afterwards."""
+        set in the prefix before anything starts. Without `feedback` the
+        program starts as one used for a while: the survey answered and the
+        next offer far off, so no window of those comes up after an output
+        (a new prefix would bring the offer after the first one)."""
         self.name = name
         self.log_pixels = log_pixels
+        self.feedback = feedback
         self.apps = []
         self.xvfb = None
         self.desktop = None
         self.lock = None
         self.tmp = tempfile.mkdtemp(prefix="lg-e2e-")
+        self.prefix = os.path.join(BUILD, "e2e-prefixes", name)
         self.env = dict(os.environ)
         self.env.update({
-            "WINEPREFIX": os.path.join(BUILD, "wineprefix"),
+            "WINEPREFIX": self.prefix,
+            "LUMIGRAB_WINEPREFIX": self.prefix,
             "WINEARCH": WINEARCH,
             "LUMIGRAB_WINEARCH": WINEARCH,
             "LUMIGRAB_BUILD_DIR": BUILD,
             "WINEDEBUG": "-all",
             "WINEDLLOVERRIDES": "winemenubuilder.exe=d;mscoree=d;mshtml=d",
+            "PATH": WINE_TRAP + os.pathsep + os.environ.get("PATH", ""),
         })
-        if WINEARCH == "win64":
-            # The shim that makes `wine` the 64-bit loader (scripts/wine-env.sh).
-            self.env["PATH"] = os.path.join(BUILD, "wine-shim") + os.pathsep + self.env["PATH"]
 
     # -- lifetime ---------------------------------------------------------
     def __enter__(self):
@@ -184,35 +202,47 @@ class Session:
     def _start(self):
         if not os.path.exists(EXE):
             raise ScenarioError(f"{EXE} is not built")
-        subprocess.run(["bash", "-c", f'. "{ROOT}/scripts/wine-env.sh" && lg_prefix_init'],
-                       env=self.env, check=True)
-        self.lock = open(self.env["WINEPREFIX"] + ".run-lock", "w")
-        deadline = time.monotonic() + 900
-        while True:
-            try:
-                fcntl.flock(self.lock, fcntl.LOCK_EX | fcntl.LOCK_NB)
-                break
-            except BlockingIOError:
-                if time.monotonic() > deadline:
-                    raise ScenarioError("the Wine prefix stayed busy")
-                time.sleep(0.5)
-        # A server left from an earlier run would hold the old display.
-        subprocess.run(["wineserver", "-k"], env=self.env, stderr=subprocess.DEVNULL)
-        if self.log_pixels:
-            self._wine_reg("add", DPI_KEY, "/v", "LogPixels", "/t", "REG_DWORD", "/d",
-                           str(self.log_pixels), "/f")
+        # The same scenario run twice at once would share the prefix.
+        os.makedirs(os.path.dirname(self.prefix), exist_ok=True)
+        self.lock = open(self.prefix + ".run-lock", "w")
+        try:
+            fcntl.flock(self.lock, fcntl.LOCK_EX | fcntl.LOCK_NB)
+        except BlockingIOError:
+            raise ScenarioError(f"scenario {self.name} is already running")
+        subprocess.run(["bash", "-c", f'. "{ROOT}/scripts/wine-env.sh" && lg_prefix_init fresh'],
+                       env=self.env, check=True, timeout=600)
+        self._seed_registry()
         self._start_xvfb()
         self.desktop = subprocess.Popen(
-            ["wine", "explorer", f"/desktop={DESKTOP},{SIZE[0]}x{SIZE[1]}"], env=self.env,
+            wine_argv("explorer", f"/desktop={DESKTOP},{SIZE[0]}x{SIZE[1]}"), env=self.env,
             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         wait_for(self._desktop_window, 60, "the Wine virtual desktop window")
 
+    def _seed_registry(self):
+        keys = {}
+        if self.log_pixels:
+            keys[r"HKEY_CURRENT_USER\Control Panel\Desktop"] = [
+                f'"LogPixels"=dword:{self.log_pixels:08x}']
+        if not self.feedback:
+            # A settings date is a day number stored as a little-endian double.
+            far = ",".join(f"{b:02x}" for b in struct.pack("<d", 1e6))
+            keys["HKEY_CURRENT_USER\\" + PROGRAM_KEY] = [
+                '"SurveySeeSite"=dword:00000001', f'"ShowOffer"=hex:{far}']
+        if not keys:
+            return
+        path = os.path.join(self.tmp, "seed.reg")
+        with open(path, "w", encoding="utf-8", newline="\r\n") as f:
+            f.write("Windows Registry Editor Version 5.00\n")
+            for key, values in keys.items():
+                f.write(f"\n[{key}]\n" + "\n".join(values) + "\n")
+        self._wine_reg("import", path)
+
     def _wine_reg(self, *args):
         env = {k: v for k, v in self.env.items() if k != "DISPLAY"}
-        subprocess.run(["wine", "reg", *args], env=env, check=True, capture_output=True,
+        subprocess.run(wine_argv("reg", *args), env=env, check=True, capture_output=True,
                        timeout=120)
         # The value reaches the registry files before the next server reads them.
-        subprocess.run(["wineserver", "-w"], env=env, timeout=120)
+        subprocess.run(wine_argv("wineserver", "-w"), env=env, timeout=120)
 
     def _start_xvfb(self):
         r, w = os.pipe()
@@ -250,13 +280,7 @@ class Session:
                 app.close()
             except Exception:
                 pass
-        subprocess.run(["wineserver", "-k"], env=self.env, stderr=subprocess.DEVNULL)
-        if self.log_pixels:
-            # The prefix is shared: the next scenario runs at 96 DPI again.
-            try:
-                self._wine_reg("delete", DPI_KEY, "/v", "LogPixels", "/f")
-            finally:
-                subprocess.run(["wineserver", "-k"], env=self.env, stderr=subprocess.DEVNULL)
+        subprocess.run(wine_argv("wineserver", "-k"), env=self.env, stderr=subprocess.DEVNULL)
         if self.desktop and self.desktop.poll() is None:
             self.desktop.kill()
             self.desktop.wait(timeout=10)
@@ -266,6 +290,9 @@ class Session:
                 self.xvfb.wait(timeout=10)
             except subprocess.TimeoutExpired:
                 self.xvfb.kill()
+        if exc[0] is None:
+            # A failed scenario's prefix stays for a look; a passed one's goes.
+            shutil.rmtree(self.prefix, ignore_errors=True)
         if self.lock:
             self.lock.close()
         shutil.rmtree(self.tmp, ignore_errors=True)
@@ -277,10 +304,29 @@ class Session:
         self.apps.append(app)
         return app
 
+    def wine(self, tool, *args, **kwargs):
+        """Runs one of Wine's programs in this session (subprocess.run's
+        keywords; a bound of 120 s unless given)."""
+        kwargs.setdefault("timeout", 120)
+        return subprocess.run(wine_argv(tool, *args), env=self.env, **kwargs)
+
+    def wine_popen(self, tool, *args, **kwargs):
+        return subprocess.Popen(wine_argv(tool, *args), env=self.env, **kwargs)
+
+    def reg_run(self, *args, check=True):
+        """`reg.exe` with these arguments (add, delete, query ...)."""
+        return self.wine("reg", *args, check=check, capture_output=True)
+
+    def unix_path(self, windows_path):
+        """Where a Windows path of the prefix lies on this machine."""
+        out = self.wine("winepath", "-u", windows_path, capture_output=True, text=True,
+                        check=True)
+        return out.stdout.strip()
+
     # -- looking --------------------------------------------------------
     def probe(self, *args):
-        out = subprocess.run(["wine", PROBE, *args], env=self.env, capture_output=True,
-                             timeout=60)
+        out = subprocess.run(wine_argv("wine", PROBE, *args), env=self.env,
+                             capture_output=True, timeout=60)
         text = out.stdout.decode("utf-8", "replace").strip()
         try:
             return json.loads(text) if text else None
@@ -293,9 +339,8 @@ class Session:
     def hold_hotkey(self, modifiers, vk, seconds=300):
         """Another program holding a global hotkey (system modifiers, virtual
         key) until the returned process is killed."""
-        proc = subprocess.Popen(["wine", PROBE, "hold", str(modifiers), str(vk), str(seconds)],
-                                env=self.env, stdout=subprocess.PIPE,
-                                stderr=subprocess.DEVNULL)
+        proc = self.wine_popen("wine", PROBE, "hold", modifiers, vk, seconds,
+                               stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
         ready, _, _ = select.select([proc.stdout], [], [], 60)
         line = proc.stdout.readline().decode() if ready else ""
         if '"held":true' not in line:
@@ -325,7 +370,9 @@ class Session:
     def pixels(self, x, y, w, h):
         """RGB of a screen region as {(x, y): (r, g, b)}, read from a fresh
         screenshot."""
-        shot = self.screenshot("_region")
+        shot = os.path.join(self.tmp, "region.png")
+        subprocess.run(["import", "-window", "root", shot], env=self.env, check=True,
+                       timeout=60)
         out = subprocess.run(["convert", shot, "-crop", f"{w}x{h}+{x}+{y}", "+repage", "txt:-"],
                              capture_output=True, text=True, check=True, timeout=60)
         found = {}

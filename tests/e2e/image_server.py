@@ -48,11 +48,6 @@ def trust_certificate(session, cert):
     return bool(trusted and trusted.get("trusted"))
 
 
-def wine_reg(session, *args, check=True):
-    subprocess.run(["wine", "reg", *args], env=session.env, check=check, capture_output=True,
-                   timeout=120)
-
-
 def free_port():
     with socket.socket() as s:
         s.bind(("127.0.0.1", 0))
@@ -113,7 +108,7 @@ class ImageServer:
         return False
 
     def _reg(self, *args, check=True):
-        wine_reg(self.s, *args, check=check)
+        self.s.reg_run(*args, check=check)
 
     def get(self, path):
         """(status, body bytes) of a GET from this side, trusting the test

@@ -13,11 +13,6 @@ KEY = "HKCU\\" + PROGRAM_KEY
 EMPTY_SPOT = (640, 360)
 
 
-def reg_run(s, *args, check=True):
-    subprocess.run(["wine", "reg", *args], env=s.env, check=check, capture_output=True,
-                   timeout=120)
-
-
 class Trace:
     """Counts trace lines, so each wait is for a new one."""
 
@@ -100,7 +95,7 @@ def release_chord(s):
 def chord_switched_off(s):
     """TwoMouse = 0 in the registry before the start: the chord starts no
     capture."""
-    reg_run(s, "add", KEY, "/v", "TwoMouse", "/t", "REG_DWORD", "/d", "0", "/f")
+    s.reg_run("add", KEY, "/v", "TwoMouse", "/t", "REG_DWORD", "/d", "0", "/f")
     app = start_ready(s)
     try:
         t = Trace(app)
@@ -113,7 +108,7 @@ def chord_switched_off(s):
         raise ScenarioError("the chord started a capture with TwoMouse off")
     finally:
         app.close()
-        reg_run(s, "delete", KEY, "/v", "TwoMouse", "/f", check=False)
+        s.reg_run("delete", KEY, "/v", "TwoMouse", "/f", check=False)
 
 
 def hotkeys_and_chord(s):
@@ -146,7 +141,7 @@ def hotkeys_and_chord(s):
     close_capture(s, t)
 
     # Alt+PrintScreen with another program's window in front: exactly it.
-    notepad = subprocess.Popen(["wine", "notepad"], env=s.env, stdout=subprocess.DEVNULL,
+    notepad = s.wine_popen("notepad", stdout=subprocess.DEVNULL,
                                stderr=subprocess.DEVNULL)
     try:
         win = s.wait_window(cls="Notepad", visible=True)

@@ -35,29 +35,17 @@ class Place:
     def __init__(self, s):
         def folders():
             # cmd's exit status is not reliable under Wine; its lines are.
-            out = subprocess.run(
-                ["wine", "cmd", "/c", "echo %LOCALAPPDATA%&echo %APPDATA%&echo %USERPROFILE%"],
-                env=s.env, capture_output=True, text=True, timeout=120)
+            out = s.wine("cmd", "/c", "echo %LOCALAPPDATA%&echo %APPDATA%&echo %USERPROFILE%",
+                         capture_output=True, text=True)
             lines = [l.strip() for l in out.stdout.splitlines() if l.strip()]
             return lines[:3] if len(lines) >= 3 and all(":" in l for l in lines[:3]) else None
         local, roaming, profile = wait_for(folders, 60, "the user's folders from cmd", 1)
         self.win_dir = local + r"\Programs\Lumigrab"
         self.win_exe = self.win_dir + r"\Lumigrab.exe"
-        self.dir = self.unix(s, self.win_dir)
-        self.shortcut = self.unix(
-            s, roaming + r"\Microsoft\Windows\Start Menu\Programs\ЛюмиГРАБ.lnk")
-        self.picture = self.unix(s, profile + r"\Pictures\ЛюмиГРАБ-проверка.png")
-
-    @staticmethod
-    def unix(s, path):
-        out = subprocess.run(["winepath", "-u", path], env=s.env, capture_output=True,
-                             text=True, timeout=120, check=True)
-        return out.stdout.strip()
-
-
-def reg_run(s, *args, check=True):
-    return subprocess.run(["wine", "reg", *args], env=s.env, check=check, capture_output=True,
-                          timeout=120)
+        self.dir = s.unix_path(self.win_dir)
+        self.shortcut = s.unix_path(
+            roaming + r"\Microsoft\Windows\Start Menu\Programs\ЛюмиГРАБ.lnk")
+        self.picture = s.unix_path(profile + r"\Pictures\ЛюмиГРАБ-проверка.png")
 
 
 def value(s, key, name):
@@ -67,8 +55,8 @@ def value(s, key, name):
 
 def run_setup(s, *args, expect=0):
     # No pipes: the program the installer starts would hold them open.
-    done = subprocess.run(["wine", SETUP, *args], env=s.env, stdout=subprocess.DEVNULL,
-                          stderr=subprocess.DEVNULL, timeout=300)
+    done = s.wine("wine", SETUP, *args, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+                  timeout=300)
     if done.returncode != expect:
         raise ScenarioError(f"LumigrabSetup.exe {args} ended with {done.returncode}, "
                             f"not {expect}")
@@ -121,9 +109,9 @@ def silent_install_starts_the_program(s, place):
 
 def install_over_keeps_settings(s, place, running_pid):
     # A setting the user changed, and autostart on, as the program stores them.
-    reg_run(s, "add", "HKCU\\" + PROGRAM_KEY, "/v", "playsound", "/t", "REG_DWORD", "/d", "0",
+    s.reg_run("add", "HKCU\\" + PROGRAM_KEY, "/v", "playsound", "/t", "REG_DWORD", "/d", "0",
             "/f")
-    reg_run(s, "add", "HKCU\\" + RUN_KEY, "/v", "Lumigrab", "/d", f'"{place.win_exe}"', "/f")
+    s.reg_run("add", "HKCU\\" + RUN_KEY, "/v", "Lumigrab", "/d", f'"{place.win_exe}"', "/f")
     run_setup(s, "/S", "/NORUN")
     # The copy the first install started (its welcome window up) was asked
     # to close and went.
@@ -144,8 +132,8 @@ def silent_uninstall(s, place, *extra):
     until the entry has gone; the uninstaller runs from a copy of itself."""
     command = value(s, UNINSTALL_KEY, "QuietUninstallString")
     exe, _, args = command[1:].partition('" ')
-    subprocess.run(["wine", exe, *args.split(), *extra], env=s.env, stdout=subprocess.DEVNULL,
-                   stderr=subprocess.DEVNULL, timeout=120, check=True)
+    s.wine("wine", exe, *args.split(), *extra, stdout=subprocess.DEVNULL,
+           stderr=subprocess.DEVNULL, check=True)
     wait_for(lambda: not (s.reg(UNINSTALL_KEY) or {}).get("key"), 60,
              "the uninstall entry to go")
     wait_for(lambda: not os.path.exists(place.dir), 30, "the program's folder to go")
@@ -154,7 +142,7 @@ def silent_uninstall(s, place, *extra):
 def uninstall_removes_only_its_own(s, place):
     os.makedirs(os.path.dirname(place.picture), exist_ok=True)
     shutil.copy(os.path.join(DIST, "screenshoot.wav"), place.picture)
-    reg_run(s, "add", "HKCU\\" + RUN_KEY, "/v", "OtherTool", "/d", r'"C:\other\tool.exe"', "/f")
+    s.reg_run("add", "HKCU\\" + RUN_KEY, "/v", "OtherTool", "/d", r'"C:\other\tool.exe"', "/f")
     app = s.start(exe=place.dir + "/Lumigrab.exe")
     app.wait_trace("main window created", timeout=30)
 
@@ -192,33 +180,12 @@ def scenario():
     if not os.path.isfile(SETUP):
         raise ScenarioError(f"{SETUP} is not built (make dist)")
     with Session("installer") as s:
+        # The session's prefix is new: nothing installed, no settings.
         place = Place(s)
-        # The prefix is shared with the other scenarios: their settings are
-        # put back afterwards.
-        saved = os.path.join(s.tmp, "settings.reg")
-        had_settings = reg_run(s, "export", "HKCU\\" + PROGRAM_KEY, saved, "/y",
-                               check=False).returncode == 0
-
-        def clean():
-            shutil.rmtree(place.dir, ignore_errors=True)
-            for path in (place.shortcut, place.picture):
-                if os.path.exists(path):
-                    os.remove(path)
-            reg_run(s, "delete", "HKCU\\" + UNINSTALL_KEY, "/f", check=False)
-            for name in ("Lumigrab", "OtherTool"):
-                reg_run(s, "delete", "HKCU\\" + RUN_KEY, "/v", name, "/f", check=False)
-            reg_run(s, "delete", "HKCU\\" + PROGRAM_KEY, "/f", check=False)
-
-        clean()
-        try:
-            refuses_a_plain_http_server(s, place)
-            pid = silent_install_starts_the_program(s, place)
-            install_over_keeps_settings(s, place, pid)
-            uninstall_removes_only_its_own(s, place)
-        finally:
-            clean()
-            if had_settings:
-                reg_run(s, "import", saved, check=False)
+        refuses_a_plain_http_server(s, place)
+        pid = silent_install_starts_the_program(s, place)
+        install_over_keeps_settings(s, place, pid)
+        uninstall_removes_only_its_own(s, place)
 
 
 if __name__ == "__main__":

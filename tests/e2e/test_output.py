@@ -33,11 +33,6 @@ def windows_path(folder):
     return "Z:" + folder.replace("/", "\\").rstrip("\\") + "\\"
 
 
-def reg_run(s, *args):
-    subprocess.run(["wine", "reg", *args], env=s.env, check=True, capture_output=True,
-                   timeout=120)
-
-
 def rgb_of(source, data=None):
     """(width, height, RGB bytes) of a picture file, or of `data` in the
     format `source` names ("png:-")."""
@@ -138,23 +133,14 @@ class Output:
 def scenario():
     with Session("output") as s:
         auto = os.path.join(s.tmp, "авто")
-        # The automatic copy on, as PNG, into a folder of this run; no last
-        # dialog folder, so the dialog opens there too.
-        reg_run(s, "add", KEY, "/v", "SaveLocal", "/t", "REG_DWORD", "/d", "1", "/f")
-        reg_run(s, "add", KEY, "/v", "format", "/t", "REG_DWORD", "/d", "0", "/f")
-        reg_run(s, "add", KEY, "/v", "path", "/t", "REG_SZ", "/d", windows_path(auto), "/f")
-        subprocess.run(["wine", "reg", "delete", KEY, "/v", "lastpath", "/f"], env=s.env,
-                       capture_output=True, timeout=120)
+        # The automatic copy on, as PNG, into a folder of this run; the
+        # session's new prefix has no last dialog folder, so the dialog
+        # opens there too.
+        s.reg_run("add", KEY, "/v", "SaveLocal", "/t", "REG_DWORD", "/d", "1", "/f")
+        s.reg_run("add", KEY, "/v", "format", "/t", "REG_DWORD", "/d", "0", "/f")
+        s.reg_run("add", KEY, "/v", "path", "/t", "REG_SZ", "/d", windows_path(auto), "/f")
         app = s.start()
-        try:
-            run_output(s, app, auto)
-        finally:
-            # The prefix is shared with the other scenarios: leave it with
-            # the defaults.
-            app.close()
-            for name in ("SaveLocal", "format", "path", "lastpath"):
-                subprocess.run(["wine", "reg", "delete", KEY, "/v", name, "/f"], env=s.env,
-                               capture_output=True, timeout=120)
+        run_output(s, app, auto)
 
 
 def run_output(s, app, auto):

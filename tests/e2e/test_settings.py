@@ -3,14 +3,12 @@ program holds is explained beside its editor; PrintScreen typed into an
 editor starts no capture; changed hotkeys and options are saved and hold
 after a restart (the new combination captures, the old one does not);
 reset then cancel changes nothing; the three pages at 96 and 144 DPI."""
-import subprocess
 
 import harness
 from harness import PROGRAM_KEY, ScenarioError, Session, wait_for
 from test_hotkeys import Trace, capture_visible, close_capture, focus_desktop, stays_false
 
 KEY = "HKCU\\" + PROGRAM_KEY
-RUN_KEY = r"HKCU\Software\Microsoft\Windows\CurrentVersion\Run"
 VALUES = ("path", "showcursor", "playsound", "hkAllScreen", "hkAreaScreen", "hkWindow",
           "TwoMouse", "Server", "SaveLocal", "format", "ShowRedact", "OpenURL")
 
@@ -32,17 +30,6 @@ WARNING = (245, 183, 64)
 
 def px(v, dpi):
     return (v * dpi + 48) // 96
-
-
-def reg_run(s, *args, check=True):
-    subprocess.run(["wine", "reg", *args], env=s.env, check=check, capture_output=True,
-                   timeout=120)
-
-
-def forget_settings(s):
-    """The prefix is shared by every scenario: start and end with none."""
-    reg_run(s, "delete", KEY, "/f", check=False)
-    reg_run(s, "delete", RUN_KEY, "/v", "Lumigrab", "/f", check=False)
 
 
 def stored(s):
@@ -193,19 +180,12 @@ def pages_at(s, dpi):
 
 
 def scenario():
+    # Each session's prefix is new: no settings at the start.
     with Session("settings") as s:
-        forget_settings(s)
-        try:
-            refused_at_start(s)
-            change_save_restart(s)
-        finally:
-            forget_settings(s)
+        refused_at_start(s)
+        change_save_restart(s)
     with Session("settings_hidpi", log_pixels=144) as s:
-        forget_settings(s)
-        try:
-            pages_at(s, 144)
-        finally:
-            forget_settings(s)
+        pages_at(s, 144)
 
 
 if __name__ == "__main__":

@@ -34,11 +34,6 @@ LOUD = 1000  # a sample this loud belongs to the click
 LEAD_IN_S, TAIL_S = 2.0, 0.5
 
 
-def reg_run(s, *args, check=True):
-    subprocess.run(["wine", "reg", *args], env=s.env, check=check, capture_output=True,
-                   timeout=120)
-
-
 class NullSink:
     """A private PulseAudio server with one null sink; `record()` captures
     its monitor into a WAV file."""
@@ -175,7 +170,6 @@ def thread_wakeups(pid):
 
 def scenario():
     with Session("sound") as s:
-        reg_run(s, "delete", KEY, "/f", check=False)
         exe, click_loud = private_copy(s)
         try:
             with NullSink(s) as sink:
@@ -212,7 +206,7 @@ def scenario():
                 app.close()
 
                 # The sound switched off: the same output, silence.
-                reg_run(s, "add", KEY, "/v", "playsound", "/t", "REG_DWORD", "/d", "0", "/f")
+                s.reg_run("add", KEY, "/v", "playsound", "/t", "REG_DWORD", "/d", "0", "/f")
                 app = s.start(exe=exe)
                 app.wait_trace("sound output opened")
                 s.tray_icon_center()
@@ -225,7 +219,7 @@ def scenario():
                     raise ScenarioError("the shutter played with the sound off")
                 sink.stop_recording()
                 app.close()
-                reg_run(s, "delete", KEY, "/v", "playsound", "/f", check=False)
+                s.reg_run("delete", KEY, "/v", "playsound", "/f", check=False)
 
             # No audio server at all: the output goes on, silently.
             s.env["PULSE_SERVER"] = "unix:" + os.path.join(s.tmp, "no-such-socket")
@@ -236,7 +230,6 @@ def scenario():
             app.close()
         finally:
             s.env.pop("PULSE_SERVER", None)
-            reg_run(s, "delete", KEY, "/f", check=False)
 
 
 if __name__ == "__main__":

@@ -5,7 +5,6 @@ that fails show nothing; "/install" shows the welcome window whose
 "Сделать скриншот" starts a capture; the first output brings the offer and
 the third the rating window. The five windows are looked at at 96 DPI and
 once at 144 DPI."""
-import subprocess
 
 import harness
 from harness import PROGRAM_KEY, ScenarioError, Session, wait_for
@@ -26,13 +25,8 @@ def px(v, dpi):
     return (v * dpi + 48) // 96
 
 
-def reg_run(s, *args, check=True):
-    subprocess.run(["wine", "reg", *args], env=s.env, check=check, capture_output=True,
-                   timeout=120)
-
-
 def forget(s):
-    reg_run(s, "delete", KEY, "/f", check=False)
+    s.reg_run("delete", KEY, "/f", check=False)
 
 
 def window(s, cls, dpi=96):
@@ -133,13 +127,9 @@ def welcome_and_feedback(s):
 
 
 def scenario():
-    with Session("update") as s:
-        forget(s)
-        try:
-            update_notice(s)
-            welcome_and_feedback(s)
-        finally:
-            forget(s)
+    with Session("update", feedback=True) as s:
+        update_notice(s)
+        welcome_and_feedback(s)
 
 
 if __name__ == "__main__":

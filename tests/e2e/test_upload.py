@@ -24,11 +24,6 @@ UPLOAD_Y = 17  # the output panel's first row, 33 high
 BIG = (100, 40, 1180, 720)
 
 
-def reg_run(s, *args, check=True):
-    subprocess.run(["wine", "reg", *args], env=s.env, check=check, capture_output=True,
-                   timeout=120)
-
-
 def clipboard_text(s):
     out = subprocess.run(["xclip", "-selection", "clipboard", "-o"], env=s.env,
                          capture_output=True, timeout=20)
@@ -48,7 +43,7 @@ def browser_recorder(s):
     with open(script, "w") as f:
         f.write(f'#!/bin/sh\nprintf "%s\\n" "$@" >> "{log}"\n')
     os.chmod(script, stat.S_IRWXU)
-    reg_run(s, "add", r"HKCU\Software\Wine\WineBrowser", "/v", "Browsers", "/t", "REG_SZ",
+    s.reg_run("add", r"HKCU\Software\Wine\WineBrowser", "/v", "Browsers", "/t", "REG_SZ",
             "/d", script, "/f")
     return log
 
@@ -135,9 +130,8 @@ def stub_failures_and_queue(s):
         # Noise under the selection makes a picture large enough to take
         # seconds at the stub's pace.
         x0, y0, x1, y1 = BIG
-        viewer = subprocess.Popen(["wine", harness.PROBE, "noise", str(x0), str(y0), str(x1 - x0),
-                                   str(y1 - y0), "300"], env=s.env, stdout=subprocess.PIPE,
-                                  stderr=subprocess.DEVNULL)
+        viewer = s.wine_popen("wine", harness.PROBE, "noise", x0, y0, x1 - x0, y1 - y0, 300,
+                              stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
         try:
             wait_for(lambda: len(set(screen_region_rgb(s.screenshot("upload-noise"), BIG))) > 200,
                      20, "noise on the screen")
@@ -183,56 +177,50 @@ def queue_two(s, out, stub):
 
 def scenario():
     with Session("upload") as s:
-        reg_run(s, "delete", KEY, "/f", check=False)
         recorder = browser_recorder(s)
-        try:
-            with ImageServer(s) as srv:
-                app = s.start()
-                s.tray_icon_center()
-                out = Output(s, app)
-                link = upload_once(s, out, srv, "png")
-                wait_for(lambda: os.path.exists(recorder) and link in open(recorder).read(), 20,
-                         "the browser asked to open the link")
+        with ImageServer(s) as srv:
+            app = s.start()
+            s.tray_icon_center()
+            out = Output(s, app)
+            link = upload_once(s, out, srv, "png")
+            wait_for(lambda: os.path.exists(recorder) and link in open(recorder).read(), 20,
+                     "the browser asked to open the link")
 
-                # A server that is gone: the message, the clipboard kept.
-                srv.proc.terminate()
-                srv.proc.wait(timeout=15)
-                set_clipboard_text(s, "kept")
-                failed = out.count("upload failed")
-                panel = out.open_editor()
-                out.press(panel, UPLOAD_Y)
-                out.wait_count("upload failed", failed + 1)
-                if clipboard_text(s) != "kept":
-                    raise ScenarioError(f"a failed upload changed the clipboard: {clipboard_text(s)!r}")
-                out.wait_closed()
-                app.close()
+            # A server that is gone: the message, the clipboard kept.
+            srv.proc.terminate()
+            srv.proc.wait(timeout=15)
+            set_clipboard_text(s, "kept")
+            failed = out.count("upload failed")
+            panel = out.open_editor()
+            out.press(panel, UPLOAD_Y)
+            out.wait_count("upload failed", failed + 1)
+            if clipboard_text(s) != "kept":
+                raise ScenarioError(f"a failed upload changed the clipboard: {clipboard_text(s)!r}")
+            out.wait_closed()
+            app.close()
 
-            # JPEG, from a fresh start with the format chosen in the settings.
-            reg_run(s, "add", KEY, "/v", "format", "/t", "REG_DWORD", "/d", "1", "/f")
-            with ImageServer(s) as srv:
-                app = s.start()
-                s.tray_icon_center()
-                out = Output(s, app)
-                upload_once(s, out, srv, "jpg")
-                app.close()
+        # JPEG, from a fresh start with the format chosen in the settings.
+        s.reg_run("add", KEY, "/v", "format", "/t", "REG_DWORD", "/d", "1", "/f")
+        with ImageServer(s) as srv:
+            app = s.start()
+            s.tray_icon_center()
+            out = Output(s, app)
+            upload_once(s, out, srv, "jpg")
+            app.close()
 
-            # A server whose certificate nobody trusts: refused.
-            with ImageServer(s, trust=False) as srv:
-                app = s.start()
-                s.tray_icon_center()
-                out = Output(s, app)
-                failed = out.count("upload failed")
-                panel = out.open_editor()
-                out.press(panel, UPLOAD_Y)
-                out.wait_count("upload failed", failed + 1)
-                if stored_files(srv):
-                    raise ScenarioError("an untrusted server received the picture")
-                app.close()
-            stub_failures_and_queue(s)
-        finally:
-            reg_run(s, "delete", KEY, "/f", check=False)
-            reg_run(s, "delete", r"HKCU\Software\Wine\WineBrowser", "/v", "Browsers", "/f",
-                    check=False)
+        # A server whose certificate nobody trusts: refused.
+        with ImageServer(s, trust=False) as srv:
+            app = s.start()
+            s.tray_icon_center()
+            out = Output(s, app)
+            failed = out.count("upload failed")
+            panel = out.open_editor()
+            out.press(panel, UPLOAD_Y)
+            out.wait_count("upload failed", failed + 1)
+            if stored_files(srv):
+                raise ScenarioError("an untrusted server received the picture")
+            app.close()
+        stub_failures_and_queue(s)
 
 
 if __name__ == "__main__":

@@ -20,7 +20,7 @@ import threading
 import time
 
 from harness import ScenarioError
-from image_server import KEY, free_port, make_certificate, trust_certificate, wine_reg
+from image_server import KEY, free_port, make_certificate, trust_certificate
 
 MODES = ("html", "e500", "e404", "empty", "loop", "hang", "error", "ok", "slow")
 
@@ -112,7 +112,7 @@ class UploadStub:
         return f"{self.base}/{mode}"
 
     def point_program_at(self, mode):
-        wine_reg(self.s, "add", KEY, "/v", "ServerURL", "/t", "REG_SZ", "/d", self.url(mode), "/f")
+        self.s.reg_run("add", KEY, "/v", "ServerURL", "/t", "REG_SZ", "/d", self.url(mode), "/f")
 
     def __enter__(self):
         cert, key = make_certificate(self.dir)
@@ -133,7 +133,7 @@ class UploadStub:
         if self.httpd:
             self.httpd.shutdown()
             self.httpd.server_close()
-        wine_reg(self.s, "delete", KEY, "/v", "ServerURL", "/f", check=False)
+        self.s.reg_run("delete", KEY, "/v", "ServerURL", "/f", check=False)
         return False
 
     def count(self, mode):

@@ -54,24 +54,28 @@ TEST(BlurDivisor, GivesTheQuotientOfEveryWindowSumOfEveryRadius) {
 // x - r, so sliding along it meets every window sum 0 ... 255k once: the
 // vector division meets every sum it can get, along rows and (turned)
 // along columns, for every radius.
-TEST(BlurFastPaths, MatchTheReferenceOnEveryWindowSum) {
+// One case per radius: the large radii take seconds each under the
+// sanitizers, and separate cases spread over the test shards.
+class BlurEveryWindowSum : public ::testing::TestWithParam<int> {};
+
+TEST_P(BlurEveryWindowSum, FastPathsMatchTheReference) {
+    const int r = GetParam(), k = 2 * r + 1, len = 256 * k;
     const std::vector<Path> paths = FastPaths();
-    for (int r = 1; r <= kMaxBlurRadius; ++r) {
-        const int k = 2 * r + 1, len = 256 * k;
-        for (const bool column : {false, true}) {
-            TBitmap32 line(column ? 1 : len, column ? len : 1);
-            for (int i = 0; i < len; ++i) line.Pixels()[i] = (i / k) * 0x01010101u;
-            TBitmap32 want = line;
-            blur_detail::BoxBlurReference(want, r);
-            for (const Path& path : paths) {
-                TBitmap32 b = line;
-                path.run(blur_detail::ClipJob(b, r));
-                ASSERT_TRUE(SamePixels(b, want))
-                    << path.name << " r " << r << (column ? " column" : " row");
-            }
+    for (const bool column : {false, true}) {
+        TBitmap32 line(column ? 1 : len, column ? len : 1);
+        for (int i = 0; i < len; ++i) line.Pixels()[i] = (i / k) * 0x01010101u;
+        TBitmap32 want = line;
+        blur_detail::BoxBlurReference(want, r);
+        for (const Path& path : paths) {
+            TBitmap32 b = line;
+            path.run(blur_detail::ClipJob(b, r));
+            ASSERT_TRUE(SamePixels(b, want))
+                << path.name << " r " << r << (column ? " column" : " row");
         }
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(Radius, BlurEveryWindowSum, ::testing::Range(1, kMaxBlurRadius + 1));
 
 // Random pictures of odd sizes, at every radius, some smaller than the
 // radius, some blurred only within a clip rectangle.
