@@ -9,11 +9,11 @@
 #include <vector>
 
 #include "copy_floor.h"
-#include "output/simd_p.h"
 #include "raster/bitmap32.h"
 #include "raster/blur.h"
 #include "raster/blur_p.h"
 #include "raster/line32.h"
+#include "simd/dispatch.h"
 #include "summary.h"
 
 namespace lg {

@@ -4,7 +4,7 @@
 
 #include "art/art_colors.h"
 #include "art/paths.h"
-#include "output/upload/upload_progress.h"
+#include "numeric/rounding.h"
 #include "raster/polygon_fill.h"
 
 namespace lg::art {

@@ -5,11 +5,11 @@
 #include <cstring>
 #include <utility>
 
-#include "capture/stamp_counter.h"
-#include "capture/text_tool_control.h"
 #include "layers/positioned_layer.h"
 #include "raster/raster_error.h"
 #include "settings/settings.h"
+#include "tools/stamp_counter.h"
+#include "tools/text_tool_control.h"
 #include "tools/tool_classes.h"
 
 namespace lg {

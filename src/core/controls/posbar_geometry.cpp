@@ -1,6 +1,6 @@
 #include "controls/posbar_geometry.h"
 
-#include <cmath>
+#include "numeric/rounding.h"
 
 namespace lg {
 namespace {
@@ -10,14 +10,6 @@ namespace {
 constexpr long double kPixelLimit = 1 << 30;
 
 }  // namespace
-
-long double RoundHalfEven(long double v) {
-    const long double f = std::floor(v);
-    const long double frac = v - f;
-    if (frac > 0.5L) return f + 1;
-    if (frac < 0.5L) return f;
-    return std::fmod(f, 2.0L) == 0 ? f : f + 1;
-}
 
 PosbarLayout ComputePosbarLayout(const PosbarExtents& e) {
     PosbarLayout l;

@@ -7,10 +7,6 @@
 
 namespace lg {
 
-// Round to the nearest integer, halves to the even neighbour (the bar's
-// positions have always rounded this way, so 0.5 → 0 and 1.5 → 2).
-long double RoundHalfEven(long double v);
-
 // Sizes along and across the track, in pixels. For a horizontal bar
 // "along" is the width; a vertical one swaps them.
 struct PosbarExtents {

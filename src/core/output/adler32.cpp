@@ -5,7 +5,7 @@
 
 #include <zlib.h>
 
-#include "output/simd_p.h"
+#include "simd/dispatch.h"
 
 namespace lg {
 

@@ -11,7 +11,7 @@ namespace lg {
 uint32_t Adler32(uint32_t adler, std::span<const uint8_t> data);
 
 // The two paths, open for the tests: zlib's adler32, and the vector one
-// (only on processors with SSE2; see simd_p.h).
+// (only on processors with SSE2; see simd/dispatch.h).
 uint32_t Adler32Portable(uint32_t adler, std::span<const uint8_t> data);
 uint32_t Adler32Sse2(uint32_t adler, std::span<const uint8_t> data);
 

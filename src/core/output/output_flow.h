@@ -12,9 +12,12 @@
 #include <string_view>
 
 #include "output/picture_format.h"
-#include "tools/cur_tool.h"
 
 namespace lg {
+
+// The editor's tool. The flow hands it from StopDrawing back to
+// ResumeCapture unread, so the kinds stay the tools' own business.
+enum TCurTool : std::uint8_t;
 
 inline constexpr char16_t kCopiedMessage[] =
     u"Скриншот скопирован в буфер обмена.\r\nНажмите Ctrl+V, чтобы вставить.";
@@ -38,7 +41,7 @@ struct SaveChoice {
 
 struct FileWriteOutcome {
     bool ok = false;
-    std::uint32_t error = 0;  // the system's code when not ok
+    std::uint32_t error = 0;   // the system's code when not ok
     std::u16string message{};  // the notification's text when not ok
 };
 

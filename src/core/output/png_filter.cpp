@@ -6,7 +6,7 @@
 #include <cstring>
 
 #include "output/image_view.h"
-#include "output/simd_p.h"
+#include "simd/dispatch.h"
 
 namespace lg::png {
 namespace {

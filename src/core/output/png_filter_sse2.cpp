@@ -2,7 +2,7 @@
 // only original bytes (the left neighbour is the unfiltered one), so there is
 // no chain from byte to byte and every step is independent.
 #include "output/png_filter_p.h"
-#include "output/simd_p.h"
+#include "simd/dispatch.h"
 
 #if LG_HAVE_SSE2_PATH
 #include <emmintrin.h>

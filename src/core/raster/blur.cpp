@@ -6,8 +6,8 @@
 #include <optional>
 #include <vector>
 
-#include "output/simd_p.h"
 #include "raster/blur_p.h"
+#include "simd/dispatch.h"
 
 namespace lg {
 

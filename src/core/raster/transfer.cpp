@@ -4,10 +4,10 @@
 #include <cstring>
 #include <optional>
 
-#include "output/simd_p.h"
 #include "raster/bitmap32.h"
 #include "raster/blend_p.h"
 #include "raster/transfer_p.h"
+#include "simd/dispatch.h"
 
 namespace lg {
 

@@ -1,5 +1,5 @@
-#include "output/simd_p.h"
 #include "raster/transfer_p.h"
+#include "simd/dispatch.h"
 
 #if LG_HAVE_SSE2_PATH
 #include <emmintrin.h>

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "controls/posbar_geometry.h"
+#include "numeric/rounding.h"
 
 namespace lg {
 namespace {

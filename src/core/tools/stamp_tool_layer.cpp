@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <string>
 
-#include "capture/stamp_counter.h"
 #include "raster/render_text.h"
 #include "raster/shapes.h"
 #include "settings/settings.h"
+#include "tools/stamp_counter.h"
 
 namespace lg {
 

@@ -19,10 +19,10 @@
 
 #include <functional>
 
-#include "capture/text_tool_control.h"
 #include "tools/base_tool_layer.h"
 #include "tools/rubber_band_layer_ex.h"
 #include "tools/text_edit_model.h"
+#include "tools/text_tool_control.h"
 
 namespace lg {
 

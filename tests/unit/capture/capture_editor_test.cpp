@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "capture/stamp_counter.h"
 #include "raster/fake_text_rasterizer.h"
 #include "settings/settings.h"
+#include "tools/stamp_counter.h"
 #include "tools/tick_source.h"
 #include "tools/tool_point.h"
 

@@ -28,14 +28,6 @@ TBitmap32 Solid(int w, int h, TColor32 c) {
 
 // ---- Geometry ----------------------------------------------------------
 
-TEST(PosbarGeometryTest, RoundsHalvesToEven) {
-    const struct {
-        long double v, expected;
-    } cases[] = {{0.5L, 0},  {1.5L, 2},   {2.5L, 2},   {2.4999L, 2}, {2.5001L, 3},
-                 {-0.5L, 0}, {-1.5L, -2}, {-2.5L, -2}, {7, 7}};
-    for (const auto& c : cases) EXPECT_EQ(RoundHalfEven(c.v), c.expected) << double(c.v);
-}
-
 TEST(PosbarGeometryTest, LayoutOfTheTrack) {
     const struct {
         const char* why;

@@ -5,7 +5,7 @@
 #include <random>
 #include <vector>
 
-#include "output/simd_p.h"
+#include "simd/dispatch.h"
 
 namespace lg {
 namespace {

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "tools/cur_tool.h"
+
 namespace lg {
 namespace {
 

@@ -7,8 +7,8 @@
 #include <random>
 #include <vector>
 
-#include "output/simd_p.h"
 #include "output/test_pictures.h"
+#include "simd/dispatch.h"
 
 namespace lg::png {
 namespace {

@@ -9,10 +9,10 @@
 #include <utility>
 #include <vector>
 
-#include "output/simd_p.h"
 #include "raster/blur.h"
 #include "raster/blur_p.h"
 #include "raster/raster_test_util.h"
+#include "simd/dispatch.h"
 
 namespace lg {
 namespace {

@@ -7,8 +7,8 @@
 #include <random>
 #include <vector>
 
-#include "output/simd_p.h"
 #include "raster/transfer_p.h"
+#include "simd/dispatch.h"
 
 namespace lg {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "settings/memory_registry_store.h"
+#include "support/memory_registry_store.h"
 
 namespace lg {
 namespace {

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "settings/memory_registry_store.h"
 #include "settings/server_url.h"
+#include "support/memory_registry_store.h"
 
 namespace lg {
 namespace {

@@ -4,7 +4,7 @@
 
 #include <chrono>
 
-#include "settings/memory_registry_store.h"
+#include "support/memory_registry_store.h"
 
 namespace lg {
 namespace {

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "settings/memory_registry_store.h"
 #include "settings/settings_store.h"
 #include "settings_printers.h"
+#include "support/memory_registry_store.h"
 
 namespace lg {
 namespace {

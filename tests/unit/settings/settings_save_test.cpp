@@ -4,9 +4,9 @@
 #include <map>
 
 #include "settings/autostart.h"
-#include "settings/memory_registry_store.h"
 #include "settings/settings_store.h"
 #include "settings_printers.h"
+#include "support/memory_registry_store.h"
 
 namespace lg {
 namespace {

@@ -7,7 +7,7 @@
 
 #include <algorithm>
 
-#include "fake_bass.h"
+#include "support/fake_bass.h"
 
 namespace lg {
 namespace {

@@ -6,13 +6,13 @@
 #include <string>
 #include <vector>
 
-#include "capture/stamp_counter.h"
 #include "capture/store_list_bitmap32.h"
 #include "raster/blend.h"
 #include "raster/fake_text_rasterizer.h"
 #include "raster/text_rasterizer.h"
 #include "settings/settings.h"
 #include "tool_test_support.h"
+#include "tools/stamp_counter.h"
 #include "tools/stamp_tool_layer.h"
 
 namespace lg {

@@ -8,11 +8,11 @@
 #include <string>
 #include <vector>
 
-#include "capture/stamp_counter.h"
 #include "raster/fake_text_rasterizer.h"
 #include "raster/text_rasterizer.h"
 #include "settings/settings.h"
 #include "tool_test_support.h"
+#include "tools/stamp_counter.h"
 #include "tools/stamp_tool_layer.h"
 #include "tools/tick_source.h"
 #include "tools/tool_classes.h"

@@ -5,8 +5,8 @@
 
 #include <gtest/gtest.h>
 
-#include "settings/memory_registry_store.h"
 #include "settings/settings_date.h"
+#include "support/memory_registry_store.h"
 
 namespace lg {
 namespace {

@@ -6,9 +6,9 @@
 #include <algorithm>
 #include <random>
 
-#include "output/simd_p.h"
 #include "raster/blur.h"
 #include "raster/blur_p.h"
+#include "simd/dispatch.h"
 
 namespace lg {
 namespace {

@@ -5,12 +5,12 @@
 
 #include <string>
 
-#include "fake_bass.h"
 #include "output/message_pump.h"
 #include "platform/u16.h"
 #include "sound/bass_player.h"
 #include "sound/volume_control_thread.h"
 #include "sound/win_bass_library.h"
+#include "support/fake_bass.h"
 
 namespace lg::win {
 namespace {

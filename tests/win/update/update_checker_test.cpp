@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "settings/memory_registry_store.h"
 #include "settings/settings_date.h"
+#include "support/memory_registry_store.h"
 #include "update/feedback.h"
 
 namespace lg::win {

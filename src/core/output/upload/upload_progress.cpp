@@ -1,18 +1,8 @@
 #include "output/upload/upload_progress.h"
 
-namespace lg {
+#include "numeric/rounding.h"
 
-std::int64_t RoundHalfEvenDiv(std::int64_t n, std::int64_t d) noexcept {
-    std::int64_t q = n / d;
-    std::int64_t r = n % d;
-    // Floor division first, so the remainder is never negative.
-    if (r < 0) {
-        r += d;
-        --q;
-    }
-    if (2 * r > d || (2 * r == d && (q & 1) != 0)) ++q;
-    return q;
-}
+namespace lg {
 
 int ProgressPercent(std::int64_t count, std::int64_t whole) noexcept {
     if (whole <= 0) return 100;

@@ -9,10 +9,6 @@
 
 namespace lg {
 
-// n / d rounded to the nearest integer, halves to the even neighbour.
-// d must be positive; n may be negative.
-std::int64_t RoundHalfEvenDiv(std::int64_t n, std::int64_t d) noexcept;
-
 // count * 100 / whole, halves to even. A whole of 0 (nothing to send)
 // counts as done.
 int ProgressPercent(std::int64_t count, std::int64_t whole) noexcept;

@@ -35,13 +35,6 @@ TEST(UploadProgressTest, PercentRoundsHalvesToTheEvenNeighbour) {
     }
 }
 
-TEST(UploadProgressTest, RoundHalfEvenDivOnNegativeNumerators) {
-    EXPECT_EQ(RoundHalfEvenDiv(-1, 2), 0);
-    EXPECT_EQ(RoundHalfEvenDiv(-3, 2), -2);
-    EXPECT_EQ(RoundHalfEvenDiv(-5, 2), -2);
-    EXPECT_EQ(RoundHalfEvenDiv(-7, 3), -2);
-}
-
 TEST(UploadProgressTest, OnlyANewPercentageReachesTheWindowAndTheLastOneIsKept) {
     UploadProgress progress;
     EXPECT_EQ(progress.LastPos(), 0) << "before the first upload";

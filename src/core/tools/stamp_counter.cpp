@@ -1,4 +1,4 @@
-#include "capture/stamp_counter.h"
+#include "tools/stamp_counter.h"
 
 namespace lg {
 

@@ -1,4 +1,4 @@
-#include "fake_bass.h"
+#include "support/fake_bass.h"
 
 #include <algorithm>
 #include <cmath>

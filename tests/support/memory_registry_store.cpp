@@ -1,4 +1,4 @@
-#include "settings/memory_registry_store.h"
+#include "support/memory_registry_store.h"
 
 #include <algorithm>
 
