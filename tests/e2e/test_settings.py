@@ -2,7 +2,10 @@
 program holds is explained beside its editor; PrintScreen typed into an
 editor starts no capture; changed hotkeys and options are saved and hold
 after a restart (the new combination captures, the old one does not);
-reset then cancel changes nothing; the three pages at 96 and 144 DPI."""
+reset then cancel changes nothing; a combination another program takes
+before "СОХРАНИТЬ" is stored as 0 and told in the notification; a bare key
+an older version stored is not registered and is explained; the three
+pages at 96 and 144 DPI."""
 
 import harness
 from harness import PROGRAM_KEY, ScenarioError, Session, wait_for
@@ -167,6 +170,52 @@ def change_save_restart(s):
     app.close()
 
 
+def refused_on_save(s):
+    """The user types Ctrl+F10; another program takes it before the save:
+    the window closes, 0 is stored, and the notification says which
+    combination and what is left without a hotkey."""
+    app = start_ready(s)
+    t = Trace(app)
+    w = SettingsWindow(s, app, 96)
+    w.page("hot")
+    w.click(AREA_EDITOR)
+    s.key("ctrl+F10")
+    holder = s.hold_hotkey(2, 0x79)  # MOD_CONTROL, F10
+    try:
+        notes = t.count("notification shown")
+        w.end(SAVE, "settings saved")
+        t.wait_next("settings: hotkeys refused on save", 0)
+        t.wait_next("notification shown", notes)
+        s.wait_window(cls="TBHintForm", visible=True, timeout=10)
+        s.screenshot("settings-refused-on-save")
+        if stored(s)["hkAreaScreen"] != 0:
+            raise ScenarioError(f"the refused combination was stored: {stored(s)}")
+    finally:
+        holder.kill()
+        holder.wait(timeout=10)
+    app.close()
+
+
+def bare_key_stored(s):
+    """An older version stored Q alone for the area capture: it is not
+    registered (Q keeps typing everywhere), and the hotkeys page says why."""
+    s.reg_run("add", KEY, "/v", "hkAreaScreen", "/t", "REG_DWORD", "/d", str(ord("Q")), "/f")
+    app = start_ready(s, "all 1, window 1, area 0")
+    t = Trace(app)
+    focus_desktop(s)
+    s.key("q")
+    if not stays_false(lambda: t.count("hotkey, kind") > 0 or capture_visible(s), 2):
+        raise ScenarioError("a bare Q started a capture")
+    w = SettingsWindow(s, app, 96)
+    w.page("hot")
+    x, y = w.at(AREA_BOX_TOP)
+    wait_for(lambda: s.pixels(x, y, 1, 1).get((x, y)) == WARNING, 15,
+             "the bare key's box in the warning colour")
+    s.screenshot("settings-hot-bare-key")
+    w.end(CANCEL, "settings closed")
+    app.close()
+
+
 def pages_at(s, dpi):
     app = start_ready(s)
     w = SettingsWindow(s, app, dpi)
@@ -184,6 +233,8 @@ def scenario():
     with Session("settings") as s:
         refused_at_start(s)
         change_save_restart(s)
+        refused_on_save(s)
+        bare_key_stored(s)
     with Session("settings_hidpi", log_pixels=144) as s:
         pages_at(s, 144)
 

@@ -2,19 +2,22 @@
 
 #include <array>
 
-#include "settings/settings.h"
-
 namespace lg {
 namespace {
 
 constexpr std::array<CaptureHotKey, 3> kHotKeys{{
-    {thkAll, u"LG all", 2},
-    {thkWin, u"LG win", 1},
-    {thkArea, u"LG area", 0},
+    {thkAll, u"LG all"},
+    {thkWin, u"LG win"},
+    {thkArea, u"LG area"},
 }};
 
-static_assert(kHotKeys[thkAll].type == thkAll && kHotKeys[thkWin].type == thkWin &&
-              kHotKeys[thkArea].type == thkArea);
+constexpr bool InRegistrationOrder() {
+    for (std::size_t i = 0; i < kHotKeys.size(); ++i) {
+        if (kHotKeys[i].kind != kHotKeyRegistrationOrder[i]) return false;
+    }
+    return true;
+}
+static_assert(InRegistrationOrder());
 
 }  // namespace
 
@@ -22,20 +25,11 @@ std::span<const CaptureHotKey> CaptureHotKeys() {
     return kHotKeys;
 }
 
-const CaptureHotKey& CaptureHotKeyOf(TTypeHotKey tp) {
-    return kHotKeys.at(tp);
-}
-
-TShortCut HotKeySetting(const TLGSettings& s, TTypeHotKey tp) {
-    switch (tp) {
-        case thkAll:
-            return s.hkAll;
-        case thkWin:
-            return s.hkWindow;
-        case thkArea:
-            return s.hkArea;
+const CaptureHotKey& CaptureHotKeyOf(CaptureKind kind) {
+    for (const CaptureHotKey& hk : kHotKeys) {
+        if (hk.kind == kind) return hk;
     }
-    return 0;
+    return kHotKeys.front();  // every kind is in the table (above)
 }
 
 SystemHotKey ToSystemHotKey(TShortCut hk) {

@@ -1,6 +1,7 @@
-// The three global capture hotkeys: which atom names each, which capture
-// kind it starts, which setting holds its combination, and how a stored
-// combination becomes the system's modifiers and key.
+// The three global capture hotkeys as the system knows them: which atom
+// names each, and how a stored combination becomes the system's modifiers
+// and key. The kinds, their order and their settings are the settings'
+// (settings/shortcut.h), so the settings step can register without this.
 #pragma once
 
 #include <cstdint>
@@ -11,22 +12,15 @@
 
 namespace lg {
 
-struct TLGSettings;
-
 struct CaptureHotKey {
-    TTypeHotKey type;
+    CaptureKind kind;
     // The global atom's string; the atom is the hotkey's identifier.
     std::u16string_view atomName;
-    // What StartSelectRegion is given: 0 area, 1 active window, 2 whole screen.
-    int captureKind;
 };
 
-// In TTypeHotKey order, which is also the order of registration at start-up.
+// In the order of registration (kHotKeyRegistrationOrder).
 std::span<const CaptureHotKey> CaptureHotKeys();
-const CaptureHotKey& CaptureHotKeyOf(TTypeHotKey tp);
-
-// The stored combination of `tp`.
-TShortCut HotKeySetting(const TLGSettings& s, TTypeHotKey tp);
+const CaptureHotKey& CaptureHotKeyOf(CaptureKind kind);
 
 // The system's hotkey modifiers (their values, so the core needs no
 // windows.h). The Windows key is never part of a capture hotkey.

@@ -118,9 +118,9 @@ void CaptureEditor::ShowSelectRegion(bool forceShowRedact, bool /*showGif*/) {
         host_.UndoRedoStateChanged(StoreListBitmap32.AvailUndo(), StoreListBitmap32.AvailRedo());
         host_.FocusWindow();
     } else if (settings.Server) {
-        host_.ClickUpload();
+        host_.UploadPicture();
     } else {
-        host_.ClickCopy();
+        host_.CopyPicture();
     }
 }
 
@@ -388,7 +388,7 @@ void CaptureEditor::FormKeyDown(std::uint16_t& key, TShiftState shift) {
         case EditorKeyAction::Copy:
             // Only a complete selection is copied: before one exists there
             // is nothing the user chose.
-            if (LayerRect->VisibleRect() && LayerRect->SelectState() == ssEnd) host_.ClickCopy();
+            if (LayerRect->VisibleRect() && LayerRect->SelectState() == ssEnd) host_.CopyPicture();
             break;
         case EditorKeyAction::None:
             break;

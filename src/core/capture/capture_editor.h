@@ -36,9 +36,10 @@ public:
     virtual void UpdatePositionPanels() = 0;
     // The palette's arrow button, set up and clicked: chooses the arrow.
     virtual void SelectArrowTool() = 0;
-    // The output panel's upload and copy buttons, clicked.
-    virtual void ClickUpload() = 0;
-    virtual void ClickCopy() = 0;
+    // The output flow's upload and copy of the selection (what the output
+    // panel's buttons do).
+    virtual void UploadPicture() = 0;
+    virtual void CopyPicture() = 0;
     // Hides the capture window (the editor has already done FormClose).
     virtual void HideWindow() = 0;
     // Gives the capture window the keyboard focus.

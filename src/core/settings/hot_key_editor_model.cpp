@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "settings/bare_hot_key.h"
+
 namespace lg {
 namespace {
 
@@ -56,9 +58,16 @@ bool HotKeyEditorModel::KeyDown(std::uint8_t vk, bool shift, bool ctrl, bool alt
         return true;
     }
     modifiersOnly_ = false;
-    hotKey_ = static_cast<TShortCut>(vk | (alt ? kScAlt : 0) | (ctrl ? kScCtrl : 0) |
-                                     (shift ? kScShift : 0));
-    Show(HotKeyToText(hotKey_, systemName_));
+    const auto pressed = static_cast<TShortCut>(vk | (alt ? kScAlt : 0) | (ctrl ? kScCtrl : 0) |
+                                                (shift ? kScShift : 0));
+    if (IsBareHotKey(pressed)) {
+        // Taken as a global hotkey, the key would stop working in every
+        // program: the editor keeps what it held.
+        Show(HotKeyToText(hotKey_, systemName_), pressed);
+        return true;
+    }
+    hotKey_ = pressed;
+    Show(HotKeyToText(hotKey_, systemName_), 0);
     return true;
 }
 
@@ -68,12 +77,17 @@ void HotKeyEditorModel::KeyUp() {
 
 void HotKeyEditorModel::SetHotKey(TShortCut sc) {
     hotKey_ = sc;
-    Show(HotKeyToText(sc, systemName_));
+    Show(HotKeyToText(sc, systemName_), 0);
 }
 
 void HotKeyEditorModel::Show(std::u16string text) {
-    if (text == text_) return;
+    Show(std::move(text), rejected_);
+}
+
+void HotKeyEditorModel::Show(std::u16string text, TShortCut rejected) {
+    if (text == text_ && rejected == rejected_) return;
     text_ = std::move(text);
+    rejected_ = rejected;
     // Last: the handler may set the hotkey again.
     if (OnChange) OnChange();
 }

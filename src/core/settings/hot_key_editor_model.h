@@ -7,6 +7,11 @@
 // after modifiers alone clears the shown text but keeps the combination,
 // so a user who lets go without choosing a key saves what was there.
 // Characters never reach the text: the editor is read-only.
+//
+// A key that needs a modifier (IsBareHotKey), pressed without Ctrl, Alt or
+// Shift, is refused: the combination and its text stay, and Rejected()
+// names the refused key until the next key is chosen, for the window to
+// explain.
 #pragma once
 
 #include <cstdint>
@@ -36,18 +41,24 @@ public:
     // Stores the combination and shows its text.
     void SetHotKey(TShortCut sc);
     const std::u16string& Text() const { return text_; }
+    // The bare key the editor refused last, 0 once another key was taken
+    // or the program set the combination.
+    TShortCut Rejected() const { return rejected_; }
 
-    // Fires after every change of the shown text, also one the program
-    // made through SetHotKey; not when the text stays the same. It may set
-    // the hotkey again (the settings window clears a duplicate from it).
+    // Fires after every change of the shown text or of Rejected(), also one
+    // the program made through SetHotKey; not when neither changed. It may
+    // set the hotkey again (the settings window clears a duplicate from it).
     std::function<void()> OnChange;
 
 private:
     void Show(std::u16string text);
+    // Show, with the refused key changed too.
+    void Show(std::u16string text, TShortCut rejected);
 
     KeyNameLookup systemName_;
     TShortCut hotKey_ = 0;
     std::u16string text_;
+    TShortCut rejected_ = 0;
     // The last key down was a modifier; the next release clears the text.
     bool modifiersOnly_ = false;
 };

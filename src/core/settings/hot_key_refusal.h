@@ -1,7 +1,8 @@
-// Why the system refused a capture hotkey, told beside the hotkey editors:
-// another program holds the combination, or the system gives the
-// PrintScreen key to its own screen-snipping tool. The program never
-// changes that system setting itself; the note says where the user can.
+// Why a capture hotkey has no registration, told to the user: another
+// program holds the combination, the system gives the PrintScreen key to
+// its own screen-snipping tool, or the combination is a bare key that
+// would be taken from every program. The program never changes that
+// system setting itself; the texts say where the user can.
 #pragma once
 
 #include <span>
@@ -13,21 +14,35 @@
 
 namespace lg {
 
-enum class HotKeyRefusal { OtherProgram, SnippingTool };
+enum class HotKeyRefusal { OtherProgram, SnippingTool, BareKey };
 
 // The user's system setting that gives PrintScreen to the snipping tool
 // (HKCU\Control Panel\Keyboard, DWORD PrintScreenKeyForSnippingEnabled = 1);
 // only read, never written.
 bool PrintScreenKeyForSnipping(const RegistryStore& hkcu);
 
-// PrintScreen without modifiers is what the system's snipping setting
-// takes; every other refusal is another program's registration.
+// A bare key is never offered to the system (IsBareHotKey); PrintScreen
+// without modifiers is what the system's snipping setting takes; every
+// other refusal is another program's registration.
 HotKeyRefusal RefusalReason(TShortCut hk, bool printScreenForSnipping);
 
-// The note for the refused combinations that the editors still hold (0s
-// are ignored); empty when there are none. When the snipping tool holds
-// PrintScreen, that is told first, since it is freed in another place.
+// The note beside the editors for the refused combinations they still
+// hold (0s are ignored); empty when there are none. When the snipping tool
+// holds PrintScreen, that is told first, since it is freed in another place.
 std::u16string HotKeyRefusalNote(std::span<const TShortCut> refused, bool printScreenForSnipping,
                                  const KeyNameLookup& systemName);
+
+struct RefusedHotKey {
+    CaptureKind kind;
+    TShortCut hk;
+    HotKeyRefusal reason;
+    friend bool operator==(const RefusedHotKey&, const RefusedHotKey&) = default;
+};
+
+// The notification after a save that left captures without a hotkey:
+// which combination, why, and which capture lost its hotkey. Empty when
+// nothing was refused.
+std::u16string HotKeysRefusedOnSave(std::span<const RefusedHotKey> refused,
+                                    const KeyNameLookup& systemName);
 
 }  // namespace lg

@@ -12,6 +12,32 @@ std::u16string& LastPath() {
     return lastPath;
 }
 
+TShortCut HotKeySetting(const TLGSettings& s, CaptureKind kind) {
+    switch (kind) {
+        case CaptureKind::Screen:
+            return s.hkAll;
+        case CaptureKind::Window:
+            return s.hkWindow;
+        case CaptureKind::Area:
+            return s.hkArea;
+    }
+    return 0;
+}
+
+void SetHotKeySetting(TLGSettings& s, CaptureKind kind, TShortCut hk) {
+    switch (kind) {
+        case CaptureKind::Screen:
+            s.hkAll = hk;
+            return;
+        case CaptureKind::Window:
+            s.hkWindow = hk;
+            return;
+        case CaptureKind::Area:
+            s.hkArea = hk;
+            return;
+    }
+}
+
 TTextFont& TextFont() {
     static TTextFont font;
     return font;

@@ -70,6 +70,10 @@ struct TTextFont {
     TFontStyles style;
 };
 
+// The stored combination of a capture's hotkey, and setting it.
+TShortCut HotKeySetting(const TLGSettings& s, CaptureKind kind);
+void SetHotKeySetting(TLGSettings& s, CaptureKind kind, TShortCut hk);
+
 // Title of the notification window and the folder name under Pictures.
 inline constexpr std::u16string_view kProgramDisplayName = u"ЛюмиГРАБ";
 

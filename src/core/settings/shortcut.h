@@ -1,6 +1,9 @@
-// Key combinations of the capture hotkeys.
+// Key combinations of the capture hotkeys, and the one numbering of the
+// three captures they start.
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
 
 namespace lg {
@@ -12,12 +15,32 @@ inline constexpr TShortCut kScShift = 0x2000;
 inline constexpr TShortCut kScCtrl = 0x4000;
 inline constexpr TShortCut kScAlt = 0x8000;
 
-// The three capture hotkeys. The order is the reverse of the capture kinds
-// (0 area, 1 window, 2 whole screen), so never cast one into the other.
-enum TTypeHotKey : std::uint8_t {
-    thkAll = 0,   // whole screen, TLGSettings::hkAll
-    thkWin = 1,   // active window, TLGSettings::hkWindow
-    thkArea = 2,  // area, TLGSettings::hkArea
+// The three kinds of capture, numbered as StartSelectRegion takes them.
+// Every hotkey, editor and refusal is named by the capture it starts, so
+// there is no second numbering to translate.
+enum class CaptureKind : std::uint8_t {
+    Area = 0,    // the user selects an area; TLGSettings::hkArea
+    Window = 1,  // the foreground window; TLGSettings::hkWindow
+    Screen = 2,  // the whole virtual screen; TLGSettings::hkAll
 };
+
+// What StartSelectRegion is given for a kind.
+constexpr int TypeSelectOf(CaptureKind kind) {
+    return static_cast<int>(kind);
+}
+// An array indexed by kind.
+constexpr std::size_t IndexOf(CaptureKind kind) {
+    return static_cast<std::size_t>(kind);
+}
+
+// The hotkeys by their traditional names, which are the captures' kinds.
+using TTypeHotKey = CaptureKind;
+inline constexpr TTypeHotKey thkAll = CaptureKind::Screen;
+inline constexpr TTypeHotKey thkWin = CaptureKind::Window;
+inline constexpr TTypeHotKey thkArea = CaptureKind::Area;
+
+// The order the hotkeys are registered in, at start-up and on every save:
+// whole screen, window, area.
+inline constexpr std::array<CaptureKind, 3> kHotKeyRegistrationOrder{thkAll, thkWin, thkArea};
 
 }  // namespace lg

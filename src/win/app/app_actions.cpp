@@ -2,11 +2,13 @@
 
 #include "app/application.h"
 #include "app/endpoints.h"
+#include "app/hot_key_service.h"
 #include "app/open_page.h"
 #include "app/program_version.h"
 #include "app/server_address.h"
 #include "capture/set_region_form.h"
 #include "info/info_services.h"
+#include "output/bhint_form.h"
 #include "platform/trace.h"
 #include "settings/folder_writable.h"
 #include "settings/hot_key_refusal.h"
@@ -40,23 +42,22 @@ std::unique_ptr<TSettingForm> g_settingForm;
 
 SettingFormServices SettingServices() {
     SettingFormServices s;
-    s.regHotKey = [](int kind, TShortCut hk) {
-        Application* app = App();
-        return app && app->SetRegionForm() &&
-               app->SetRegionForm()->RegHotKey(static_cast<TTypeHotKey>(kind), hk);
+    s.apply = [](const TLGSettings& current, const TLGSettings& edited) {
+        return App()->ApplySettings(current, edited);
+    };
+    s.notify = [](const std::u16string& text) {
+        Trace(L"settings: hotkeys refused on save");
+        ShowBHint(text);
     };
     s.chooseFolder = [](HWND owner, const std::wstring& initial) {
         TSelectDirForm picker;
         return picker.ShowModal(owner, initial) == 1 ? picker.Path() : std::wstring();
     };
     s.folderWritable = [](const std::wstring& folder) { return FolderIsWritable(folder); };
-    s.store = [] { return SaveSettingsToRegistry(); };
     s.autostartRegistered = [] { return IsAutostartRegistered(); };
-    s.refusedHotKey = [](int kind) -> TShortCut {
+    s.refusedHotKey = [](CaptureKind kind) -> TShortCut {
         Application* app = App();
-        return app && app->SetRegionForm()
-                   ? app->SetRegionForm()->RefusedHotKey(static_cast<TTypeHotKey>(kind))
-                   : 0;
+        return app && app->HotKeys() ? app->HotKeys()->RefusedHotKey(kind) : 0;
     };
     s.printScreenForSnipping = [] { return PrintScreenKeyForSnipping(Win32RegistryStore()); };
     return s;

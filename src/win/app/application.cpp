@@ -4,13 +4,19 @@
 
 #include "app/after_output_feedback.h"
 #include "app/app_actions.h"
+#include "app/hot_key_service.h"
 #include "app/main_form.h"
 #include "capture/set_region_form.h"
 #include "info/form_offer_kvr.h"
 #include "output/bhint_form.h"
 #include "output/load_form.h"
 #include "output/panel_save.h"
+#include "output/send_screen.h"
+#include "platform/module_path.h"
+#include "platform/u16.h"
 #include "raster/text_rasterizer.h"
+#include "settings/settings.h"
+#include "settings/win32_registry_store.h"
 #include "tools/panel_tools.h"
 #include "tools/tick_source.h"
 
@@ -40,6 +46,10 @@ Application::~Application() {
     panelTools_.reset();
     panelSave_.reset();
     setRegionForm_.reset();
+    // The upload under way is cancelled, the queued ones dropped.
+    if (uploadWorker_) uploadWorker_->Stop();
+    uploadWorker_.reset();
+    hotKeys_.reset();
     mainForm_.reset();
     SetDefaultTickSource(nullptr);
     SetDefaultTextRasterizer(nullptr);
@@ -53,8 +63,17 @@ bool Application::CreateForms() {
     if (!mainForm_->CreateForm()) return false;
     setRegionForm_ = std::make_unique<TSetRegionForm>();
     setRegionForm_->CreateForm();
+    // The hotkeys start captures from now on; a refused combination is not
+    // reported at start-up.
+    hotKeys_ = std::make_unique<HotKeyService>();
+    hotKeys_->OnCaptureRequested = [this](CaptureKind kind) {
+        setRegionForm_->StartSelectRegion(TypeSelectOf(kind));
+    };
+    setRegionForm_->SetHotKeyRegistrar(hotKeys_.get());
+    hotKeys_->RegisterAll(LGSettings());
+    uploadWorker_ = std::make_unique<TThreadSendScreen>();
     panelSave_ = std::make_unique<TPanelSave>();
-    panelSave_->CreateForm(*setRegionForm_);
+    panelSave_->CreateForm(*setRegionForm_, uploadWorker_.get());
     panelTools_ = std::make_unique<TPanelTools>();
     panelTools_->CreateForm(*setRegionForm_);
     setRegionForm_->SetPanels(panelSave_.get(), panelTools_.get());
@@ -65,6 +84,14 @@ bool Application::CreateForms() {
     loadForm_ = std::make_unique<TLoadForm>();
     loadForm_->CreateForm(mainForm_->hwnd());
     return true;
+}
+
+SettingsApplied Application::ApplySettings(const TLGSettings& current, const TLGSettings& edited) {
+    Win32RegistryStore store;
+    SettingsApplied applied = lg::ApplySettings(current, edited, *hotKeys_, store,
+                                                AsU16(ExeFileName()), AsU16(ExePath()));
+    hotKeys_->Remember(applied.hotKeys);
+    return applied;
 }
 
 }  // namespace lg::win

@@ -4,14 +4,12 @@
 #include <exception>
 #include <optional>
 
-#include "app/capture_hotkeys.h"
 #include "capture/app_key_filter.h"
 #include "capture/capture_geometry.h"
 #include "capture/panel_placement.h"
 #include "capture/screen_copy.h"
 #include "capture/window_frame.h"
 #include "output/output_panel_layout.h"
-#include "output/panel_save.h"
 #include "platform/clipboard_text.h"
 #include "platform/display_dpi.h"
 #include "platform/hidden_surface.h"
@@ -19,7 +17,6 @@
 #include "platform/u16.h"
 #include "settings/settings.h"
 #include "tools/palette_layout.h"
-#include "tools/panel_tools.h"
 
 namespace lg::win {
 namespace {
@@ -65,12 +62,6 @@ TSetRegionForm::TSetRegionForm() : editor_(*this), imgView1(editor_.View()) {
 
 TSetRegionForm::~TSetRegionForm() {
     editor_.View().OnKeyDown = nullptr;
-    if (FWndHandle) {
-        FWndHandle->OnHotKey = nullptr;
-        for (ATOM atom : atoms_) {
-            if (atom != 0) UnregisterHotKey(FWndHandle->hwnd(), atom);
-        }
-    }
 }
 
 bool TSetRegionForm::CreateForm() {
@@ -84,49 +75,11 @@ bool TSetRegionForm::CreateForm() {
     if (!imgView1.CreateControl(hwnd(), 0, 0, 64, 64)) return false;
     // Once; without a library or an output device the shutter is silent.
     BassPlayer.Init(hwnd());
-    // A combination another program holds is not reported to the user at
-    // start-up; the trace tells.
-    bool ok[3] = {};
-    for (const CaptureHotKey& hk : CaptureHotKeys()) {
-        ok[hk.type] = RegHotKey(hk.type, HotKeySetting(LGSettings(), hk.type));
-    }
-    wchar_t text[64];
-    wsprintfW(text, L"hotkeys registered: all %d, window %d, area %d", ok[thkAll], ok[thkWin],
-              ok[thkArea]);
-    Trace(text);
     return true;
 }
 
 bool TSetRegionForm::RegHotKey(TTypeHotKey tp, TShortCut hk) {
-    if (!FWndHandle) {
-        auto wnd = std::make_unique<HotKeyWindow>();
-        if (!wnd->CreateForm()) return false;
-        wnd->OnHotKey = [this](int id) { HotKeyPressed(id); };
-        FWndHandle = std::move(wnd);
-    }
-    const CaptureHotKey& key = CaptureHotKeyOf(tp);
-    ATOM& atom = atoms_[tp];
-    if (atom == 0) {
-        atom = GlobalAddAtomW(ToWide(key.atomName).c_str());
-        if (atom == 0) return false;
-    }
-    const SystemHotKey sys = ToSystemHotKey(hk);
-    UnregisterHotKey(FWndHandle->hwnd(), atom);
-    const bool ok =
-        RegisterHotKey(FWndHandle->hwnd(), atom, sys.modifiers, sys.virtualKey) != FALSE;
-    refused_[tp] = ok ? 0 : hk;
-    return ok;
-}
-
-void TSetRegionForm::HotKeyPressed(int id) {
-    for (const CaptureHotKey& hk : CaptureHotKeys()) {
-        if (atoms_[hk.type] == 0 || atoms_[hk.type] != id) continue;
-        wchar_t text[32];
-        wsprintfW(text, L"hotkey, kind %d", hk.captureKind);
-        Trace(text);
-        StartSelectRegion(hk.captureKind);
-        return;
-    }
+    return hotKeys_ && hotKeys_->Register(tp, hk);
 }
 
 void TSetRegionForm::SetHotKeyEditors(std::span<const HWND> editors) {
@@ -139,12 +92,12 @@ bool TSetRegionForm::HotKeyEditorHasFocus() const {
            std::find(hotKeyEditors_.begin(), hotKeyEditors_.end(), focus) != hotKeyEditors_.end();
 }
 
-void TSetRegionForm::SetPanels(TPanelSave* panelSave, TPanelTools* panelTools) {
+void TSetRegionForm::SetPanels(CaptureOutputPanel* panelSave, CaptureToolPalette* panelTools) {
     panelSave_ = panelSave;
     panelTools_ = panelTools;
     auto esc = [this] { editor_.TestClose(); };
-    if (panelSave_) panelSave_->OnEscape = esc;
-    if (panelTools_) panelTools_->OnEscape = esc;
+    if (FloatingPanel* p = OutputPanel()) p->OnEscape = esc;
+    if (FloatingPanel* p = Palette()) p->OnEscape = esc;
 }
 
 void TSetRegionForm::StartSelectRegion(int typeSelect) {
@@ -198,7 +151,7 @@ void TSetRegionForm::OpenCapture(int typeSelect) {
     SetForegroundWindow(hwnd());
     SetFocus(imgView1.hwnd());
     editor_.ShowWindowDone();
-    if (panelSave_ && panelSave_->Showing()) {
+    if (OutputPanel() && OutputPanel()->Showing()) {
         panelGuardTicks_ = kPanelGuardTicks;
         SetTimer(hwnd(), kPanelGuardTimer, kPanelGuardMs, nullptr);
     }
@@ -213,23 +166,25 @@ bool TSetRegionForm::GetBitmap(TBitmap32& b) {
 
 void TSetRegionForm::ShowEditorPanels() {
     UpdatePositionPanels();
-    if (panelSave_) panelSave_->ShowPanel();
-    if (panelTools_) panelTools_->ShowPanel();
+    if (FloatingPanel* p = OutputPanel()) p->ShowPanel();
+    if (FloatingPanel* p = Palette()) p->ShowPanel();
     UpdatePositionPanels();
     if (panelTools_) panelTools_->ShowFontPickerIfText();
     Trace(L"editor opened");
 }
 
 void TSetRegionForm::HidePanels() {
-    if (panelSave_) panelSave_->HidePanel();
+    if (FloatingPanel* p = OutputPanel()) p->HidePanel();
     if (panelTools_) {
         panelTools_->HidePickers();
-        panelTools_->HidePanel();
+        panelTools_->Panel().HidePanel();
     }
 }
 
 void TSetRegionForm::UpdatePositionPanels() {
     if (!panelSave_ || !panelTools_) return;
+    FloatingPanel& tools = panelTools_->Panel();
+    FloatingPanel& output = panelSave_->Panel();
     const TRect rectWork = editor_.RectWork();
     PanelPlacementInput in;
     in.virtualScreen = rectWork;
@@ -237,15 +192,15 @@ void TSetRegionForm::UpdatePositionPanels() {
     // The panels take the scale of the monitor showing the selection, and
     // their sizes with it.
     in.scale = ScaleOnScreen(in.selection);
-    panelTools_->SetScale(in.scale);
-    panelSave_->SetScale(in.scale);
-    in.paletteSize = TSize{panelTools_->Width(), panelTools_->Height()};
-    in.outputPanelSize = TSize{panelSave_->Width(), panelSave_->Height()};
-    in.paletteMonitor = MonitorOf(panelTools_->hwnd());
-    in.outputPanelMonitor = MonitorOf(panelSave_->hwnd());
+    tools.SetScale(in.scale);
+    output.SetScale(in.scale);
+    in.paletteSize = TSize{tools.Width(), tools.Height()};
+    in.outputPanelSize = TSize{output.Width(), output.Height()};
+    in.paletteMonitor = MonitorOf(tools.hwnd());
+    in.outputPanelMonitor = MonitorOf(output.hwnd());
     const PanelPlacement p = PlacePanels(in);
-    panelTools_->MoveTo(p.palette.Left, p.palette.Top);
-    panelSave_->MoveTo(p.outputPanel.Left, p.outputPanel.Top);
+    tools.MoveTo(p.palette.Left, p.palette.Top);
+    output.MoveTo(p.outputPanel.Left, p.outputPanel.Top);
     panelTools_->PlacePickers();
 }
 
@@ -254,17 +209,15 @@ void TSetRegionForm::SelectArrowTool() {
         editor_.AddTool(ctArrow);
         return;
     }
-    // Up first, so the click latches it rather than emptying the group.
-    panelTools_->btArrow.SetDown(false);
-    panelTools_->btArrow.Click();
+    panelTools_->SelectArrowTool();
 }
 
-void TSetRegionForm::ClickUpload() {
-    if (panelSave_) panelSave_->btSendCloud.Click();
+void TSetRegionForm::UploadPicture() {
+    if (panelSave_) panelSave_->Upload();
 }
 
-void TSetRegionForm::ClickCopy() {
-    if (panelSave_) panelSave_->btSaveClipbrd.Click();
+void TSetRegionForm::CopyPicture() {
+    if (panelSave_) panelSave_->Copy();
 }
 
 void TSetRegionForm::HideWindow() {
@@ -330,7 +283,7 @@ bool TSetRegionForm::ApplicationEvents1Message(const MSG& msg) {
 }
 
 void TSetRegionForm::ApplicationEvents1Activate() {
-    if (panelSave_ && panelSave_->Showing()) panelSave_->ShowPanel();
+    if (FloatingPanel* p = OutputPanel(); p && p->Showing()) p->ShowPanel();
 }
 
 void TSetRegionForm::ApplicationEvents1Deactivate() {
@@ -343,7 +296,7 @@ void TSetRegionForm::KeepPanelsAbove() {
     // Under Wine the window system then restacks the window over them a
     // moment later, without a message to any of them; a short watch after
     // the showing puts them back.
-    for (FloatingPanel* panel : std::initializer_list<FloatingPanel*>{panelSave_, panelTools_}) {
+    for (FloatingPanel* panel : std::initializer_list<FloatingPanel*>{OutputPanel(), Palette()}) {
         if (!panel || !panel->Showing()) continue;
         for (HWND below = GetWindow(hwnd(), GW_HWNDNEXT); below;
              below = GetWindow(below, GW_HWNDNEXT)) {
@@ -358,12 +311,17 @@ void TSetRegionForm::KeepPanelsAbove() {
 void TSetRegionForm::RaiseWithPanels() {
     SetWindowPos(hwnd(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     // The panels stay above the window they belong to.
-    if (panelSave_ && panelSave_->Showing()) panelSave_->ShowPanel();
-    if (panelTools_ && panelTools_->Showing()) panelTools_->ShowPanel();
+    ShowPanelsAbove();
+}
+
+void TSetRegionForm::ShowPanelsAbove() {
+    for (FloatingPanel* panel : std::initializer_list<FloatingPanel*>{OutputPanel(), Palette()}) {
+        if (panel && panel->Showing()) panel->ShowPanel();
+    }
 }
 
 void TSetRegionForm::UndoRedoStateChanged(bool availUndo, bool availRedo) {
-    if (panelTools_) panelTools_->OnUpdateStateUndoRedo(availUndo, availRedo);
+    if (panelTools_) panelTools_->UndoRedoStateChanged(availUndo, availRedo);
 }
 
 bool TSetRegionForm::OnTimer(UINT_PTR id) {
@@ -394,10 +352,7 @@ LRESULT TSetRegionForm::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
             return 0;
         case WM_ACTIVATE:
             // Activation raises this topmost window; its panels stay above it.
-            if (LOWORD(wp) != WA_INACTIVE) {
-                if (panelSave_ && panelSave_->Showing()) panelSave_->ShowPanel();
-                if (panelTools_ && panelTools_->Showing()) panelTools_->ShowPanel();
-            }
+            if (LOWORD(wp) != WA_INACTIVE) ShowPanelsAbove();
             break;
         case WM_ACTIVATEAPP:
             // Every top-level window of the program hears it, shown or not.

@@ -8,7 +8,6 @@
 
 #include "app/after_output_feedback.h"
 #include "art/button_art.h"
-#include "capture/set_region_form.h"
 #include "controls/image_button_art.h"
 #include "output/bhint_form.h"
 #include "output/clipboard_picture.h"
@@ -45,16 +44,17 @@ TPanelSave::TPanelSave()
       OpenLinkInBrowser(OpenInBrowser) {}
 
 TPanelSave::~TPanelSave() {
-    // The worker goes before the window its replies reach.
-    if (ThreadSendScreen) ThreadSendScreen->Stop();
-    ThreadSendScreen.reset();
+    // No reply reaches a panel that is gone.
+    if (ThreadSendScreen) ThreadSendScreen->OnRedyLink = nullptr;
 }
 
-bool TPanelSave::CreateForm(TSetRegionForm& form, std::unique_ptr<UploadTransport> transport) {
-    form_ = &form;
-    if (!CreatePanel(form.hwnd())) return false;
-    ThreadSendScreen = std::make_unique<TThreadSendScreen>(std::move(transport));
-    ThreadSendScreen->OnRedyLink = [this](const std::string& reply) { LinkReady(reply); };
+bool TPanelSave::CreateForm(CaptureSession& session, TThreadSendScreen* worker) {
+    session_ = &session;
+    if (!CreatePanel(session.CaptureWindow())) return false;
+    ThreadSendScreen = worker;
+    if (ThreadSendScreen) {
+        ThreadSendScreen->OnRedyLink = [this](const std::string& reply) { LinkReady(reply); };
+    }
     for (const OutputPanelItem& item : kOutputPanelItems) {
         TGraphicControl& c = Control(item.id);
         c.Hint = std::u16string(item.hint);
@@ -91,7 +91,7 @@ void TPanelSave::LayoutControls() {
 }
 
 void TPanelSave::btSendCloudClick() {
-    if (!form_ || !ThreadSendScreen) return;
+    if (!session_ || !ThreadSendScreen) return;
     flow_.Upload();
     picture_.reset();
 }
@@ -101,13 +101,13 @@ void TPanelSave::LinkReady(const std::string& reply) {
 }
 
 void TPanelSave::btSaveClipbrdClick() {
-    if (!form_) return;
+    if (!session_) return;
     flow_.Copy();
     picture_.reset();
 }
 
 void TPanelSave::btSaveFileClick() {
-    if (!form_) return;
+    if (!session_) return;
     flow_.Save();
     picture_.reset();
 }
@@ -126,7 +126,7 @@ bool TPanelSave::Editing() const {
 }
 
 TCurTool TPanelSave::StopDrawing() {
-    CaptureEditor& editor = form_->Editor();
+    CaptureEditor& editor = session_->Editor();
     const TCurTool tool = editor.CurTypeTool();
     editor.AddTool(ctNone);
     return tool;
@@ -135,7 +135,7 @@ TCurTool TPanelSave::StopDrawing() {
 bool TPanelSave::TakePicture() {
     try {
         TBitmap32 picture;
-        if (!form_->GetBitmap(picture)) return false;
+        if (!session_->GetBitmap(picture)) return false;
         picture_ = std::move(picture);
         return true;
     } catch (const std::exception&) {
@@ -178,12 +178,12 @@ std::optional<SaveChoice> TPanelSave::AskSaveFile() {
     request.initialFolder = SaveDialogInitialFolder();
     request.filterIndex = FilterIndexOfFormat(settings.format);
     request.fileName = ScreenshotBaseName(LocalNow());
-    form_->HidePanels();
+    session_->HidePanels();
     std::optional<SaveDialogChoice> choice;
     {
         // Modal for the whole capture: no drawing and no Ctrl+C behind the
         // dialog, which would end the capture it is about to save.
-        const WindowDisabled disabled(form_->hwnd());
+        const WindowDisabled disabled(session_->CaptureWindow());
         choice = RunSaveDialog(hwnd(), request);
     }
     if (!choice) return std::nullopt;
@@ -209,19 +209,19 @@ void TPanelSave::RememberSaveFolder(std::u16string_view folder) {
 }
 
 void TPanelSave::CloseCapture() {
-    form_->Editor().Close();
+    session_->Editor().Close();
 }
 
 void TPanelSave::ResumeCapture(TCurTool tool) {
     // The tool the palette still shows as chosen is the one that draws.
-    form_->Editor().AddTool(tool);
-    form_->ShowEditorPanels();
-    form_->UpdatePositionPanels();
-    form_->FocusWindow();
+    session_->Editor().AddTool(tool);
+    session_->ShowEditorPanels();
+    session_->UpdatePositionPanels();
+    session_->FocusWindow();
 }
 
 void TPanelSave::OpenEditor() {
-    form_->Editor().ShowSelectRegion(true, false);
+    session_->Editor().ShowSelectRegion(true, false);
 }
 
 void TPanelSave::ShowHint(std::u16string_view text) {
@@ -245,7 +245,7 @@ void TPanelSave::Trace(std::string_view line) {
 }
 
 void TPanelSave::ImageButton3Click() {
-    if (form_) form_->Editor().Close();
+    if (session_) session_->Editor().Close();
 }
 
 }  // namespace lg::win

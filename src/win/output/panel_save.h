@@ -3,10 +3,10 @@
 #pragma once
 
 #include <functional>
-#include <memory>
 #include <optional>
 #include <string>
 
+#include "capture/capture_session.h"
 #include "controls/image_button.h"
 #include "controls/image_control.h"
 #include "output/output_flow.h"
@@ -18,20 +18,19 @@
 
 namespace lg::win {
 
-class TSetRegionForm;
-
 // The decisions are the flow's (OutputFlow); this window runs the dialogs,
 // writes the files and shows the windows it asks for.
-class TPanelSave : public FloatingPanel, private OutputHost {
+class TPanelSave : public FloatingPanel, public CaptureOutputPanel, private OutputHost {
 public:
     TPanelSave();
-    // Stops the upload worker (FormDestroy).
+    // Lets go of the upload worker's replies; the worker itself is the
+    // application's, which stops it.
     ~TPanelSave() override;
 
     // Creates the window, owned by the capture window, with its buttons,
-    // and the upload worker with LinkReady as its reply handler
-    // (FormCreate). Tests hand in the worker's transport.
-    bool CreateForm(TSetRegionForm& form, std::unique_ptr<UploadTransport> transport = nullptr);
+    // and binds the upload worker's replies to LinkReady (FormCreate).
+    // Without a worker the upload does nothing.
+    bool CreateForm(CaptureSession& session, TThreadSendScreen* worker = nullptr);
 
     TImageButton btSendCloud;
     TImageButton btSaveClipbrd;
@@ -52,7 +51,13 @@ public:
     // something quieter in its place.
     std::function<void(const std::wstring& link)> OpenLinkInBrowser;
 
-    std::unique_ptr<TThreadSendScreen> ThreadSendScreen;
+    // The application's upload worker.
+    TThreadSendScreen* ThreadSendScreen = nullptr;
+
+    // CaptureOutputPanel
+    FloatingPanel& Panel() override { return *this; }
+    void Upload() override { btSendCloudClick(); }
+    void Copy() override { btSaveClipbrdClick(); }
 
     // The control of a table entry.
     TGraphicControl& Control(OutputPanelControl id);
@@ -81,7 +86,7 @@ private:
     void Feedback() override;
     void Trace(std::string_view line) override;
 
-    TSetRegionForm* form_ = nullptr;
+    CaptureSession* session_ = nullptr;
     OutputFlow flow_{*this};
     // The picture of the output under way, taken once and let go when it
     // ends.

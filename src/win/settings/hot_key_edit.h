@@ -42,6 +42,10 @@ public:
     // text changes.
     void SetHotKey(TShortCut sc);
     const std::u16string& Text() const { return model_.Text(); }
+    // A key that types, pressed without Ctrl, Alt or Shift, which the
+    // editor refused (it would be taken from every program); 0 once
+    // another key was chosen. OnChange fires when it changes.
+    TShortCut Rejected() const { return model_.Rejected(); }
 
     // A key down with the modifiers held, as the editor's own key messages
     // and PreTranslate give it. False when the editor does not take the key.

@@ -29,8 +29,8 @@ constexpr TColor32 kWhite = Color32(255, 255, 255);
 constexpr TColor32 kPathText = Color32(170, 177, 178);
 constexpr TColor32 kComboText = Color32(170, 177, 178);
 
-// Kinds of RegHotKey, in the editors' order (whole screen, area, window).
-constexpr int kHotKeyKind[3] = {0, 2, 1};
+// The capture of each hotkey editor, in the editors' order.
+constexpr CaptureKind kEditorKind[3] = {thkAll, thkArea, thkWin};
 
 TFontDesc Roboto(int pixelHeight, std::uint8_t style = 0, TColor32 color = kWhite) {
     TFontDesc f;
@@ -368,11 +368,16 @@ void TSettingForm::HotKeyChanged(int index) {
 void TSettingForm::UpdateRefusalNote() {
     std::array<TShortCut, 3> shown{};
     for (int i = 0; i < 3; ++i) {
+        const THotKey& editor = HotKeyEditor(i);
         const TShortCut refused =
-            services_.refusedHotKey ? services_.refusedHotKey(kHotKeyKind[i]) : 0;
-        // Once the user chose another combination, the old refusal is moot.
-        if (refused != 0 && HotKeyEditor(i).HotKey() == refused)
+            services_.refusedHotKey ? services_.refusedHotKey(kEditorKind[i]) : 0;
+        // A key the editor itself just refused is told first; once the user
+        // chose another combination, the system's old refusal is moot.
+        if (editor.Rejected() != 0) {
+            shown[static_cast<std::size_t>(i)] = editor.Rejected();
+        } else if (refused != 0 && editor.HotKey() == refused) {
             shown[static_cast<std::size_t>(i)] = refused;
+        }
     }
     if (shown == refusedShown_ && hwnd()) return;
     refusedShown_ = shown;
@@ -408,8 +413,8 @@ void TSettingForm::LoadSettings() {
     cbFormat.SetItemIndex(s.format);
 }
 
-void TSettingForm::SaveSettings() {
-    TLGSettings& s = LGSettings();
+SettingsApplied TSettingForm::SaveSettings() {
+    TLGSettings s = LGSettings();
     s.RunWinStart = Ticked(SettingOption::btRunWinStart);
     s.path = std::u16string(AsU16(PathText()));
     s.showcursor = Ticked(SettingOption::btShowCursor);
@@ -423,10 +428,20 @@ void TSettingForm::SaveSettings() {
     s.format = cbFormat.ItemIndex() < 0 ? 0 : cbFormat.ItemIndex();
     s.OpenURL = Ticked(SettingOption::btOpenURL);
     s.ShowRedact = Ticked(SettingOption::btShowRedact);
-    if (services_.store && !services_.store()) {
+    SettingsApplied applied{.settings = s, .hotKeys = {}, .refused = {}, .stored = true};
+    if (services_.apply) applied = services_.apply(LGSettings(), s);
+    LGSettings() = applied.settings;
+    // The editors show what is stored: a refused combination as empty.
+    changing_ = true;
+    for (int i = 0; i < 3; ++i) {
+        HotKeyEditor(i).SetHotKey(HotKeySetting(applied.settings, kEditorKind[i]));
+    }
+    changing_ = false;
+    if (!applied.stored) {
         services_.warn(hwnd(),
                        L"Не удалось записать настройки. Они действуют до выхода из программы.");
     }
+    return applied;
 }
 
 void TSettingForm::DefaultSettings() {
@@ -450,18 +465,13 @@ void TSettingForm::DefaultSettings() {
 }
 
 void TSettingForm::ImageButton5Click() {
-    // Whole screen, window, area: the order the kinds are numbered in.
-    for (int i : {0, 2, 1}) {
-        THotKey& editor = HotKeyEditor(i);
-        // A refused combination is cleared, so 0 is what gets stored.
-        if (services_.regHotKey && !services_.regHotKey(kHotKeyKind[i], editor.HotKey())) {
-            changing_ = true;
-            editor.SetHotKey(0);
-            changing_ = false;
-        }
-    }
-    SaveSettings();
+    // Registering, clearing what was refused and storing are the save
+    // step's; the window only says what it could not register.
+    const SettingsApplied applied = SaveSettings();
     End(1);
+    if (!applied.refused.empty() && services_.notify) {
+        services_.notify(HotKeysRefusedOnSave(applied.refused, &SystemKeyName));
+    }
 }
 
 void TSettingForm::ImageButton4Click() {

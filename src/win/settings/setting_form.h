@@ -21,6 +21,7 @@
 #include "dpi/display_scale.h"
 #include "platform/handles.h"
 #include "platform/window.h"
+#include "settings/apply_settings.h"
 #include "settings/hot_key_edit.h"
 #include "settings/setting_form_layout.h"
 #include "settings/shortcut.h"
@@ -30,23 +31,25 @@ namespace lg::win {
 // What the window needs from the rest of the program, so that it can be
 // tested on its own.
 struct SettingFormServices {
-    // Registers the capture hotkey of a kind anew (0 whole screen, 1
-    // window, 2 area); false when the system refused the combination.
-    std::function<bool(int kind, TShortCut hk)> regHotKey;
+    // The save: the window's record `edited` applied over the program's
+    // `current` one (ApplySettings: the hotkeys registered anew, refused
+    // ones cleared, the record stored).
+    std::function<SettingsApplied(const TLGSettings& current, const TLGSettings& edited)> apply;
+    // Tells the user, after the window closed, which combinations the save
+    // could not register (the notification by default in the program).
+    std::function<void(const std::u16string& text)> notify;
     // Lets the user choose a folder starting at `initial`; empty when the
     // choice was cancelled.
     std::function<std::wstring(HWND owner, const std::wstring& initial)> chooseFolder;
     // Whether a new file can be made in the folder.
     std::function<bool(const std::wstring& folder)> folderWritable;
-    // Stores the record; false when it could not be written.
-    std::function<bool()> store;
     std::function<bool()> autostartRegistered;
     // Tells the user what went wrong (a message box by default).
     std::function<void(HWND owner, const std::wstring& text)> warn;
     // The combination the system last refused for a kind (0 when its
     // registration stands), and whether the system gives PrintScreen to
     // its snipping tool: what the note beside the editors tells.
-    std::function<TShortCut(int kind)> refusedHotKey;
+    std::function<TShortCut(CaptureKind kind)> refusedHotKey;
     std::function<bool()> printScreenForSnipping;
 };
 
@@ -60,7 +63,9 @@ public:
     bool CreateForm(POINT at);
 
     void LoadSettings();
-    void SaveSettings();
+    // Controls → record → the save step; what it registered, refused and
+    // stored.
+    SettingsApplied SaveSettings();
     void DefaultSettings();
 
     // The page buttons' shared click.

@@ -7,7 +7,6 @@
 #include "art/button_art.h"
 #include "capture/color_dialog_placement.h"
 #include "capture/panel_placement.h"
-#include "capture/set_region_form.h"
 #include "controls/image_button_art.h"
 #include "platform/trace.h"
 #include "platform/window_disabled.h"
@@ -74,9 +73,9 @@ TGraphicControl& TPanelTools::Control(PaletteControl id) {
     return *controls[static_cast<std::size_t>(id)];
 }
 
-bool TPanelTools::CreateForm(TSetRegionForm& form) {
-    form_ = &form;
-    if (!CreatePanel(form.hwnd())) return false;
+bool TPanelTools::CreateForm(CaptureSession& session) {
+    session_ = &session;
+    if (!CreatePanel(session.CaptureWindow())) return false;
     for (const PaletteItem& item : kPaletteItems) {
         TGraphicControl& c = Control(item.id);
         c.Hint = std::u16string(item.hint);
@@ -97,7 +96,7 @@ bool TPanelTools::CreateForm(TSetRegionForm& form) {
     btRedo.SetEnabled(false);
 
     // The pickers belong to the capture window, as the palette does.
-    const auto backToCapture = [this] { form_->FocusWindow(); };
+    const auto backToCapture = [this] { session_->FocusWindow(); };
     widthForm_.OnWidthChosen = backToCapture;
     fontForm_.OnChange = backToCapture;
     const auto esc = [this] {
@@ -105,8 +104,8 @@ bool TPanelTools::CreateForm(TSetRegionForm& form) {
     };
     widthForm_.OnEscape = esc;
     fontForm_.OnEscape = esc;
-    widthForm_.CreateForm(form.hwnd());
-    fontForm_.CreateForm(form.hwnd());
+    widthForm_.CreateForm(session.CaptureWindow());
+    fontForm_.CreateForm(session.CaptureWindow());
     return true;
 }
 
@@ -140,9 +139,14 @@ void TPanelTools::btTextClick(TImageButton& sender) {
     HidePickers();
     const ToolButtonGroup::ClickResult r = tools_.Click(sender);
     if (r.showFontPicker) ShowPicker(fontForm_, kFontPickerOffset);
-    form_->Editor().AddTool(r.tool);
-    if (r.focusCaptureWindow) form_->FocusWindow();
+    session_->Editor().AddTool(r.tool);
+    if (r.focusCaptureWindow) session_->FocusWindow();
     Trace((L"tool " + std::to_wstring(static_cast<int>(r.tool))).c_str());
+}
+
+void TPanelTools::SelectArrowTool() {
+    btArrow.SetDown(false);
+    btArrow.Click();
 }
 
 void TPanelTools::btSetWidthClick() {
@@ -158,8 +162,8 @@ void TPanelTools::ShowPicker(ShapedPicker& picker, int offsetX96) {
     MONITORINFO mi{};
     mi.cbSize = sizeof(mi);
     if (!GetMonitorInfoW(MonitorFromWindow(hwnd(), MONITOR_DEFAULTTONEAREST), &mi)) return;
-    const TRect onScreen = SelectionOnScreen(RoundRect(form_->Editor().SelectionLayer().Location()),
-                                             form_->RectWork());
+    const TRect onScreen = SelectionOnScreen(
+        RoundRect(session_->Editor().SelectionLayer().Location()), session_->RectWork());
     picker.SetScale(Scale());
     const PickerPlacement at =
         PlacePicker(ToTRect(palette), onScreen, ToTRect(mi.rcMonitor),
@@ -183,7 +187,7 @@ void TPanelTools::PlacePickers() {
 }
 
 void TPanelTools::btColorClick() {
-    form_->HidePanels();
+    session_->HidePanels();
     ColorDialogRequest request;
     GetWindowRect(hwnd(), &request.palette);
     request.scale = Scale();
@@ -201,13 +205,13 @@ void TPanelTools::btColorClick() {
         // Modal for the capture too, not only for the palette that owns
         // it: a click behind it would draw, and Esc would close the capture
         // under the open dialog.
-        WindowDisabled captureDisabled(form_->hwnd());
+        WindowDisabled captureDisabled(session_->CaptureWindow());
         request.capture = &captureDisabled;
         Trace(L"colour dialog opened");
         chosen = ChooseColorW(&cc) != FALSE;
     }
     if (chosen) {
-        form_->Editor().SetPropertyTool(cc.rgbResult, -1);
+        session_->Editor().SetPropertyTool(cc.rgbResult, -1);
         PaintSwatch(cc.rgbResult);
         Trace(L"colour chosen");
     } else {
@@ -215,16 +219,16 @@ void TPanelTools::btColorClick() {
     }
     // The capture first: taking the activation raises it, and the panels
     // then go above it.
-    form_->FocusWindow();
-    form_->ShowEditorPanels();
+    session_->FocusWindow();
+    session_->ShowEditorPanels();
 }
 
 void TPanelTools::btUndoClick() {
-    form_->Editor().Undo();
+    session_->Editor().Undo();
 }
 
 void TPanelTools::btRedoClick() {
-    form_->Editor().Redo();
+    session_->Editor().Redo();
 }
 
 void TPanelTools::FormShow() {

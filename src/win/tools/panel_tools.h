@@ -5,6 +5,7 @@
 
 #include <array>
 
+#include "capture/capture_session.h"
 #include "controls/image_button.h"
 #include "controls/image_control.h"
 #include "platform/floating_panel.h"
@@ -15,14 +16,12 @@
 
 namespace lg::win {
 
-class TSetRegionForm;
-
-class TPanelTools : public FloatingPanel {
+class TPanelTools : public FloatingPanel, public CaptureToolPalette {
 public:
     TPanelTools();
 
     // Creates the window, owned by the capture window, with its controls.
-    bool CreateForm(TSetRegionForm& form);
+    bool CreateForm(CaptureSession& session);
 
     // The undo store's availability, shown by the undo and redo buttons.
     void OnUpdateStateUndoRedo(bool availUndo, bool availRedo);
@@ -39,13 +38,20 @@ public:
     void btRedoClick();
     void FormShow();
 
+    // CaptureToolPalette
+    FloatingPanel& Panel() override { return *this; }
+    // Up first, so the click latches the arrow rather than emptying the group.
+    void SelectArrowTool() override;
+    void UndoRedoStateChanged(bool availUndo, bool availRedo) override {
+        OnUpdateStateUndoRedo(availUndo, availRedo);
+    }
     // Closes both pickers (the capture closes, or its panels hide).
-    void HidePickers();
+    void HidePickers() override;
     // Opens the font picker again beside the palette when the text tool is
     // the current one (the panels show again after a dialog).
-    void ShowFontPickerIfText();
+    void ShowFontPickerIfText() override;
     // Moves an open picker after the palette moved.
-    void PlacePickers();
+    void PlacePickers() override;
 
     TWidthForm& WidthForm() { return widthForm_; }
     TFontForm& FontForm() { return fontForm_; }
@@ -63,7 +69,7 @@ private:
     // Places `picker` by the palette and the selection and shows it.
     void ShowPicker(ShapedPicker& picker, int offsetX96);
 
-    TSetRegionForm* form_ = nullptr;
+    CaptureSession* session_ = nullptr;
     ToolButtonGroup tools_;
     TWidthForm widthForm_;
     TFontForm fontForm_;

@@ -13,12 +13,12 @@ TEST(CaptureHotKeysTest, EachHotKeyHasItsAtomKindAndSetting) {
     s.hkWindow = 0x2222;
     s.hkArea = 0x3333;
     struct Case {
-        TTypeHotKey type;
+        CaptureKind type;
         std::u16string_view atom;
         int kind;
         TShortCut setting;
     };
-    // The hotkey order runs opposite to the capture kinds.
+    // The registration order runs opposite to the capture kinds' numbers.
     const Case cases[] = {
         {thkAll, u"LG all", 2, 0x1111},
         {thkWin, u"LG win", 1, 0x2222},
@@ -28,12 +28,17 @@ TEST(CaptureHotKeysTest, EachHotKeyHasItsAtomKindAndSetting) {
     for (size_t i = 0; i < std::size(cases); ++i) {
         const Case& c = cases[i];
         const CaptureHotKey& hk = CaptureHotKeyOf(c.type);
-        EXPECT_EQ(hk.type, c.type) << i;
+        EXPECT_EQ(hk.kind, c.type) << i;
         EXPECT_EQ(hk.atomName, c.atom) << i;
-        EXPECT_EQ(hk.captureKind, c.kind) << i;
+        EXPECT_EQ(TypeSelectOf(hk.kind), c.kind) << i;
         EXPECT_EQ(HotKeySetting(s, c.type), c.setting) << i;
-        // Start-up registers them in the enumeration's order: all, window, area.
-        EXPECT_EQ(CaptureHotKeys()[i].type, c.type) << i;
+        // Start-up registers them in this order: all, window, area.
+        EXPECT_EQ(CaptureHotKeys()[i].kind, c.type) << i;
+        EXPECT_EQ(kHotKeyRegistrationOrder[i], c.type) << i;
+        // And the setting is written back to the same field.
+        TLGSettings t;
+        SetHotKeySetting(t, c.type, 0x0123);
+        EXPECT_EQ(HotKeySetting(t, c.type), 0x0123) << i;
     }
 }
 

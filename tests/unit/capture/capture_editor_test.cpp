@@ -24,8 +24,8 @@ public:
         calls.push_back("arrow");
         if (editor) editor->AddTool(ctPen);  // the only kind with a class in every build
     }
-    void ClickUpload() override { calls.push_back("upload"); }
-    void ClickCopy() override { calls.push_back("copy"); }
+    void UploadPicture() override { calls.push_back("upload"); }
+    void CopyPicture() override { calls.push_back("copy"); }
     void HideWindow() override { calls.push_back("hide window"); }
     void FocusWindow() override { calls.push_back("focus"); }
     void UndoRedoStateChanged(bool u, bool r) override {

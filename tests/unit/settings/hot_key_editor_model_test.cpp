@@ -151,6 +151,65 @@ INSTANTIATE_TEST_SUITE_P(
                      u"Prt Scr"}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// A key that types, pressed without Ctrl, Alt or Shift, would be taken
+// from every program: the editor keeps what it held and names the key it
+// refused until another key is chosen.
+TEST(HotKeyEditorModel, ABareTypingKeyIsRefusedAndNamedUntilTheNextKey) {
+    struct Case {
+        const char* name;
+        std::vector<Step> steps;
+        TShortCut hotKey;
+        TShortCut rejected;
+        std::u16string text;
+        int changes;  // OnChange calls: the refusal is a change to tell
+    };
+    const Case cases[] = {
+        {"letter", {KeyDown('A'), KeyUp()}, 0x2C, 'A', u"Prt Scr", 1},
+        {"digit", {KeyDown('7')}, 0x2C, '7', u"Prt Scr", 1},
+        {"space", {KeyDown(0x20)}, 0x2C, 0x20, u"Prt Scr", 1},
+        {"enter", {KeyDown(0x0D)}, 0x2C, 0x0D, u"Prt Scr", 1},
+        {"tab", {KeyDown(0x09)}, 0x2C, 0x09, u"Prt Scr", 1},
+        {"esc", {KeyDown(0x1B)}, 0x2C, 0x1B, u"Prt Scr", 1},
+        {"backspace", {KeyDown(0x08)}, 0x2C, 0x08, u"Prt Scr", 1},
+        {"sameKeyTwiceTellsOnce", {KeyDown('A'), KeyDown('A')}, 0x2C, 'A', u"Prt Scr", 1},
+        {"aModifierKeepsTheReason",
+         {KeyDown('A'), KeyDown(kCtrl, false, true)},
+         0x2C,
+         'A',
+         u"Ctrl+",
+         2},
+        {"thenWithCtrlIsTaken",
+         {KeyDown('A'), KeyDown(kCtrl, false, true), KeyDown('A', false, true)},
+         kScCtrl | 'A',
+         0,
+         u"Ctrl+A",
+         3},
+        {"thenF5AloneIsTaken", {KeyDown('A'), KeyDown(0x74)}, 0x74, 0, u"F5", 2},
+        {"programSetsAnother", {KeyDown('A'), SetTo(0x802C)}, 0x802C, 0, u"Alt+Prt Scr", 2},
+        {"shiftedLetterIsFine", {KeyDown('A', true)}, kScShift | 'A', 0, u"Shift+A", 1},
+        {"keypadDigitIsFine", {KeyDown(0x67)}, 0x67, 0, u"7", 1},
+    };
+    for (const Case& c : cases) {
+        HotKeyEditorModel editor(FakeName);
+        editor.SetHotKey(0x2C);
+        int changes = 0;
+        editor.OnChange = [&] { ++changes; };
+        for (const Step& s : c.steps) {
+            if (s.kind == Step::Down) {
+                EXPECT_TRUE(editor.KeyDown(s.vk, s.shift, s.ctrl, s.alt)) << c.name;
+            } else if (s.kind == Step::Up) {
+                editor.KeyUp();
+            } else {
+                editor.SetHotKey(s.sc);
+            }
+        }
+        EXPECT_EQ(editor.HotKey(), c.hotKey) << c.name;
+        EXPECT_EQ(editor.Rejected(), c.rejected) << c.name;
+        EXPECT_EQ(editor.Text(), c.text) << c.name;
+        EXPECT_EQ(changes, c.changes) << c.name;
+    }
+}
+
 TEST(HotKeyEditorModel, RefusesExactlyTheKeysTheLoopKeepsAway) {
     HotKeyEditorModel editor(FakeName);
     editor.SetHotKey(0x2C);

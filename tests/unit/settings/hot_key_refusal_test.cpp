@@ -38,7 +38,11 @@ INSTANTIATE_TEST_SUITE_P(
                     ReasonCase{"printScreenSnippingOff", 0x2C, false, HotKeyRefusal::OtherProgram},
                     ReasonCase{"shiftPrintScreen", 0x202C, true, HotKeyRefusal::OtherProgram},
                     ReasonCase{"altPrintScreen", 0x802C, true, HotKeyRefusal::OtherProgram},
-                    ReasonCase{"ctrlS", 0x4053, true, HotKeyRefusal::OtherProgram}),
+                    ReasonCase{"ctrlS", 0x4053, true, HotKeyRefusal::OtherProgram},
+                    // Never offered to the system, whatever the snipping setting.
+                    ReasonCase{"bareLetter", 0x41, true, HotKeyRefusal::BareKey},
+                    ReasonCase{"bareSpace", 0x20, false, HotKeyRefusal::BareKey},
+                    ReasonCase{"shiftLetter", 0x2041, false, HotKeyRefusal::OtherProgram}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(PrintScreenKeyForSnipping, OnlyTheDwordOneCounts) {
@@ -97,6 +101,51 @@ TEST(HotKeyRefusalNote, SnippingComesFirstThenTheOthersOnTheirOwnLine) {
     ASSERT_NE(snipping, std::u16string::npos);
     ASSERT_NE(others, std::u16string::npos);
     EXPECT_LT(snipping, others);
+}
+
+TEST(HotKeyRefusalNote, BareKeysAreExplainedBeforeOtherPrograms) {
+    const std::vector<TShortCut> refused{0x4078, 0x41, 0};
+    const std::u16string note = HotKeyRefusalNote(refused, false, NoSystemNames());
+    EXPECT_EQ(note,
+              u"Клавишу A нельзя назначить без Ctrl, Alt или Shift: она перестала бы работать "
+              u"во всех программах.\nСочетание Ctrl+F9 занято другой программой. Освободите "
+              u"его в ней или выберите другое.");
+    const std::vector<TShortCut> two{0x41, 0x31};
+    EXPECT_TRUE(Contains(HotKeyRefusalNote(two, false, NoSystemNames()),
+                         u"Клавиши A, 1 нельзя назначить без Ctrl, Alt или Shift: они"));
+}
+
+// The notification after a save: which combination, why, and which
+// capture is now without a hotkey; several in a shorter form that fits.
+TEST(HotKeysRefusedOnSave, SaysWhichWhyAndWhatIsLeftWithout) {
+    struct Case {
+        const char* name;
+        std::vector<RefusedHotKey> refused;
+        std::u16string text;
+    };
+    const Case cases[] = {
+        {"nothing refused", {}, u""},
+        {"another program",
+         {{CaptureKind::Area, 0x4078, HotKeyRefusal::OtherProgram}},
+         u"Сочетание Ctrl+F9 занято другой программой.\r\nСкриншот области остался без "
+         u"горячей клавиши."},
+        {"snipping tool",
+         {{CaptureKind::Area, 0x2C, HotKeyRefusal::SnippingTool}},
+         u"Клавишу Prt Scr забирает Windows.\r\nСкриншот области остался без горячей "
+         u"клавиши."},
+        {"bare key",
+         {{CaptureKind::Window, 0x41, HotKeyRefusal::BareKey}},
+         u"Клавишу A нельзя назначить без Ctrl, Alt или Shift.\r\nСкриншот активного окна "
+         u"остался без горячей клавиши."},
+        {"several",
+         {{CaptureKind::Screen, 0x202C, HotKeyRefusal::OtherProgram},
+          {CaptureKind::Area, 0x31, HotKeyRefusal::BareKey}},
+         u"Не назначены: Shift+Prt Scr — занято другой программой; 1 — нужен Ctrl, Alt или "
+         u"Shift.\r\nЭти скриншоты остались без горячих клавиш."},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(HotKeysRefusedOnSave(c.refused, NoSystemNames()), c.text) << c.name;
+    }
 }
 
 }  // namespace

@@ -1,14 +1,16 @@
 // The capture hotkeys on the system's real registration: refusal of a
 // combination held elsewhere and what it leaves behind, release of the old
-// combination, the hotkey message starting the capture of its kind, the
-// hotkey editors' focus holding captures back, the application-wide
-// activation handlers keeping the capture in front, and the mouse chord
-// arriving through the hook from injected input.
+// combination, a stored bare key left unregistered at start, the hotkey
+// message starting the capture of its kind, the hotkey editors' focus
+// holding captures back, the application-wide activation handlers keeping
+// the capture in front, and the mouse chord arriving through the hook from
+// injected input.
 #include <gtest/gtest.h>
 
 #include <optional>
 #include <vector>
 
+#include "app/hot_key_service.h"
 #include "app/mouse_chord_hook.h"
 #include "capture/set_region_form.h"
 #include "output/message_pump.h"
@@ -70,9 +72,19 @@ private:
     std::vector<int> held_;
 };
 
+// The program as the application puts it together: the capture window, and
+// the hotkey service registering the settings' hotkeys and asking the
+// window for the capture of a pressed one.
 class CaptureHotKeysTest : public ::testing::Test {
 protected:
-    void SetUp() override { ASSERT_TRUE(form_.CreateForm()); }
+    void SetUp() override {
+        ASSERT_TRUE(form_.CreateForm());
+        hotKeys_.OnCaptureRequested = [this](CaptureKind kind) {
+            form_.StartSelectRegion(TypeSelectOf(kind));
+        };
+        form_.SetHotKeyRegistrar(&hotKeys_);
+        hotKeys_.RegisterAll(LGSettings());
+    }
     void TearDown() override {
         form_.Editor().Close();
         LGSettings() = settings_;
@@ -80,29 +92,46 @@ protected:
 
     TLGSettings settings_ = LGSettings();
     TSetRegionForm form_;
+    HotKeyService hotKeys_;
 };
 
 TEST_F(CaptureHotKeysTest, ACombinationHeldElsewhereIsRefusedAndLeavesTheKindWithout) {
-    ASSERT_TRUE(form_.RegHotKey(thkArea, kF9));
+    ASSERT_TRUE(hotKeys_.Register(thkArea, kF9));
     OtherHolder other;
     ASSERT_TRUE(other.Take(kF10));
 
-    EXPECT_FALSE(form_.RegHotKey(thkArea, kF10));
-    EXPECT_EQ(form_.RefusedHotKey(thkArea), kF10) << "kept for the settings window to explain";
-    EXPECT_EQ(form_.RefusedHotKey(thkAll), 0);
+    EXPECT_FALSE(hotKeys_.Register(thkArea, kF10));
+    EXPECT_EQ(hotKeys_.RefusedHotKey(thkArea), kF10) << "kept for the settings window to explain";
+    EXPECT_EQ(hotKeys_.RefusedHotKey(thkAll), 0);
     // The old combination went before the new one was tried.
     EXPECT_TRUE(other.Take(kF9)) << "the area capture still holds its old combination";
 
     other.ReleaseAll();
+    // The capture window's RegHotKey hands over to the same registration.
     EXPECT_TRUE(form_.RegHotKey(thkArea, kF10));
-    EXPECT_EQ(form_.RefusedHotKey(thkArea), 0);
+    EXPECT_EQ(hotKeys_.RefusedHotKey(thkArea), 0);
     EXPECT_FALSE(other.Take(kF10)) << "the area capture holds it now";
 }
 
 TEST_F(CaptureHotKeysTest, AnotherCaptureKindsCombinationIsRefused) {
-    ASSERT_TRUE(form_.RegHotKey(thkAll, kF11));
-    EXPECT_FALSE(form_.RegHotKey(thkArea, kF11));
-    EXPECT_TRUE(form_.RegHotKey(thkArea, kF9)) << "refusal leaves the hotkey usable";
+    ASSERT_TRUE(hotKeys_.Register(thkAll, kF11));
+    EXPECT_FALSE(hotKeys_.Register(thkArea, kF11));
+    EXPECT_TRUE(hotKeys_.Register(thkArea, kF9)) << "refusal leaves the hotkey usable";
+}
+
+// An older version may have stored a bare key: registered, it would take
+// that key from every program. At start it is not offered to the system,
+// and the kind is left without a hotkey, as after a refusal.
+TEST_F(CaptureHotKeysTest, AStoredBareKeyIsNotRegisteredAtStart) {
+    ASSERT_TRUE(hotKeys_.Register(thkArea, kF9));
+    TLGSettings stored = LGSettings();
+    stored.hkArea = 'Q';
+    const HotKeyOutcomes outcomes = hotKeys_.RegisterAll(stored);
+    EXPECT_FALSE(outcomes[2].registered);
+    EXPECT_EQ(hotKeys_.RefusedHotKey(thkArea), 'Q') << "the settings window explains it";
+    OtherHolder other;
+    EXPECT_TRUE(other.Take('Q')) << "Q alone stays with the programs that type it";
+    EXPECT_TRUE(other.Take(kF9)) << "the old combination went too";
 }
 
 TEST_F(CaptureHotKeysTest, RegisteringAgainReleasesTheOldCombination) {
@@ -115,15 +144,15 @@ TEST_F(CaptureHotKeysTest, RegisteringAgainReleasesTheOldCombination) {
         {"no hotkey", 0},
     };
     for (const Case& c : cases) {
-        ASSERT_TRUE(form_.RegHotKey(thkWin, kF9)) << c.why;
-        form_.RegHotKey(thkWin, c.next);
+        ASSERT_TRUE(hotKeys_.Register(thkWin, kF9)) << c.why;
+        hotKeys_.Register(thkWin, c.next);
         OtherHolder other;
         EXPECT_TRUE(other.Take(kF9)) << c.why;
         if (c.next != 0) {
             EXPECT_FALSE(other.Take(c.next)) << c.why;
         }
         other.ReleaseAll();
-        form_.RegHotKey(thkWin, 0);
+        hotKeys_.Register(thkWin, 0);
     }
 }
 

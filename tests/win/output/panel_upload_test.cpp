@@ -4,6 +4,7 @@
 // it; every failed reply says the upload failed and leaves the clipboard.
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <mutex>
 #include <string>
 #include <vector>
@@ -70,7 +71,8 @@ protected:
         auto server = std::make_unique<FakeServer>(std::string(R"({"screen_link":")") + kLink +
                                                    R"(","error":""})");
         server_ = server.get();
-        ASSERT_TRUE(panel_.CreateForm(form_, std::move(server)));
+        worker_ = std::make_unique<TThreadSendScreen>(std::move(server));
+        ASSERT_TRUE(panel_.CreateForm(form_, worker_.get()));
         panel_.OpenLinkInBrowser = [this](const std::wstring& link) {
             opened_.push_back(link);
             hintShowingWhenOpened_ = hint_.Showing();
@@ -91,6 +93,8 @@ protected:
     TSetRegionForm form_;
     TBHintForm hint_;
     TLoadForm load_;
+    // The application's worker in the program; the panel lets go of it first.
+    std::unique_ptr<TThreadSendScreen> worker_;
     TPanelSave panel_;
     FakeServer* server_ = nullptr;
     std::vector<std::wstring> opened_;

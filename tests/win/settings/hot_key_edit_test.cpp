@@ -153,11 +153,38 @@ TEST_F(HotKeyEditTest, NumpadFiveAndTheKeysTheEditorTakesOrLeaves) {
     Send(WM_CHAR, 'a');
     EXPECT_EQ(editor_.HotKey(), VK_NUMPAD5) << "navigation keys and characters change nothing";
     EXPECT_EQ(editor_.Text(), u"5");
-    // Dialog navigation must not take Tab, Enter or Esc from it.
+    // Dialog navigation must not take Tab, Enter or Esc from it: the editor
+    // gets Tab, refuses it alone (it would be taken from every program) and
+    // takes it with a modifier.
     const LRESULT code = SendMessageW(editor_.hwnd(), WM_GETDLGCODE, VK_TAB, 0);
     EXPECT_TRUE(code & DLGC_WANTALLKEYS);
     Send(WM_KEYDOWN, VK_TAB);
-    EXPECT_EQ(editor_.Text(), u"Tab");
+    EXPECT_EQ(editor_.Rejected(), VK_TAB);
+    EXPECT_EQ(editor_.Text(), u"5");
+    HeldKeys keys{VK_CONTROL};
+    Send(WM_KEYDOWN, VK_TAB);
+    EXPECT_EQ(editor_.Text(), u"Ctrl+Tab");
+    EXPECT_EQ(editor_.Rejected(), 0);
+}
+
+TEST_F(HotKeyEditTest, TypingKeysAloneAreRefusedAndTheCombinationKept) {
+    editor_.SetHotKey(0x802C);
+    for (WPARAM vk : {WPARAM{'A'}, WPARAM{'7'}, WPARAM{VK_SPACE}, WPARAM{VK_RETURN},
+                      WPARAM{VK_ESCAPE}, WPARAM{VK_BACK}}) {
+        shown_.clear();
+        Send(WM_KEYDOWN, vk);
+        Send(WM_KEYUP, vk);
+        EXPECT_EQ(editor_.HotKey(), 0x802C) << vk;
+        EXPECT_EQ(editor_.Rejected(), vk) << vk;
+        EXPECT_EQ(WindowText(editor_.hwnd()), u"Alt+Prt Scr") << vk;
+        EXPECT_EQ(shown_.size(), 1u) << vk << ": the refusal is a change the window hears";
+    }
+    // F-keys, Pause and Insert stay allowed alone.
+    for (WPARAM vk : {WPARAM{VK_F8}, WPARAM{VK_PAUSE}, WPARAM{VK_INSERT}}) {
+        Send(WM_KEYDOWN, vk);
+        EXPECT_EQ(editor_.HotKey(), vk);
+        EXPECT_EQ(editor_.Rejected(), 0);
+    }
 }
 
 TEST_F(HotKeyEditTest, ProgramSetsCannotBeOverwrittenThroughTheWindowText) {

@@ -1,16 +1,19 @@
 // The settings window with its services replaced: its size and taskbar
-// button, the pages, the controls loaded from the record, save (with a
-// refused hotkey cleared and stored as 0), reset then cancel storing
-// nothing, the radio pair, the duplicate rule, choosing a folder, and the
-// note on a combination the system refused.
+// button, the pages, the controls loaded from the record, save through the
+// save step (a refused hotkey cleared, stored as 0 and told after the window
+// closed), reset then cancel storing nothing, the radio pair, the duplicate
+// rule, choosing a folder, the note on a combination the system refused,
+// and a bare key refused by its editor and explained.
 #include "settings/setting_form.h"
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "output/message_pump.h"
+#include "settings/memory_registry_store.h"
 #include "settings/settings.h"
 
 namespace lg::win {
@@ -30,14 +33,13 @@ protected:
         s.TwoMouse = true;
         s.format = 1;
         s.path = u"C:\\shots\\";
-        services_.regHotKey = [this](int kind, TShortCut hk) {
-            registered_.push_back({kind, hk});
-            return kind != refusedKind_;
-        };
-        services_.store = [this] {
+        // The program's save step, over a fake system and registry.
+        services_.apply = [this](const TLGSettings& current, const TLGSettings& edited) {
             ++stores_;
-            return true;
+            return ApplySettings(current, edited, registrar_, store_, u"Lumigrab.exe",
+                                 u"C:\\Lumigrab\\Lumigrab.exe");
         };
+        services_.notify = [this](const std::u16string& text) { notices_.push_back(text); };
         services_.autostartRegistered = [] { return false; };
         services_.folderWritable = [this](const std::wstring&) { return writable_; };
         services_.chooseFolder = [this](HWND, const std::wstring&) { return chosen_; };
@@ -54,15 +56,30 @@ protected:
     }
 
     struct Registration {
-        int kind;
+        CaptureKind kind;
         TShortCut hk;
+    };
+    // The system: refuses every combination of one kind.
+    class FakeRegistrar : public HotKeyRegistrar {
+    public:
+        explicit FakeRegistrar(SettingFormTest& test) : test_(test) {}
+        bool Register(CaptureKind kind, TShortCut hk) override {
+            test_.registered_.push_back({kind, hk});
+            return !(test_.refusedKind_ && *test_.refusedKind_ == kind);
+        }
+
+    private:
+        SettingFormTest& test_;
     };
     TLGSettings kept_ = LGSettings();
     SettingFormServices services_;
+    FakeRegistrar registrar_{*this};
+    MemoryRegistryStore store_;
+    std::vector<std::u16string> notices_;
     std::vector<Registration> registered_;
     std::vector<int> closed_;
     std::vector<std::wstring> warnings_;
-    int refusedKind_ = -1;
+    std::optional<CaptureKind> refusedKind_;
     int stores_ = 0;
     bool writable_ = true;
     std::wstring chosen_;
@@ -95,23 +112,77 @@ TEST_F(SettingFormTest, AWindowOfItsOwnShowingTheRecord) {
 }
 
 TEST_F(SettingFormTest, SaveRegistersAnewAndStoresARefusedHotkeyAsZero) {
-    refusedKind_ = 1;  // the window capture's combination is taken elsewhere
+    refusedKind_ = thkWin;  // the window capture's combination is taken elsewhere
     auto form = Open();
     form->Option(SettingOption::btTwoMouse).Click();
     form->ImageButton5.Click();
 
+    // Whole screen, window, area.
     ASSERT_EQ(registered_.size(), 3u);
-    EXPECT_EQ(registered_[0].kind, 0);
+    EXPECT_EQ(registered_[0].kind, thkAll);
     EXPECT_EQ(registered_[0].hk, kScShift | 0x2C);
-    EXPECT_EQ(registered_[1].kind, 1);
-    EXPECT_EQ(registered_[2].kind, 2);
+    EXPECT_EQ(registered_[1].kind, thkWin);
+    EXPECT_EQ(registered_[2].kind, thkArea);
     EXPECT_EQ(LGSettings().hkWindow, 0);
     EXPECT_EQ(LGSettings().hkAll, kScShift | 0x2C);
     EXPECT_FALSE(LGSettings().TwoMouse);
     EXPECT_EQ(stores_, 1);
+    EXPECT_EQ(store_.ReadDword(kProgramKey, u"hkWindow"), 0u) << "stored as 0";
+    EXPECT_EQ(store_.ReadDword(kProgramKey, u"TwoMouse"), 0u);
     EXPECT_EQ(closed_, std::vector<int>{1});
     EXPECT_FALSE(IsWindowVisible(form->hwnd()));
     EXPECT_TRUE(warnings_.empty());
+    // Told once the window closed: which combination and what it left.
+    EXPECT_EQ(notices_, (std::vector<std::u16string>{
+                            u"Сочетание Alt+Prt Scr занято другой программой.\r\nСкриншот "
+                            u"активного окна остался без горячей клавиши."}));
+}
+
+TEST_F(SettingFormTest, ASaveWithEverythingRegisteredSaysNothing) {
+    auto form = Open();
+    form->ImageButton5.Click();
+    EXPECT_EQ(registered_.size(), 3u);
+    EXPECT_TRUE(notices_.empty());
+    EXPECT_EQ(closed_, std::vector<int>{1});
+}
+
+// A typed bare key never reaches the record: the editor keeps its
+// combination, the note says why, and the box shows the warning; the next
+// real combination takes the note away.
+TEST_F(SettingFormTest, ABareKeyIsRefusedByItsEditorAndExplained) {
+    auto form = Open();
+    form->btHot.Click();
+    SetFocus(form->hkAreaScreen.hwnd());
+    form->hkAreaScreen.KeyDown('A', false, false, false);
+    EXPECT_EQ(form->hkAreaScreen.HotKey(), 0x2C) << "PrintScreen is kept";
+    ASSERT_TRUE(form->lbRefusal.Visible());
+    EXPECT_NE(form->lbRefusal.Caption().find(u"Клавишу A нельзя назначить без Ctrl, Alt или Shift"),
+              std::u16string::npos);
+
+    form->hkAreaScreen.KeyDown('A', false, true, false);
+    EXPECT_EQ(form->hkAreaScreen.HotKey(), kScCtrl | 'A');
+    EXPECT_FALSE(form->lbRefusal.Visible());
+    form->ImageButton5.Click();
+    EXPECT_EQ(LGSettings().hkArea, kScCtrl | 'A');
+}
+
+// A bare key an older version stored shows in its editor with the reason
+// it has no hotkey; saving it unchanged stores 0 and says so.
+TEST_F(SettingFormTest, AStoredBareKeyIsExplainedAndNotSaved) {
+    LGSettings().hkWindow = '7';
+    services_.refusedHotKey = [](CaptureKind kind) -> TShortCut {
+        return kind == thkWin ? '7' : 0;
+    };
+    auto form = Open();
+    form->btHot.Click();
+    EXPECT_NE(form->lbRefusal.Caption().find(u"Клавишу 7 нельзя назначить"), std::u16string::npos);
+    form->ImageButton5.Click();
+    EXPECT_EQ(registered_[1].kind, thkWin);
+    EXPECT_EQ(registered_[1].hk, 0) << "never offered to the system";
+    EXPECT_EQ(LGSettings().hkWindow, 0);
+    ASSERT_EQ(notices_.size(), 1u);
+    EXPECT_NE(notices_[0].find(u"Клавишу 7 нельзя назначить без Ctrl, Alt или Shift"),
+              std::u16string::npos);
 }
 
 TEST_F(SettingFormTest, ResetThenCancelChangesNothing) {
@@ -130,8 +201,8 @@ TEST_F(SettingFormTest, ResetThenCancelChangesNothing) {
 
 TEST_F(SettingFormTest, ARefusedCombinationIsExplainedUntilTheUserChangesIt) {
     bool snipping = true;
-    services_.refusedHotKey = [](int kind) -> TShortCut {
-        return kind == 2 ? 0x2C : kind == 0 ? (kScShift | 0x2C) : 0;
+    services_.refusedHotKey = [](CaptureKind kind) -> TShortCut {
+        return kind == thkArea ? 0x2C : kind == thkAll ? (kScShift | 0x2C) : 0;
     };
     services_.printScreenForSnipping = [&snipping] { return snipping; };
     auto form = Open();

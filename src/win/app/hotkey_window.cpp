@@ -1,4 +1,4 @@
-#include "capture/hotkey_window.h"
+#include "app/hotkey_window.h"
 
 namespace lg::win {
 namespace {
