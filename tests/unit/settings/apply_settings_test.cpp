@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "settings/memory_registry_store.h"
+#include "support/memory_registry_store.h"
 #include "settings/settings_printers.h"
 
 namespace lg {

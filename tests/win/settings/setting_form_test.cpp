@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "output/message_pump.h"
-#include "settings/memory_registry_store.h"
+#include "support/memory_registry_store.h"
 #include "settings/settings.h"
 
 namespace lg::win {
