@@ -1,10 +1,12 @@
 // The settings window's places at 96 DPI, in its client coordinates: the
-// title, the close button, the frame with its three page buttons, the page
-// area and what each page holds, and the bottom bar. The window takes them
-// through its display scale.
+// title, the close button, the frame with its page buttons, the page area
+// and what each page holds, and the bottom bar. The window takes them
+// through its display scale. The pages are one table (kSettingPages): a
+// new page is a row there and its controls' rows.
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string_view>
 
@@ -32,16 +34,47 @@ constexpr TRect OnPage(int left, int top, int width, int height) {
                  kSettingPageArea.Left + left + width, kSettingPageArea.Top + top + height};
 }
 
-// The three page buttons along the frame's left edge, 120 wide.
+// The page buttons down the frame's left edge, 120 wide.
 inline constexpr int kPageButtonWidth = 120;
 inline constexpr int kPageButtonHeight = 108;
-constexpr TRect PageButtonRect(int index) {
-    const int top = kSettingFrame.Top + index * kPageButtonHeight;
+constexpr TRect PageButtonRect(std::size_t index) {
+    const int top = kSettingFrame.Top + static_cast<int>(index) * kPageButtonHeight;
     return TRect{kSettingFrame.Left, top, kSettingFrame.Left + kPageButtonWidth,
                  top + kPageButtonHeight};
 }
 
+// The pages, in the order of their buttons and of kSettingPages.
 enum class SettingPage : std::uint8_t { Main, Hot, Save };
+
+// A page: its button's caption (one or two lines), the heading at the top
+// of the page, and the separator line drawn across it (none when empty).
+struct SettingPageItem {
+    SettingPage id;
+    std::u16string_view button;
+    std::u16string_view button2;
+    std::u16string_view heading;
+    TRect separator;
+};
+
+inline constexpr std::array kSettingPages{
+    SettingPageItem{SettingPage::Main, u"ОСНОВНЫЕ", u"", u"Основные настройки",
+                    OnPage(30, 137, 454, 10)},
+    SettingPageItem{SettingPage::Hot, u"ГОРЯЧИЕ", u"КЛАВИШИ", u"Горячие клавиши", TRect{}},
+    SettingPageItem{SettingPage::Save, u"ПАРАМЕТРЫ", u"СОХРАНЕНИЯ", u"Параметры сохранения",
+                    OnPage(32, 167, 454, 10)},
+};
+
+// A page's row in kSettingPages.
+constexpr std::size_t PageIndex(SettingPage page) {
+    return static_cast<std::size_t>(page);
+}
+constexpr bool PagesInOrder() {
+    for (std::size_t i = 0; i < kSettingPages.size(); ++i) {
+        if (PageIndex(kSettingPages[i].id) != i) return false;
+    }
+    return true;
+}
+static_assert(PagesInOrder(), "a page's row is its number");
 
 // A check box or radio: a 20 × 21 button and its label just to its right.
 inline constexpr TSize kOptionButtonSize{20, 21};
@@ -95,11 +128,6 @@ constexpr TRect OptionLabelRect(const SettingOptionItem& item) {
 
 // Page headings, at (30, 21) of each page, 19-pixel text.
 inline constexpr TRect kPageHeading = OnPage(30, 21, 400, 26);
-inline constexpr std::array<std::u16string_view, 3> kPageHeadings{
-    u"Основные настройки", u"Горячие клавиши", u"Параметры сохранения"};
-// Separators of the main and save pages.
-inline constexpr TRect kMainSeparator = OnPage(30, 137, 454, 10);
-inline constexpr TRect kSaveSeparator = OnPage(32, 167, 454, 10);
 
 // The three hotkey editors, whole screen, area and window in that order: a
 // 193 × 33 box each, the 176 × 19 editor inside it, and a label at 251.
@@ -164,14 +192,18 @@ constexpr bool SettingLayoutFits() {
     for (const auto& o : kSettingOptions) {
         if (!Inside(OptionButtonRect(o), kSettingPageArea)) return false;
     }
+    for (const auto& p : kSettingPages) {
+        if (!p.separator.IsEmpty() && !Inside(p.separator, kSettingPageArea)) return false;
+    }
     for (const auto& h : kSettingHotKeys) {
         if (!Inside(HotKeyBoxRect(h), kSettingPageArea)) return false;
         if (!Inside(HotKeyEditorRect(h), HotKeyBoxRect(h))) return false;
     }
     return Inside(kFormatBox, kSettingPageArea) && Inside(kChooseFolder, kSettingPageArea) &&
-           Inside(PageButtonRect(2), kSettingFrame) && Inside(kSettingFrame, window) &&
-           Inside(kSaveButton, kSettingBottomBar) && Inside(kCancelButton, kSettingBottomBar) &&
-           Inside(kSettingBottomBar, window) && Inside(kSettingClose, window);
+           Inside(PageButtonRect(kSettingPages.size() - 1), kSettingFrame) &&
+           Inside(kSettingFrame, window) && Inside(kSaveButton, kSettingBottomBar) &&
+           Inside(kCancelButton, kSettingBottomBar) && Inside(kSettingBottomBar, window) &&
+           Inside(kSettingClose, window);
 }
 static_assert(SettingLayoutFits());
 

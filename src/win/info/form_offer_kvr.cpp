@@ -76,14 +76,7 @@ void TFormOfferKVR::Show() {
     // The primary monitor's middle, wherever it was dragged last time.
     const HMONITOR primary = MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY);
     SetScale(ScaleOfMonitor(primary));
-    MONITORINFO mi{};
-    mi.cbSize = sizeof(mi);
-    if (GetMonitorInfoW(primary, &mi)) {
-        const RECT& work = mi.rcWork;
-        SetWindowPos(hwnd(), nullptr, work.left + (work.right - work.left - ClientWidth()) / 2,
-                     work.top + (work.bottom - work.top - ClientHeight()) / 2, 0, 0,
-                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    }
+    MoveToPlacement(Scale(), primary);
     ShowInFront();
 }
 

@@ -9,10 +9,8 @@
 
 #include <initializer_list>
 
-#include "controls/control_surface.h"
 #include "controls/graphic_control.h"
-#include "dpi/display_scale.h"
-#include "platform/window.h"
+#include "controls/surface_window.h"
 #include "raster/bitmap32.h"
 #include "raster/font.h"
 
@@ -22,18 +20,11 @@ namespace lg::win {
 inline constexpr int kResultAction = 1;  // "ОБНОВИТЬ", "Сделать скриншот"
 inline constexpr int kResultClosed = 2;  // the close button
 
-class InfoForm : public Window {
+class InfoForm : public SurfaceWindow {
 public:
+    // A new scale keeps the window's centre where it is.
     InfoForm(const wchar_t* className, const wchar_t* title, TSize client96, TColor32 surface);
 
-    bool Showing() const { return hwnd() && IsWindowVisible(hwnd()); }
-    // The client size in pixels, at the window's scale.
-    int ClientWidth() const { return scale_.Px(client96_.cx); }
-    int ClientHeight() const { return scale_.Px(client96_.cy); }
-    const DisplayScale& Scale() const { return scale_; }
-    // Lays the window out at `scale`, keeping its centre where it is.
-    void SetScale(DisplayScale scale);
-    ControlSurface& Controls() { return controls_; }
     // 0 while a modal loop runs, then its result.
     int ModalResult() const { return modalResult_; }
 
@@ -50,8 +41,6 @@ protected:
     // Shows it on top and brings it to the foreground.
     void ShowInFront();
 
-    // Places every control and draws every picture at Scale().
-    virtual void LayoutControls() = 0;
     // The close button's work, for Esc and the system's close.
     virtual void CloseRequest() = 0;
 
@@ -59,24 +48,17 @@ protected:
     TBitmap32 background;
 
     // `c` at the 96-DPI rectangle `r96`, at the window's scale.
-    void Place(TGraphicControl& c, const TRect& r96) const;
+    void Place(TGraphicControl& c, const TRect& r96) const { PlaceControl(c, r96); }
     // A font of `pixelHeight96` pixels at 96 DPI, at the window's scale.
     TFontDesc Font(std::u16string_view family, int pixelHeight96, TColor32 color,
                    std::uint8_t style = 0) const;
 
-    LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
     bool OnClose() override;
+    bool TakesPress(POINT client) override;
 
 private:
-    // Whether a press at the client point goes to a control rather than
-    // moving the window.
-    bool ControlTakesPress(int x, int y);
-
     const wchar_t* className_;
     const wchar_t* title_;
-    TSize client96_;
-    DisplayScale scale_;
-    ControlSurface controls_;
     int modalResult_ = 0;
 };
 

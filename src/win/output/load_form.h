@@ -6,16 +6,14 @@
 
 #include <windows.h>
 
-#include "controls/control_surface.h"
 #include "controls/image_button.h"
 #include "controls/image_control.h"
 #include "controls/label.h"
-#include "dpi/display_scale.h"
-#include "platform/window.h"
+#include "output/corner_popup.h"
 
 namespace lg::win {
 
-class TLoadForm : public Window {
+class TLoadForm : public CornerPopup {
 public:
     // The client size in 96-DPI pixels.
     static constexpr int kClientWidth = 399;
@@ -33,35 +31,23 @@ public:
     void Show();
     // Hides the window.
     void Close();
-    bool Showing() const { return hwnd() && IsWindowVisible(hwnd()); }
 
     int Position() const { return position_; }
     // Stores the percentage; 100 or more closes the window; the bar is
     // drawn again.
     void SetPosition(int position);
 
-    int ClientWidth() const { return scale_.Px(kClientWidth); }
-    int ClientHeight() const { return scale_.Px(kClientHeight); }
-    const DisplayScale& Scale() const { return scale_; }
-    // Lays the window out at `scale` (the primary monitor's, normally).
-    void SetScale(DisplayScale scale);
-    ControlSurface& Controls() { return controls_; }
-
     TImageButton ImageButton1;
     TLabel lbCaption;
     TImage Image321;
 
 protected:
-    LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+    void LayoutControls() override;
 
 private:
-    void LayoutControls();
-    void PlaceOnWorkArea();
     void DrawProgress();
 
-    DisplayScale scale_;
     int position_ = 0;
-    ControlSurface controls_;
 };
 
 // The progress window made last, or null before there is one.

@@ -45,6 +45,9 @@ public:
 
 protected:
     LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+    bool TakesPress(POINT client) override;
+    void OnScaleChanged(DisplayScale scale) override { SetScale(scale); }
+    bool OnClose() override;
     // Places the controls and draws their pictures at Scale(): called once
     // the window exists and again whenever the scale changes.
     virtual void LayoutControls() {}

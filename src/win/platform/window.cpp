@@ -1,12 +1,55 @@
 #include "platform/window.h"
 
+#include <windowsx.h>
+
 #include <exception>
+
+#include "controls/window_placement.h"
+#include "platform/display_dpi.h"
 
 namespace lg::win {
 namespace {
 
 // The window property that names the object behind a window.
 constexpr wchar_t kObjectProperty[] = L"lg.Window";
+
+TRect ToTRect(const RECT& r) {
+    return TRect{r.left, r.top, r.right, r.bottom};
+}
+
+HMONITOR PrimaryMonitor() {
+    return MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY);
+}
+
+TRect WorkAreaOf(HMONITOR monitor) {
+    MONITORINFO mi{};
+    mi.cbSize = sizeof(mi);
+    if (GetMonitorInfoW(monitor, &mi)) return ToTRect(mi.rcWork);
+    RECT work{};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    return ToTRect(work);
+}
+
+// Where a window of `size` goes under `placement`; see Placement.
+TRect Placed(Placement placement, TSize size, HWND owner, HMONITOR monitor, DisplayScale scale) {
+    switch (placement) {
+        case Placement::WorkAreaCentre:
+            return CentredIn(WorkAreaOf(monitor ? monitor : PrimaryMonitor()), size);
+        case Placement::PrimaryCorner:
+            return InCorner(WorkAreaOf(PrimaryMonitor()), size, scale.Px(kCornerMargin96));
+        case Placement::OverOwner: {
+            RECT around{};
+            if (!owner || !GetWindowRect(owner, &around)) {
+                SystemParametersInfoW(SPI_GETWORKAREA, 0, &around, 0);
+            }
+            return KeptInside(CentredIn(ToTRect(around), size),
+                              WorkAreaOf(MonitorFromRect(&around, MONITOR_DEFAULTTONEAREST)));
+        }
+        case Placement::Free:
+            break;
+    }
+    return TRect{};
+}
 
 }  // namespace
 
@@ -36,9 +79,41 @@ bool Window::RegisterClassOnce(const wchar_t* className, UINT style, HBRUSH back
 }
 
 bool Window::Create(const WindowArgs& a) {
-    HWND wnd = CreateWindowExW(a.exStyle, a.className, a.title, a.style, a.x, a.y, a.width,
+    options_ = a.options;
+    POINT at{a.x, a.y};
+    if (a.options.placement != Placement::Free) {
+        const HMONITOR monitor = a.monitor ? a.monitor : PrimaryMonitor();
+        const TRect r = Placed(a.options.placement, TSize{a.width, a.height}, a.parent, monitor,
+                               ScaleOfMonitor(monitor));
+        at = POINT{r.Left, r.Top};
+    }
+    HWND wnd = CreateWindowExW(a.exStyle, a.className, a.title, a.style, at.x, at.y, a.width,
                                a.height, a.parent, nullptr, GetModuleHandleW(nullptr), this);
     return wnd != nullptr && wnd == hwnd_;
+}
+
+void Window::MoveToPlacement(DisplayScale scale, HMONITOR monitor) {
+    if (!hwnd_ || options_.placement == Placement::Free) return;
+    RECT now{};
+    GetWindowRect(hwnd_, &now);
+    if (!monitor) monitor = MonitorFromWindow(hwnd_, MONITOR_DEFAULTTOPRIMARY);
+    const TRect r = Placed(options_.placement, TSize{now.right - now.left, now.bottom - now.top},
+                           GetWindow(hwnd_, GW_OWNER), monitor, scale);
+    SetWindowPos(hwnd_, nullptr, r.Left, r.Top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Window::ResizeAroundCentre(int width, int height) {
+    if (!hwnd_) return;
+    RECT was{};
+    GetWindowRect(hwnd_, &was);
+    const TRect r = CentredIn(ToTRect(was), TSize{width, height});
+    SetWindowPos(hwnd_, nullptr, r.Left, r.Top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Window::ShowTopmostInactive() {
+    if (!hwnd_) return;
+    SetWindowPos(hwnd_, HWND_TOPMOST, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW | SWP_NOACTIVATE);
 }
 
 bool Window::CreateMessageOnly(const wchar_t* className) {
@@ -61,6 +136,43 @@ void Window::Adopt(HWND wnd) {
 
 void Window::Disown(HWND wnd) {
     if (wnd) RemovePropW(wnd, kObjectProperty);
+}
+
+bool Window::HandleOption(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
+    switch (msg) {
+        case WM_NCHITTEST: {
+            if (!options_.dragByBackground) return false;
+            result = DefWindowProcW(hwnd_, msg, wp, lp);
+            if (result != HTCLIENT) return true;
+            POINT p{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
+            ScreenToClient(hwnd_, &p);
+            if (!TakesPress(p)) result = HTCAPTION;
+            return true;
+        }
+        case WM_MOUSEACTIVATE:
+            if (!options_.noActivate) return false;
+            result = MA_NOACTIVATE;
+            return true;
+        case WM_KEYDOWN:
+            if (!options_.escapeCloses || wp != VK_ESCAPE || !OnClose()) return false;
+            result = 0;
+            return true;
+        case WM_DPICHANGED: {
+            if (!options_.followsDpi) return false;
+            const DisplayScale scale = ScaleFromDpiChanged(wp);
+            OnScaleChanged(scale);
+            // A corner window belongs in its corner at any size; any other
+            // goes where the system moved it.
+            if (options_.placement == Placement::PrimaryCorner) {
+                MoveToPlacement(scale);
+            } else {
+                MoveToSuggestedPlace(hwnd_, lp);
+            }
+            result = 0;
+            return true;
+        }
+    }
+    return false;
 }
 
 LRESULT Window::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
@@ -107,6 +219,8 @@ LRESULT CALLBACK Window::StaticProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
         return r;
     }
     try {
+        LRESULT result = 0;
+        if (self->HandleOption(msg, wp, lp, result)) return result;
         return self->HandleMessage(msg, wp, lp);
     } catch (const std::exception&) {
         return DefWindowProcW(wnd, msg, wp, lp);

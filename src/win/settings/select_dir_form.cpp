@@ -1,8 +1,5 @@
 #include "settings/select_dir_form.h"
 
-#include <windowsx.h>
-
-#include <algorithm>
 #include <initializer_list>
 
 #include "art/art_colors.h"
@@ -67,7 +64,9 @@ bool IsEscapeFor(HWND form, const MSG& msg) {
 
 }  // namespace
 
-TSelectDirForm::TSelectDirForm() : controls_(art::kPanelSurface) {
+// A new scale keeps the picker's centre where it is.
+TSelectDirForm::TSelectDirForm()
+    : SurfaceWindow(TSize{kClientWidth, kClientHeight}, art::kPanelSurface, Anchor::Centre) {
     ImageButton1.SetText(u"Отменить");
     ImageButton2.SetText(u"Сохранить");
     ImageButton3.Hint = u"Закрыть";
@@ -88,85 +87,49 @@ bool TSelectDirForm::CreateForm(HWND owner) {
     if (!RegisterClassOnce(kClassName)) return false;
     // Owned by the settings window: always above it, gone from the
     // taskbar, and the owner is where the activation returns.
-    if (!Create(TopmostToolWindow(kClassName, L"Выбор папки", WS_POPUP | WS_CLIPCHILDREN,
-                                  kClientWidth, kClientHeight, owner)))
-        return false;
-    controls_.Attach(hwnd());
-    for (TGraphicControl* c :
-         std::initializer_list<TGraphicControl*>{&ImageButton1, &ImageButton2, &ImageButton3}) {
-        controls_.Add(*c);
-    }
+    WindowArgs args = TopmostToolWindow(kClassName, L"Выбор папки", WS_POPUP | WS_CLIPCHILDREN,
+                                        kClientWidth, kClientHeight, owner);
+    args.options = {.dragByBackground = true,
+                    .escapeCloses = true,
+                    .followsDpi = true,
+                    .placement = Placement::OverOwner};
+    if (!Create(args)) return false;
+    AttachControls({&ImageButton1, &ImageButton2, &ImageButton3});
     if (!sShellTreeView1.Create(hwnd(), kTreeId)) return false;
     LayoutControls();
-    controls_.UpdateHints();
+    Controls().UpdateHints();
     return true;
 }
 
 void TSelectDirForm::LayoutControls() {
-    auto place = [this](TGraphicControl& c, const TRect& r96) {
-        const TRect r = scale_.Rect(r96);
-        c.SetBounds(r.Left, r.Top, r.Width(), r.Height());
-    };
-    place(ImageButton1, kCancelBounds);
+    const DisplayScale& scale = Scale();
+    PlaceControl(ImageButton1, kCancelBounds);
     SetPlainPictures(
         ImageButton1,
-        art::DrawTextButton(art::TextButtonKind::Secondary, kButton.cx, kButton.cy, scale_).plain);
-    place(ImageButton2, kSaveBounds);
+        art::DrawTextButton(art::TextButtonKind::Secondary, kButton.cx, kButton.cy, scale).plain);
+    PlaceControl(ImageButton2, kSaveBounds);
     SetPlainPictures(
         ImageButton2,
-        art::DrawTextButton(art::TextButtonKind::Primary, kButton.cx, kButton.cy, scale_).plain);
-    for (TImageButton* b : {&ImageButton1, &ImageButton2}) b->Font = ButtonFont(scale_);
-    place(ImageButton3, kCloseBounds);
+        art::DrawTextButton(art::TextButtonKind::Primary, kButton.cx, kButton.cy, scale).plain);
+    for (TImageButton* b : {&ImageButton1, &ImageButton2}) b->Font = ButtonFont(scale);
+    PlaceControl(ImageButton3, kCloseBounds);
     SetPlainPictures(
         ImageButton3,
-        art::DrawGlyphButton(art::Glyph::CloseSmall, kClose.cx, kClose.cy, scale_).plain);
+        art::DrawGlyphButton(art::Glyph::CloseSmall, kClose.cx, kClose.cy, scale).plain);
 
-    const TRect tree = scale_.Rect(kTreeBounds);
+    const TRect tree = scale.Rect(kTreeBounds);
     sShellTreeView1.SetBounds(RECT{tree.Left, tree.Top, tree.Right, tree.Bottom});
-    sShellTreeView1.SetTextFont(kTreeFont, scale_.Px(kTreeFontHeight));
-    sShellTreeView1.SetIndent(scale_.Px(kTreeIndent));
-}
-
-void TSelectDirForm::SetScale(DisplayScale scale) {
-    if (scale == scale_) return;
-    RECT was{};
-    if (hwnd()) GetWindowRect(hwnd(), &was);
-    scale_ = scale;
-    LayoutControls();
-    if (!hwnd()) return;
-    const POINT centre{(was.left + was.right) / 2, (was.top + was.bottom) / 2};
-    SetWindowPos(hwnd(), nullptr, centre.x - ClientWidth() / 2, centre.y - ClientHeight() / 2,
-                 ClientWidth(), ClientHeight(), SWP_NOZORDER | SWP_NOACTIVATE);
-    controls_.UpdateHints();
-    InvalidateRect(hwnd(), nullptr, FALSE);
-}
-
-void TSelectDirForm::CentreOn(HWND owner) {
-    RECT around{};
-    if (!owner || !GetWindowRect(owner, &around)) {
-        SystemParametersInfoW(SPI_GETWORKAREA, 0, &around, 0);
-    }
-    const int w = ClientWidth(), h = ClientHeight();
-    int left = (around.left + around.right - w) / 2;
-    int top = (around.top + around.bottom - h) / 2;
-    // Kept on the owner's monitor, its top (the close button) first.
-    MONITORINFO mi{};
-    mi.cbSize = sizeof(mi);
-    if (GetMonitorInfoW(MonitorFromRect(&around, MONITOR_DEFAULTTONEAREST), &mi)) {
-        const RECT& work = mi.rcWork;
-        left =
-            std::max(static_cast<int>(work.left), std::min(left, static_cast<int>(work.right) - w));
-        top =
-            std::max(static_cast<int>(work.top), std::min(top, static_cast<int>(work.bottom) - h));
-    }
-    SetWindowPos(hwnd(), nullptr, left, top, w, h, SWP_NOZORDER | SWP_NOACTIVATE);
+    sShellTreeView1.SetTextFont(kTreeFont, scale.Px(kTreeFontHeight));
+    sShellTreeView1.SetIndent(scale.Px(kTreeIndent));
 }
 
 int TSelectDirForm::ShowModal(HWND owner, std::wstring_view initialFolder) {
     if (Showing()) return kCancelled;
     if (!hwnd() && !CreateForm(owner)) return kCancelled;
     SetScale(owner ? ScaleOfWindow(owner) : ScaleOfPrimaryMonitor());
-    CentreOn(owner);
+    // Centred over the owner, kept on its monitor, its top (the close
+    // button) first.
+    MoveToPlacement(Scale());
     if (!initialFolder.empty() && FolderExists(initialFolder)) {
         sShellTreeView1.SelectFolder(initialFolder);
     }
@@ -200,14 +163,6 @@ bool TSelectDirForm::OnClose() {
 
 LRESULT TSelectDirForm::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
-        case WM_NCHITTEST: {
-            // The bare surface moves the window, as a caption would.
-            const LRESULT hit = Window::HandleMessage(msg, wp, lp);
-            if (hit != HTCLIENT) return hit;
-            POINT p{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
-            ScreenToClient(hwnd(), &p);
-            return controls_.Host().ControlAt(p.x, p.y, true) ? HTCLIENT : HTCAPTION;
-        }
         case WM_NOTIFY: {
             LRESULT result = 0;
             if (sShellTreeView1.HandleNotify(*reinterpret_cast<const NMHDR*>(lp), result)) {
@@ -219,22 +174,8 @@ LRESULT TSelectDirForm::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
             // The keyboard belongs to the tree.
             if (sShellTreeView1.hwnd()) SetFocus(sShellTreeView1.hwnd());
             return 0;
-        case WM_KEYDOWN:
-            if (wp == VK_ESCAPE) {
-                EndModal(kCancelled);
-                return 0;
-            }
-            break;
-        case WM_DPICHANGED: {
-            // Moved onto a monitor of another scale.
-            SetScale(ScaleFromDpiChanged(wp));
-            MoveToSuggestedPlace(hwnd(), lp);
-            return 0;
-        }
     }
-    LRESULT result = 0;
-    if (controls_.HandleMessage(msg, wp, lp, result)) return result;
-    return Window::HandleMessage(msg, wp, lp);
+    return SurfaceWindow::HandleMessage(msg, wp, lp);
 }
 
 }  // namespace lg::win

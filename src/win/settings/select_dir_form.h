@@ -9,16 +9,14 @@
 #include <string>
 #include <string_view>
 
-#include "controls/control_surface.h"
 #include "controls/image_button.h"
-#include "dpi/display_scale.h"
+#include "controls/surface_window.h"
 #include "platform/handles.h"
-#include "platform/window.h"
 #include "settings/shell_folder_tree.h"
 
 namespace lg::win {
 
-class TSelectDirForm : public Window {
+class TSelectDirForm : public SurfaceWindow {
     // The COM apartment the shell's objects live in, for the window's life
     // (made first, ended last).
     ScopedComInit com_;
@@ -45,16 +43,6 @@ public:
     // item has none.
     std::wstring Path() const { return sShellTreeView1.Path(); }
 
-    bool Showing() const { return hwnd() && IsWindowVisible(hwnd()); }
-    // The client size in pixels, at the window's scale.
-    int ClientWidth() const { return scale_.Px(kClientWidth); }
-    int ClientHeight() const { return scale_.Px(kClientHeight); }
-    const DisplayScale& Scale() const { return scale_; }
-    // Lays the window out at `scale` (its monitor's, normally), keeping its
-    // centre where it is.
-    void SetScale(DisplayScale scale);
-    ControlSurface& Controls() { return controls_; }
-
     ShellFolderTree sShellTreeView1;
     TImageButton ImageButton1;  // "Отменить"
     TImageButton ImageButton2;  // "Сохранить"
@@ -63,17 +51,14 @@ public:
 protected:
     LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
     bool OnClose() override;
+    void LayoutControls() override;
 
 private:
     bool CreateForm(HWND owner);
-    void LayoutControls();
-    void CentreOn(HWND owner);
     void SaveClick();
     void EndModal(int result) { modalResult_ = result; }
 
-    DisplayScale scale_;
     int modalResult_ = 0;
-    ControlSurface controls_;
 };
 
 }  // namespace lg::win

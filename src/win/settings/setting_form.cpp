@@ -1,7 +1,5 @@
 #include "settings/setting_form.h"
 
-#include <windowsx.h>
-
 #include "art/art_colors.h"
 #include "art/button_art.h"
 #include "art/picker_icons.h"
@@ -41,15 +39,10 @@ TFontDesc Roboto(int pixelHeight, std::uint8_t style = 0, TColor32 color = kWhit
     return f;
 }
 
-void PlaceControl(TGraphicControl& c, const TRect& r96, const DisplayScale& scale) {
-    const TRect r = scale.Rect(r96);
-    c.SetBounds(r.Left, r.Top, r.Width(), r.Height());
-}
-
 }  // namespace
 
 TSettingForm::TSettingForm(SettingFormServices services)
-    : services_(std::move(services)), controls_(kSurface) {
+    : SurfaceWindow(kSettingFormSize, kSurface, Anchor::TopLeft), services_(std::move(services)) {
     if (!services_.warn) {
         services_.warn = [](HWND owner, const std::wstring& text) {
             MessageBoxW(owner, text.c_str(), L"ЛюмиГРАБ", MB_OK | MB_ICONWARNING);
@@ -70,54 +63,41 @@ THotKey& TSettingForm::HotKeyEditor(int index) {
 }
 
 bool TSettingForm::CreateForm(POINT at) {
-    MONITORINFO mi{};
-    mi.cbSize = sizeof(mi);
-    HMONITOR monitor = MonitorFromPoint(at, MONITOR_DEFAULTTOPRIMARY);
-    GetMonitorInfoW(monitor, &mi);
-    scale_ = ScaleOfMonitor(monitor);
-    const int w = scale_.Px(kSettingFormSize.cx), h = scale_.Px(kSettingFormSize.cy);
-    const RECT& work = mi.rcWork;
-    const int x = work.left + (work.right - work.left - w) / 2;
-    const int y = work.top + (work.bottom - work.top - h) / 2;
+    const HMONITOR monitor = MonitorFromPoint(at, MONITOR_DEFAULTTOPRIMARY);
+    StartAt(ScaleOfMonitor(monitor));
 
     const TColor32 c = kSurface;
     surfaceBrush_.reset(CreateSolidBrush(RGB(RedOf(c), GreenOf(c), BlueOf(c))));
     if (!RegisterClassOnce(kClassName, 0, static_cast<HBRUSH>(surfaceBrush_.get()))) return false;
-    // Its own taskbar button: the program's other windows have none.
-    if (!Create({.className = kClassName,
-                 .title = L"Настройки программы",
-                 .style = WS_POPUP | WS_CLIPCHILDREN | WS_SYSMENU | WS_MINIMIZEBOX,
-                 .exStyle = WS_EX_APPWINDOW,
-                 .x = x,
-                 .y = y,
-                 .width = w,
-                 .height = h})) {
+    // Its own taskbar button: the program's other windows have none. Esc
+    // cancels, as the close button does.
+    if (!Create(OwnButtonWindow(kClassName, L"Настройки программы", WS_CLIPCHILDREN, ClientWidth(),
+                                ClientHeight(), monitor))) {
         return false;
     }
-    controls_.Attach(hwnd());
-    controls_.OnPaintBackground = [this](TBitmap32& surface) { PaintBackground(surface); };
+    ControlSurface& controls = Controls();
+    controls.Attach(hwnd());
+    controls.OnPaintBackground = [this](TBitmap32& surface) { PaintBackground(surface); };
 
     // The windowless controls, in painting order.
     lbTitle.SetCaption(u"Настройки программы");
     ImageButton1.Hint = u"Закрыть";
     ImageButton1.OnClick = [this](TGraphicControl&) { ImageButton1Click(); };
-    TImageButton2* pages[] = {&btMain, &btHot, &btSave};
-    const std::u16string_view pageText[3][2] = {
-        {u"ОСНОВНЫЕ", u""}, {u"ГОРЯЧИЕ", u"КЛАВИШИ"}, {u"ПАРАМЕТРЫ", u"СОХРАНЕНИЯ"}};
-    for (int i = 0; i < 3; ++i) {
-        pages[i]->SetText(pageText[i][0]);
-        if (!pageText[i][1].empty()) pages[i]->SetText2(pageText[i][1]);
-        pages[i]->OnClick = [this, i, pages](TGraphicControl&) { btMainClick(*pages[i]); };
-        controls_.Add(*pages[i]);
+    for (std::size_t i = 0; i < kSettingPages.size(); ++i) {
+        const SettingPageItem& page = kSettingPages[i];
+        TImageButton2& button = pageButtons[i];
+        button.SetText(page.button);
+        if (!page.button2.empty()) button.SetText2(page.button2);
+        button.OnClick = [this, &button](TGraphicControl&) { btMainClick(button); };
+        controls.Add(button);
     }
-    controls_.Add(lbTitle);
-    controls_.Add(ImageButton1);
-    for (std::size_t i = 0; i < headings.size(); ++i) {
-        headings[i].SetCaption(kPageHeadings[i]);
-        controls_.Add(headings[i]);
+    controls.Add(lbTitle);
+    controls.Add(ImageButton1);
+    for (std::size_t i = 0; i < kSettingPages.size(); ++i) {
+        headings[i].SetCaption(kSettingPages[i].heading);
+        controls.Add(headings[i]);
     }
-    controls_.Add(separatorMain);
-    controls_.Add(separatorSave);
+    for (TImage& separator : separators) controls.Add(separator);
     for (std::size_t i = 0; i < kSettingOptions.size(); ++i) {
         const SettingOptionItem& item = kSettingOptions[i];
         optionLabels[i].SetCaption(item.label);
@@ -125,27 +105,32 @@ bool TSettingForm::CreateForm(POINT at) {
         // The label acts exactly like its button.
         optionLabels[i].OnClick = [this, id = item.id](TGraphicControl&) { OptionClick(id); };
         options[i].OnClick = [this, id = item.id](TGraphicControl&) { OptionClick(id); };
-        controls_.Add(options[i]);
-        controls_.Add(optionLabels[i]);
+        controls.Add(options[i]);
+        controls.Add(optionLabels[i]);
     }
     for (std::size_t i = 0; i < hotKeyLabels.size(); ++i) {
         hotKeyLabels[i].SetCaption(kSettingHotKeys[i].label);
-        controls_.Add(hotKeyLabels[i]);
+        controls.Add(hotKeyLabels[i]);
+        pageControls_.emplace_back(&hotKeyLabels[i], SettingPage::Hot);
+    }
+    for (TGraphicControl* saveOnly :
+         std::initializer_list<TGraphicControl*>{&edPath2, &ImageButton16, &lbFormat, &cbFormat}) {
+        pageControls_.emplace_back(saveOnly, SettingPage::Save);
     }
     edPath2.Cursor = crHandPoint;
     edPath2.OnClick = [this](TGraphicControl&) { ImageButton16Click(); };
-    controls_.Add(edPath2);
+    controls.Add(edPath2);
     ImageButton16.SetText(u"Выбрать");
     ImageButton16.OnClick = [this](TGraphicControl&) { ImageButton16Click(); };
-    controls_.Add(ImageButton16);
+    controls.Add(ImageButton16);
     lbFormat.SetCaption(u"Формат сохранения:");
-    controls_.Add(lbFormat);
+    controls.Add(lbFormat);
     cbFormat.SetItems({u"PNG", u"JPG"});
     cbFormat.SetItemIndex(0);
     cbFormat.SetBorderWidth(1);
     cbFormat.SetBorderColor(kFieldBorder);
     cbFormat.SetFillColor(kSurface);
-    controls_.Add(cbFormat);
+    controls.Add(cbFormat);
     ImageButton2.Hint = u"Сбросить настройки";
     ImageButton2.OnClick = [this](TGraphicControl&) { ImageButton2Click(); };
     lbReset.SetCaption(u"Сбросить настройки");
@@ -157,14 +142,14 @@ bool TSettingForm::CreateForm(POINT at) {
     ImageButton5.OnClick = [this](TGraphicControl&) { ImageButton5Click(); };
     for (TGraphicControl* c : std::initializer_list<TGraphicControl*>{
              &ImageButton2, &lbReset, &ImageButton4, &ImageButton5}) {
-        controls_.Add(*c);
+        controls.Add(*c);
     }
 
-    // The child windows: the three hotkey editors and the folder's field.
-    for (int i = 0; i < 3; ++i) {
+    // The child windows: the hotkey editors and the format box's list.
+    for (int i = 0; i < static_cast<int>(kSettingHotKeys.size()); ++i) {
         const TRect r = HotKeyEditorRect(kSettingHotKeys[static_cast<std::size_t>(i)]);
         THotKey& editor = HotKeyEditor(i);
-        if (!editor.Create(hwnd(), r.Left, r.Top, r.Width(), r.Height(), scale_)) return false;
+        if (!editor.Create(hwnd(), r.Left, r.Top, r.Width(), r.Height(), Scale())) return false;
         editor.OnChange = [this, i] { HotKeyChanged(i); };
     }
     if (!cbFormatList_.Attach(hwnd())) return false;
@@ -172,75 +157,74 @@ bool TSettingForm::CreateForm(POINT at) {
     printScreenForSnipping_ =
         services_.printScreenForSnipping && services_.printScreenForSnipping();
     lbRefusal.SetWordWrap(true);
-    controls_.Add(lbRefusal);
-    Layout();
+    controls.Add(lbRefusal);
+    LayoutControls();
     LoadSettings();
     if (services_.autostartRegistered) {
         Option(SettingOption::btRunWinStart).SetDown(services_.autostartRegistered());
     }
     ShowPage(SettingPage::Main);
-    controls_.UpdateHints();
+    controls.UpdateHints();
     ShowWindow(hwnd(), SW_SHOW);
     SetForegroundWindow(hwnd());
     return true;
 }
 
-void TSettingForm::Layout() {
-    const DisplayScale& s = scale_;
-    PlaceControl(lbTitle, kSettingTitle, s);
+void TSettingForm::LayoutControls() {
+    const DisplayScale& s = Scale();
+    PlaceControl(lbTitle, kSettingTitle);
     lbTitle.Font = Roboto(s.Px(15));
-    PlaceControl(ImageButton1, kSettingClose, s);
+    PlaceControl(ImageButton1, kSettingClose);
     SetButtonArt(ImageButton1, art::DrawGlyphButton(art::Glyph::CloseSmall, kSettingClose.Width(),
                                                     kSettingClose.Height(), s));
 
-    TImageButton2* pages[] = {&btMain, &btHot, &btSave};
-    for (int i = 0; i < 3; ++i) {
-        PlaceControl(*pages[i], PageButtonRect(i), s);
-        SetButtonArt(*pages[i], art::DrawPageButton(kPageButtonWidth, kPageButtonHeight, s));
+    const art::ButtonArt pageArt = art::DrawPageButton(kPageButtonWidth, kPageButtonHeight, s);
+    for (std::size_t i = 0; i < kSettingPages.size(); ++i) {
+        const SettingPageItem& page = kSettingPages[i];
+        TImageButton2& button = pageButtons[i];
+        PlaceControl(button, PageButtonRect(i));
+        SetButtonArt(button, pageArt);
         const TFontDesc font = Roboto(s.Px(12), fsBold);
-        pages[i]->Font = font;
-        pages[i]->SetFontText2(font);
-        const bool twoLines = !pages[i]->Text2().empty();
-        pages[i]->SetOffsetTextY(twoLines ? -s.Px(8) : 0);
-        pages[i]->SetOffsetText2Y(s.Px(8));
-    }
-    for (std::size_t i = 0; i < headings.size(); ++i) {
-        PlaceControl(headings[i], kPageHeading, s);
+        button.Font = font;
+        button.SetFontText2(font);
+        const bool twoLines = !page.button2.empty();
+        button.SetOffsetTextY(twoLines ? -s.Px(8) : 0);
+        button.SetOffsetText2Y(s.Px(8));
+        PlaceControl(headings[i], kPageHeading);
         headings[i].Font = Roboto(s.Px(19));
+        if (!page.separator.IsEmpty()) {
+            PlaceControl(separators[i], page.separator);
+            separators[i].SetPicture(
+                art::DrawSeparator(page.separator.Width(), page.separator.Height(), s));
+        }
     }
-    PlaceControl(separatorMain, kMainSeparator, s);
-    separatorMain.SetPicture(
-        art::DrawSeparator(kMainSeparator.Width(), kMainSeparator.Height(), s));
-    PlaceControl(separatorSave, kSaveSeparator, s);
-    separatorSave.SetPicture(
-        art::DrawSeparator(kSaveSeparator.Width(), kSaveSeparator.Height(), s));
 
     const art::ButtonArt check = art::DrawCheckBox(s);
     const art::ButtonArt radio = art::DrawRadio(s);
     for (std::size_t i = 0; i < kSettingOptions.size(); ++i) {
         const SettingOptionItem& item = kSettingOptions[i];
-        PlaceControl(options[i], OptionButtonRect(item), s);
+        PlaceControl(options[i], OptionButtonRect(item));
         SetButtonArt(options[i], item.radio ? radio : check);
-        PlaceControl(optionLabels[i], OptionLabelRect(item), s);
+        PlaceControl(optionLabels[i], OptionLabelRect(item));
         optionLabels[i].Font = Roboto(s.Px(15));
     }
     for (std::size_t i = 0; i < hotKeyLabels.size(); ++i) {
-        PlaceControl(hotKeyLabels[i], HotKeyLabelRect(kSettingHotKeys[i]), s);
+        PlaceControl(hotKeyLabels[i], HotKeyLabelRect(kSettingHotKeys[i]));
         hotKeyLabels[i].Font = Roboto(s.Px(15));
     }
-    for (int i = 0; i < 3; ++i) HotKeyEditor(i).SetScale(s);
-    PlaceControl(lbRefusal, kRefusalNote, s);
+    for (int i = 0; i < static_cast<int>(kSettingHotKeys.size()); ++i) HotKeyEditor(i).SetScale(s);
+    PlaceControl(lbRefusal, kRefusalNote);
     lbRefusal.Font = Roboto(s.Px(13), 0, art::kWarning);
 
-    PlaceControl(ImageButton16, kChooseFolder, s);
+    PlaceControl(ImageButton16, kChooseFolder);
     SetButtonArt(ImageButton16,
                  art::DrawTextButton(art::TextButtonKind::Secondary, kChooseFolder.Width(),
                                      kChooseFolder.Height(), s));
     ImageButton16.Font = Roboto(s.Px(15));
-    PlaceControl(lbFormat, kFormatLabel, s);
+    PlaceControl(lbFormat, kFormatLabel);
     lbFormat.Font = Roboto(s.Px(15));
     cbFormat.SetScale(s);
-    PlaceControl(cbFormat, kFormatBox, s);
+    PlaceControl(cbFormat, kFormatBox);
     cbFormat.SetFont(Roboto(16, 0, kComboText));
     {
         const int button96 = kFormatBox.Height() - 2;
@@ -250,27 +234,27 @@ void TSettingForm::Layout() {
         cbFormat.SetMoveImage(pictures.move);
     }
 
-    PlaceControl(ImageButton2, kResetButton, s);
+    PlaceControl(ImageButton2, kResetButton);
     SetButtonArt(ImageButton2, art::DrawGlyphButton(art::Glyph::Reset, kResetButton.Width(),
                                                     kResetButton.Height(), s));
-    PlaceControl(lbReset, kResetLabel, s);
+    PlaceControl(lbReset, kResetLabel);
     lbReset.Font = Roboto(s.Px(15));
-    PlaceControl(ImageButton4, kCancelButton, s);
+    PlaceControl(ImageButton4, kCancelButton);
     SetButtonArt(ImageButton4, art::DrawTextButton(art::TextButtonKind::Secondary,
                                                    kBottomButtonSize.cx, kBottomButtonSize.cy, s));
     ImageButton4.Font = Roboto(s.Px(15));
-    PlaceControl(ImageButton5, kSaveButton, s);
+    PlaceControl(ImageButton5, kSaveButton);
     SetButtonArt(ImageButton5, art::DrawTextButton(art::TextButtonKind::Primary,
                                                    kBottomButtonSize.cx, kBottomButtonSize.cy, s));
     ImageButton5.Font = Roboto(s.Px(15));
 
-    PlaceControl(edPath2, kPathEdit, s);
+    PlaceControl(edPath2, kPathEdit);
     edPath2.Font = Roboto(s.Px(15), 0, kPathText);
-    controls_.UpdateHints();
+    Controls().UpdateHints();
 }
 
 void TSettingForm::PaintBackground(TBitmap32& surface) {
-    const DisplayScale& s = scale_;
+    const DisplayScale& s = Scale();
     const int line = s.Px(1);
     const TRect frame = s.Rect(kSettingFrame);
     surface.FillRectTS(frame, kFrameFill);
@@ -295,39 +279,33 @@ void TSettingForm::PaintBackground(TBitmap32& surface) {
 
 void TSettingForm::ShowPage(SettingPage page) {
     page_ = page;
-    btMain.SetDown(page == SettingPage::Main);
-    btHot.SetDown(page == SettingPage::Hot);
-    btSave.SetDown(page == SettingPage::Save);
-    for (std::size_t i = 0; i < headings.size(); ++i) {
-        headings[i].SetVisible(static_cast<std::size_t>(page) == i);
+    for (std::size_t i = 0; i < kSettingPages.size(); ++i) {
+        const bool shown = kSettingPages[i].id == page;
+        pageButtons[i].SetDown(shown);
+        headings[i].SetVisible(shown);
+        separators[i].SetVisible(shown && !kSettingPages[i].separator.IsEmpty());
     }
-    separatorMain.SetVisible(page == SettingPage::Main);
-    separatorSave.SetVisible(page == SettingPage::Save);
     for (std::size_t i = 0; i < kSettingOptions.size(); ++i) {
         const bool shown = kSettingOptions[i].page == page;
         options[i].SetVisible(shown);
         optionLabels[i].SetVisible(shown);
     }
+    for (const auto& [control, on] : pageControls_) control->SetVisible(on == page);
     const bool hot = page == SettingPage::Hot, save = page == SettingPage::Save;
-    for (int i = 0; i < 3; ++i) {
+    for (int i = 0; i < static_cast<int>(kSettingHotKeys.size()); ++i) {
         ShowWindow(HotKeyEditor(i).hwnd(), hot ? SW_SHOW : SW_HIDE);
-        hotKeyLabels[static_cast<std::size_t>(i)].SetVisible(hot);
     }
     lbRefusal.SetVisible(hot && !lbRefusal.Caption().empty());
-    edPath2.SetVisible(save);
-    ImageButton16.SetVisible(save);
-    lbFormat.SetVisible(save);
-    cbFormat.SetVisible(save);
     if (save) cbFormat.LoadImg();
     if (!save) cbFormatList_.Close();
-    controls_.UpdateHints();
+    Controls().UpdateHints();
     InvalidateRect(hwnd(), nullptr, FALSE);
 }
 
 void TSettingForm::btMainClick(TImageButton2& sender) {
-    ShowPage(&sender == &btHot    ? SettingPage::Hot
-             : &sender == &btSave ? SettingPage::Save
-                                  : SettingPage::Main);
+    for (std::size_t i = 0; i < kSettingPages.size(); ++i) {
+        if (&pageButtons[i] == &sender) ShowPage(kSettingPages[i].id);
+    }
 }
 
 void TSettingForm::OptionClick(SettingOption id) {
@@ -513,37 +491,6 @@ void TSettingForm::End(int result) {
 bool TSettingForm::OnClose() {
     ImageButton1Click();
     return true;
-}
-
-LRESULT TSettingForm::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
-    switch (msg) {
-        case WM_NCHITTEST: {
-            // Every point that is not a control drags the window.
-            LRESULT hit = Window::HandleMessage(msg, wp, lp);
-            if (hit != HTCLIENT) return hit;
-            POINT p{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
-            ScreenToClient(hwnd(), &p);
-            return controls_.Host().ControlAt(p.x, p.y, true) ? HTCLIENT : HTCAPTION;
-        }
-        case WM_KEYDOWN:
-            if (wp == VK_ESCAPE) {
-                ImageButton4Click();
-                return 0;
-            }
-            break;
-        case WM_DPICHANGED: {
-            scale_ = ScaleFromDpiChanged(wp);
-            const auto* r = reinterpret_cast<const RECT*>(lp);
-            SetWindowPos(hwnd(), nullptr, r->left, r->top, scale_.Px(kSettingFormSize.cx),
-                         scale_.Px(kSettingFormSize.cy), SWP_NOZORDER | SWP_NOACTIVATE);
-            Layout();
-            InvalidateRect(hwnd(), nullptr, FALSE);
-            return 0;
-        }
-    }
-    LRESULT result = 0;
-    if (controls_.HandleMessage(msg, wp, lp, result)) return result;
-    return Window::HandleMessage(msg, wp, lp);
 }
 
 }  // namespace lg::win

@@ -1,8 +1,8 @@
-// The settings window: the stored settings on three pages (main options,
-// hotkeys, save options), saved with "СОХРАНИТЬ" after the hotkeys are
-// registered anew, left untouched by "ОТМЕНИТЬ" and the close button. A
-// borderless window with its own taskbar button, dragged by its
-// background; one at a time.
+// The settings window: the stored settings on its pages (main options,
+// hotkeys, save options: kSettingPages), saved with "СОХРАНИТЬ" after the
+// hotkeys are registered anew, left untouched by "ОТМЕНИТЬ", the close
+// button and Esc. A borderless window with its own taskbar button, dragged
+// by its background; one at a time.
 #pragma once
 
 #include <windows.h>
@@ -11,16 +11,16 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "controls/combo_list_window.h"
-#include "controls/control_surface.h"
 #include "controls/image_button.h"
 #include "controls/image_control.h"
 #include "controls/label.h"
+#include "controls/surface_window.h"
 #include "controls/vey_combo_box.h"
-#include "dpi/display_scale.h"
 #include "platform/handles.h"
-#include "platform/window.h"
 #include "settings/apply_settings.h"
 #include "settings/hot_key_edit.h"
 #include "settings/setting_form_layout.h"
@@ -53,7 +53,7 @@ struct SettingFormServices {
     std::function<bool()> printScreenForSnipping;
 };
 
-class TSettingForm : public Window {
+class TSettingForm : public SurfaceWindow {
 public:
     explicit TSettingForm(SettingFormServices services);
     ~TSettingForm() override;
@@ -82,14 +82,15 @@ public:
     // The window closed with its result (it is hidden, not yet destroyed).
     std::function<void(int result)> OnClosed;
 
-    const DisplayScale& Scale() const { return scale_; }
-    ControlSurface& Controls() { return controls_; }
-
     TLabel lbTitle;
     TImageButton ImageButton1;  // close
-    TImageButton2 btMain, btHot, btSave;
-    std::array<TLabel, 3> headings;
-    TImage separatorMain, separatorSave;
+    // One button, heading and separator a page, in kSettingPages' order.
+    std::array<TImageButton2, kSettingPages.size()> pageButtons;
+    TImageButton2& btMain = pageButtons[PageIndex(SettingPage::Main)];
+    TImageButton2& btHot = pageButtons[PageIndex(SettingPage::Hot)];
+    TImageButton2& btSave = pageButtons[PageIndex(SettingPage::Save)];
+    std::array<TLabel, kSettingPages.size()> headings;
+    std::array<TImage, kSettingPages.size()> separators;
     std::array<TImageButton, kSettingOptions.size()> options;
     std::array<TLabel, kSettingOptions.size()> optionLabels;
     THotKey hkAllScreen, hkAreaScreen, hkWinScreen;
@@ -112,11 +113,10 @@ public:
     std::wstring PathText() const;
 
 protected:
-    LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
     bool OnClose() override;
+    void LayoutControls() override;
 
 private:
-    void Layout();
     void PaintBackground(TBitmap32& surface);
     void ShowPage(SettingPage page);
     void OptionClick(SettingOption id);
@@ -126,9 +126,10 @@ private:
     void End(int result);
 
     SettingFormServices services_;
-    DisplayScale scale_;
-    ControlSurface controls_;
     ComboListWindow cbFormatList_{cbFormat};
+    // The controls that show on one page only, beside the options (whose
+    // page is in their table) and the hotkey editors (child windows).
+    std::vector<std::pair<TGraphicControl*, SettingPage>> pageControls_;
     UniqueGdiObject surfaceBrush_;
     SettingPage page_ = SettingPage::Main;
     int modalResult_ = 0;
