@@ -4,7 +4,7 @@
 #include "app/application.h"
 #include "info/info_services.h"
 #include "platform/trace.h"
-#include "settings/win32_registry_store.h"
+#include "platform/win32_registry_store.h"
 #include "update/feedback.h"
 
 namespace lg::win {

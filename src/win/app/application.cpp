@@ -14,9 +14,9 @@
 #include "output/send_screen.h"
 #include "platform/module_path.h"
 #include "platform/u16.h"
+#include "platform/win32_registry_store.h"
 #include "raster/text_rasterizer.h"
 #include "settings/settings.h"
-#include "settings/win32_registry_store.h"
 #include "tools/panel_tools.h"
 #include "tools/tick_source.h"
 

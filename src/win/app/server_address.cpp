@@ -2,8 +2,8 @@
 
 #include "app/endpoints.h"
 #include "platform/u16.h"
+#include "platform/win32_registry_store.h"
 #include "settings/server_url.h"
-#include "settings/win32_registry_store.h"
 
 namespace lg::win {
 

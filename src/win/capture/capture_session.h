@@ -7,7 +7,7 @@
 #include <windows.h>
 
 #include "capture/capture_editor.h"
-#include "platform/floating_panel.h"
+#include "controls/floating_panel.h"
 #include "raster/bitmap32.h"
 #include "raster/geometry.h"
 

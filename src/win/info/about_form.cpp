@@ -1,12 +1,12 @@
 #include "info/about_form.h"
 
 #include "app/endpoints.h"
-#include "app/program_version.h"
 #include "art/art_colors.h"
 #include "art/info_art.h"
 #include "controls/image_button_art.h"
 #include "info/info_look.h"
 #include "info/info_pictures.h"
+#include "platform/program_version.h"
 
 namespace lg::win {
 namespace {

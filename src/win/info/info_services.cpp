@@ -6,8 +6,8 @@
 
 #include <cmath>
 
-#include "app/open_page.h"
-#include "settings/win32_registry_store.h"
+#include "platform/open_page.h"
+#include "platform/win32_registry_store.h"
 
 namespace lg::win {
 

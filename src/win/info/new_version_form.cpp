@@ -1,10 +1,10 @@
 #include "info/new_version_form.h"
 
-#include "app/program_version.h"
 #include "art/art_colors.h"
 #include "art/info_art.h"
 #include "controls/image_button_art.h"
 #include "info/info_look.h"
+#include "platform/program_version.h"
 
 namespace lg::win {
 namespace {

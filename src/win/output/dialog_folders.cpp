@@ -4,8 +4,8 @@
 #include "output/long_path.h"
 #include "output/save_dialog_rules.h"
 #include "platform/u16.h"
+#include "platform/win32_registry_store.h"
 #include "settings/settings.h"
-#include "settings/win32_registry_store.h"
 
 namespace lg::win {
 

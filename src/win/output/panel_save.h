@@ -7,12 +7,12 @@
 #include <string>
 
 #include "capture/capture_session.h"
+#include "controls/floating_panel.h"
 #include "controls/image_button.h"
 #include "controls/image_control.h"
 #include "output/output_flow.h"
 #include "output/output_panel_layout.h"
 #include "output/send_screen.h"
-#include "platform/floating_panel.h"
 #include "raster/bitmap32.h"
 #include "tools/cur_tool.h"
 

@@ -2,9 +2,9 @@
 
 #include "platform/module_path.h"
 #include "platform/u16.h"
+#include "platform/win32_registry_store.h"
 #include "settings/pictures_folder.h"
 #include "settings/settings.h"
-#include "settings/win32_registry_store.h"
 
 namespace lg::win {
 

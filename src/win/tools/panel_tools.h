@@ -6,9 +6,9 @@
 #include <array>
 
 #include "capture/capture_session.h"
+#include "controls/floating_panel.h"
 #include "controls/image_button.h"
 #include "controls/image_control.h"
-#include "platform/floating_panel.h"
 #include "tools/font_form.h"
 #include "tools/palette_layout.h"
 #include "tools/tool_button_group.h"

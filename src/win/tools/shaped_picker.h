@@ -5,7 +5,7 @@
 // the keyboard stays with the capture window through every change.
 #pragma once
 
-#include "platform/floating_panel.h"
+#include "controls/floating_panel.h"
 #include "raster/bitmap32.h"
 
 namespace lg::win {

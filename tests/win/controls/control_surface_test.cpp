@@ -8,8 +8,8 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include "controls/floating_panel.h"
 #include "controls/image_button.h"
-#include "platform/floating_panel.h"
 #include "screen_probe.h"
 
 namespace lg::win {

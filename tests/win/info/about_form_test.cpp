@@ -3,9 +3,9 @@
 #include "info/about_form.h"
 
 #include "app/app_actions.h"
-#include "app/program_version.h"
 #include "info_test_support.h"
 #include "output/message_pump.h"
+#include "platform/program_version.h"
 
 namespace lg::win {
 namespace {

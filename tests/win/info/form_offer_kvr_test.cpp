@@ -6,9 +6,9 @@
 #include <memory>
 
 #include "info_test_support.h"
+#include "platform/win32_registry_store.h"
 #include "settings/scratch_key.h"
 #include "settings/settings_date.h"
-#include "settings/win32_registry_store.h"
 #include "update/feedback.h"
 
 namespace lg::win {

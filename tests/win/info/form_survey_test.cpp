@@ -7,8 +7,8 @@
 
 #include "app/app_actions.h"
 #include "info_test_support.h"
+#include "platform/win32_registry_store.h"
 #include "settings/scratch_key.h"
-#include "settings/win32_registry_store.h"
 #include "update/feedback.h"
 
 namespace lg::win {

@@ -2,9 +2,9 @@
 // buttons and of Esc.
 #include "info/new_version_form.h"
 
-#include "app/program_version.h"
 #include "info_test_support.h"
 #include "output/message_pump.h"
+#include "platform/program_version.h"
 
 namespace lg::win {
 namespace {

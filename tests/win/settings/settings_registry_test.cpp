@@ -7,6 +7,7 @@
 #include "platform/module_path.h"
 #include "platform/registry_key.h"
 #include "platform/u16.h"
+#include "platform/win32_registry_store.h"
 #include "scratch_key.h"
 #include "settings/autostart.h"
 #include "settings/pictures_folder.h"
@@ -14,7 +15,6 @@
 #include "settings/settings_date.h"
 #include "settings/settings_store.h"
 #include "settings/startup_settings.h"
-#include "settings/win32_registry_store.h"
 
 namespace lg::win {
 namespace {

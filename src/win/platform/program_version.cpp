@@ -1,4 +1,4 @@
-#include "app/program_version.h"
+#include "platform/program_version.h"
 
 #include <windows.h>
 #include <winver.h>

@@ -1,4 +1,4 @@
-#include "settings/win32_registry_store.h"
+#include "platform/win32_registry_store.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,4 +1,4 @@
-#include "app/open_page.h"
+#include "platform/open_page.h"
 
 #include <windows.h>
 // After windows.h, whose types it takes.

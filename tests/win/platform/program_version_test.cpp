@@ -1,6 +1,6 @@
 // The program's version as the information windows show it, read from an
 // executable's version resource.
-#include "app/program_version.h"
+#include "platform/program_version.h"
 
 #include <gtest/gtest.h>
 

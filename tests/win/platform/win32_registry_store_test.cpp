@@ -1,11 +1,11 @@
-#include "settings/win32_registry_store.h"
+#include "platform/win32_registry_store.h"
 
 #include <gtest/gtest.h>
 
 #include <vector>
 
 #include "platform/registry_key.h"
-#include "scratch_key.h"
+#include "settings/scratch_key.h"
 
 namespace lg::win {
 namespace {

@@ -1,4 +1,4 @@
-#include "platform/floating_panel.h"
+#include "controls/floating_panel.h"
 
 #include "platform/display_dpi.h"
 
