@@ -6,7 +6,7 @@
 #include "app/endpoints.h"
 #include "app/icon_handle.h"
 #include "app/mouse_chord_hook.h"
-#include "platform/open_page.h"
+#include "net/open_page.h"
 #include "platform/trace.h"
 
 namespace lg::win {

@@ -6,7 +6,7 @@
 
 #include <cmath>
 
-#include "platform/open_page.h"
+#include "net/open_page.h"
 #include "platform/win32_registry_store.h"
 
 namespace lg::win {

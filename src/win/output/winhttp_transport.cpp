@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "app/endpoints.h"
-#include "app/server_address.h"
+#include "net/server_address.h"
 #include "platform/trace.h"
 
 namespace lg::win {

@@ -1,4 +1,4 @@
-#include "platform/open_page.h"
+#include "net/open_page.h"
 
 #include <windows.h>
 // After windows.h, whose types it takes.
@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "app/server_address.h"
+#include "net/server_address.h"
 
 namespace lg::win {
 

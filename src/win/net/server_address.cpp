@@ -1,4 +1,4 @@
-#include "app/server_address.h"
+#include "net/server_address.h"
 
 #include "app/endpoints.h"
 #include "platform/u16.h"
