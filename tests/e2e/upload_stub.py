@@ -12,7 +12,6 @@ upload as the first segment of its path says. The program is pointed at
 Each upload that reached the stub is kept (mode, body) in `received`."""
 import http.server
 import json
-import os
 import socket
 import ssl
 import tempfile
