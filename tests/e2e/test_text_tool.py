@@ -13,6 +13,7 @@ import subprocess
 import harness
 from harness import ScenarioError, Session, wait_for
 from test_capture import clipboard_bmp, red_pixels, start_capture
+from test_output import screen_region_rgb
 
 # Client-area left edge and width of the palette buttons used here.
 BUTTONS = {"width": (190, 38), "line": (114, 38), "text": (276, 38), "arrow": (0, 38)}
@@ -287,6 +288,31 @@ def width_session(s, app):
     close_capture(s, app)
 
 
+def huge_paste_session(s, app):
+    """Megabytes on the clipboard: one paste takes the first thousand
+    characters and says so; Esc still commits, and the next Esc closes."""
+    pal = open_editor(s, app, SEL)
+    next_trace(app, "tool 9", lambda: pal.click("text"))
+    s.click(*TEXT_AT)
+    set_clipboard_text(s, "w" * (4 << 20))
+    next_trace(app, "notification shown", lambda: s.key("ctrl+v"))
+    # The notice shows over the capture, with its text in white.
+    note = s.wait_window(cls="TBHintForm", visible=True, timeout=10)
+    shot = s.screenshot("text-huge-paste")
+    box = screen_region_rgb(shot, note["rect"])
+    white = sum(1 for i in range(0, len(box), 3)
+                if box[i] > 200 and box[i + 1] > 200 and box[i + 2] > 200)
+    if white < 300:
+        raise ScenarioError(f"the notice is hidden or empty ({white} white pixels)")
+    # A thousand characters run far past the selection's right edge.
+    wait_bounds(s, (TEXT_AT[0], TEXT_AT[1], harness.SIZE[0], SEL[3]),
+                lambda b: b[2] >= harness.SIZE[0] - 5, "the pasted line to the screen's edge")
+    n = len(undo_reports(app))
+    s.key("Escape")
+    wait_for(lambda: len(undo_reports(app)) > n, 20, "the committed paste")
+    close_capture(s, app)
+
+
 def hidpi_session(s, app, dpi):
     pal = open_editor(s, app, (100, 100, 1150, 560), dpi)
     pal.click("text")
@@ -309,6 +335,7 @@ def scenario():
         app = s.start()
         text_session(s, app)
         width_session(s, app)
+        huge_paste_session(s, app)
         app.close()
     with Session("text_tool_hidpi", log_pixels=144) as s:
         app = s.start()

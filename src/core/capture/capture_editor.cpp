@@ -278,25 +278,31 @@ void CaptureEditor::AddTool(TCurTool aCurTool) {
                                selectionScale_);
     if (FCurTool) {
         FCurTool->OnEnd = [this](TBaseToolLayer&) { EndTool(); };
+        FCurTool->OnNotice = [this](std::u16string_view text) { host_.ShowNotice(text); };
         host_.ToolCreated(*FCurTool);
     }
 }
 
-void CaptureEditor::EndTool() {
+bool CaptureEditor::EndTool() {
     const TBitmap32& base = imgView1.Bitmap();
     const int w = base.Width(), h = base.Height();
     const bool stamp = FCurTool && FCurTool->Kind() == ctStamp;
     TTextToolControl* text = TextTool();
-    std::u16string typed;
-
-    LayerRect->SetVisible(false);
+    bool blank = false;
     TCustomLayer* frame = nullptr;
     if (text) {
-        typed = text->Text();
-        text->StopDrawing();
+        blank = IsBlank(text->Text());
         frame = text->RBLayer();
-        if (frame) frame->SetVisible(false);
+        if (!text->StopDrawing()) {
+            // The box still shows its caret: that must not reach the picture.
+            DropTextTool();
+            host_.ShowNotice(kTextNotCommittedNotice);
+            AddTool(FCurTypeTool);
+            return false;
+        }
     }
+    LayerRect->SetVisible(false);
+    if (frame) frame->SetVisible(false);
     try {
         TBitmap32 flat(w, h);
         imgView1.PaintTo(flat, flat.BoundsRect());
@@ -309,15 +315,31 @@ void CaptureEditor::EndTool() {
         }
         imgView1.SetBitmap(flat);
         imgView1.Bitmap().SetDrawMode(dmBlend);
-    } catch (const RasterError&) {
-        // No memory for the flattened picture: the figure stays on its
-        // layer and nothing is committed.
+    } catch (const std::exception&) {
+        // No memory for the flattened picture: nothing is committed. A
+        // figure stays on its layer; a stopped text box could never be
+        // committed nor edited again, so it goes, with a word.
         LayerRect->SetVisible(true);
-        return;
+        if (text) {
+            DropTextTool();
+            host_.ShowNotice(kTextNotCommittedNotice);
+            AddTool(FCurTypeTool);
+        }
+        return false;
     }
     LayerRect->SetVisible(true);
-    if (!text || !IsBlank(typed)) StoreListBitmap32.AddBitmap(imgView1.Bitmap(), stamp);
+    if (!text || !blank) StoreListBitmap32.AddBitmap(imgView1.Bitmap(), stamp);
     AddTool(FCurTypeTool);
+    return true;
+}
+
+void CaptureEditor::DropTextTool() {
+    TTextToolControl* text = TextTool();
+    if (!text) return;
+    if (TCustomLayer* frame = text->RBLayer()) imgView1.Layers().Delete(frame->Index());
+    FCurTool->OnEnd = nullptr;
+    imgView1.Layers().Delete(FCurTool->Index());
+    FCurTool = nullptr;
 }
 
 void CaptureEditor::Undo() {
@@ -344,6 +366,7 @@ void CaptureEditor::SetPropertyTool(TColor cl, int penwidth) {
 }
 
 void CaptureEditor::TestClose() {
+    // A text that cannot be committed is dropped, so the next Esc closes.
     if (TTextToolControl* text = TextTool(); text && text->IsStateRedact()) {
         EndTool();
         return;

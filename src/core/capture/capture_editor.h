@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string_view>
 
 #include "capture/editor_shortcuts.h"
 #include "capture/rubberband_layer_new.h"
@@ -23,6 +24,11 @@
 namespace lg {
 
 class TTextToolControl;
+
+// Said when a text box could not be put into the picture (no memory for
+// it): the text is dropped rather than left in a box nobody can close.
+inline constexpr std::u16string_view kTextNotCommittedNotice =
+    u"Не удалось нанести надпись: не хватает памяти";
 
 class CaptureHost {
 public:
@@ -55,6 +61,8 @@ public:
     // A new tool layer is current: the window gives it what only the
     // platform has (the text tool's caret timer and clipboard).
     virtual void ToolCreated(TBaseToolLayer& tool) { (void)tool; }
+    // A short message for the user beside the capture (a notification).
+    virtual void ShowNotice(std::u16string_view text) { (void)text; }
 };
 
 class CaptureEditor {
@@ -98,7 +106,12 @@ public:
     bool GetBitmap(TBitmap32& b) const;
 
     void AddTool(TCurTool aCurTool);
-    void EndTool();
+    // Commits the current figure (and the text being edited) into the
+    // capture with an undo snapshot, then starts a fresh layer of the same
+    // kind. False when nothing could be committed: the selection shows
+    // again, and a text that cannot be committed is dropped with a notice,
+    // so no way out of the editor stays blocked by it.
+    bool EndTool();
     void Undo();
     void Redo();
     // The drawing colour (a TColor), and the pen width when above 0.
@@ -126,6 +139,8 @@ private:
     void imgView1KeyPress(char16_t& key);
     void LayerRectResizing(const TFloatRect& oldLocation, TFloatRect& newLocation);
     TTextToolControl* TextTool() const;
+    // Removes the text layer and its frame without committing anything.
+    void DropTextTool();
     // The selection is (about to be) at `selection`: the scale of the
     // display showing it goes to the selection layer and the tool.
     void SelectionMoved(const TFloatRect& selection);

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <new>
 #include <string>
+#include <utility>
 
 #include "raster/blend_p.h"
 #include "raster/raster_error.h"
@@ -86,6 +87,16 @@ void TBitmap32::SetSize(int width, int height) {
     width_ = width;
     height_ = height;
     clip_ = BoundsRect();
+}
+
+void TBitmap32::AdoptPixels(TBitmap32&& source) noexcept {
+    if (&source == this) return;
+    bits_ = std::move(source.bits_);
+    width_ = std::exchange(source.width_, 0);
+    height_ = std::exchange(source.height_, 0);
+    clip_ = BoundsRect();
+    source.bits_.clear();
+    source.clip_ = source.BoundsRect();
 }
 
 TColor32 TBitmap32::PixelS(int x, int y) const {

@@ -81,6 +81,11 @@ public:
     // beyond kMaxBitmapPixels or the memory cannot be had; the bitmap is
     // then left as it was.
     void SetSize(int width, int height);
+    // Takes `source`'s size and pixels (the clip becomes the whole bitmap)
+    // and keeps this bitmap's drawing properties; `source` is left empty.
+    // It cannot fail, so a caller can have every bitmap it needs first and
+    // change nothing until then.
+    void AdoptPixels(TBitmap32&& source) noexcept;
     void SetWidth(int width) { SetSize(width, height_); }
     void SetHeight(int height) { SetSize(width_, height); }
 

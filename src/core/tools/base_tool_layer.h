@@ -21,6 +21,7 @@
 
 #include <functional>
 #include <memory>
+#include <string_view>
 
 #include "dpi/display_scale.h"
 #include "layers/bitmap_layer.h"
@@ -68,6 +69,8 @@ public:
     // Raised once when the figure is complete, with this layer as sender.
     // The handler may free the layer.
     TNotifyEvent OnEnd;
+    // A short message for the user (an input that was cut or refused).
+    std::function<void(std::u16string_view text)> OnNotice;
 
 protected:
     // Clears the draw bitmap to kDrawBitmapClear and repaints what was

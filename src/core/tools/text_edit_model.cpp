@@ -47,24 +47,34 @@ int ClampColumn(std::u16string_view line, int col) {
 }
 
 // What a paste inserts: the clipboard's text on one line (bell, line feed
-// and carriage return removed), then without halves of pairs that lack
-// their partner, which the caret could otherwise end up between.
-std::u16string PasteInsertion(std::u16string_view clip) {
-    std::u16string joined;
-    joined.reserve(clip.size());
-    for (const char16_t c : clip) {
-        if (c != 7 && c != 10 && c != 13) joined += c;
-    }
+// and carriage return removed), without halves of pairs that lack their
+// partner, which the caret could otherwise end up between, and at most
+// kMaxPasteChars characters. Reads no further than the bound needs.
+std::u16string PasteInsertion(std::u16string_view clip, bool& cut) {
+    const auto dropped = [](char16_t c) { return c == 7 || c == 10 || c == 13; };
     std::u16string out;
-    out.reserve(joined.size());
-    for (std::size_t i = 0; i < joined.size(); ++i) {
-        const char16_t c = joined[i];
-        if (IsHighSurrogate(c) && i + 1 < joined.size() && IsLowSurrogate(joined[i + 1])) {
-            out += c;
-            out += joined[++i];
-        } else if (!IsHighSurrogate(c) && !IsLowSurrogate(c)) {
-            out += c;
+    int chars = 0;
+    cut = false;
+    for (std::size_t i = 0; i < clip.size(); ++i) {
+        const char16_t c = clip[i];
+        // A low half met here had no high half before it.
+        if (dropped(c) || IsLowSurrogate(c)) continue;
+        char16_t low = 0;
+        if (IsHighSurrogate(c)) {
+            // The partner may follow only after removed line breaks.
+            std::size_t j = i + 1;
+            while (j < clip.size() && dropped(clip[j])) ++j;
+            if (j == clip.size() || !IsLowSurrogate(clip[j])) continue;
+            low = clip[j];
+            i = j;
         }
+        if (chars == kMaxPasteChars) {
+            cut = true;
+            break;
+        }
+        out += c;
+        if (low != 0) out += low;
+        ++chars;
     }
     return out;
 }
@@ -89,7 +99,7 @@ bool TextEditModel::KeyPress(char16_t key, const ClipboardText& clipboard) {
             SplitLine();
             break;
         case kCharPaste:
-            Insert(PasteInsertion(clipboard ? clipboard() : std::u16string()));
+            Paste(clipboard ? clipboard() : std::u16string());
             break;
         default:
             if (IsLowSurrogate(key)) {
@@ -102,6 +112,17 @@ bool TextEditModel::KeyPress(char16_t key, const ClipboardText& clipboard) {
             break;
     }
     return true;
+}
+
+TextEditModel::PasteResult TextEditModel::Paste(std::u16string_view clip) {
+    pendingHigh_ = 0;
+    PasteResult result;
+    const std::u16string insertion = PasteInsertion(clip, result.cut);
+    Insert(insertion);
+    for (std::size_t i = 0; i < insertion.size(); ++i) {
+        if (!IsLowSurrogate(insertion[i])) ++result.inserted;
+    }
+    return result;
 }
 
 void TextEditModel::Backspace() {

@@ -43,6 +43,11 @@ inline constexpr std::uint16_t kVkRight = 39;
 inline constexpr std::uint16_t kVkDown = 40;
 inline constexpr std::uint16_t kVkDelete = 46;
 
+// The most characters one paste inserts (a pair counts as one). The paste
+// goes on one line: a thousand characters already run past any screen,
+// and a clipboard of megabytes would make a box no bitmap can hold.
+inline constexpr int kMaxPasteChars = 1000;
+
 // 96-DPI pixels: the gap between the box's edge and the text on every side
 // (FMagrin), which is also the border the box is dragged by.
 inline constexpr int kTextMargin = 10;
@@ -74,6 +79,14 @@ public:
     // Reads the clipboard's text; called only for Ctrl+V.
     using ClipboardText = std::function<std::u16string()>;
 
+    // What a paste did: the characters it inserted, and whether it left
+    // some out for the bound.
+    struct PasteResult {
+        int inserted = 0;
+        bool cut = false;
+        friend constexpr bool operator==(const PasteResult&, const PasteResult&) = default;
+    };
+
     // A typed character. Returns whether the key was taken (the caret is
     // then shown at once and its blink restarted); ignored control
     // characters, and the first half of a typed pair, are not.
@@ -81,6 +94,9 @@ public:
     // A navigation key (virtual-key code). Every forwarded key counts as
     // taken, also one that changes nothing.
     void KeyDown(std::uint16_t key);
+    // Ctrl+V with `clip` on the clipboard: its text at the caret on one
+    // line, at most kMaxPasteChars characters of it.
+    PasteResult Paste(std::u16string_view clip);
 
     // Never empty: at least one (possibly empty) line.
     const std::vector<std::u16string>& Lines() const { return FLines; }

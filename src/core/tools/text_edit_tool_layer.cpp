@@ -23,6 +23,11 @@ public:
     void Draw(TBitmap32&, int, int, std::u16string_view, const TFontDesc&) override {}
 };
 
+bool TextBoxFits(TSize box) {
+    return box.cx <= kMaxTextBoxSide && box.cy <= kMaxTextBoxSide &&
+           static_cast<std::int64_t>(box.cx) * box.cy <= kMaxTextBoxPixels;
+}
+
 }  // namespace
 
 TTextEditToolLayer::TTextEditToolLayer(TImgView32& imgv, const TFloatRect& location,
@@ -78,36 +83,67 @@ void TTextEditToolLayer::Place(int x, int y) {
 
     // The box and caret show at once rather than at the next blink, which
     // could leave a placed box invisible for up to two blink periods.
-    KeyTaken();
+    ShowCaretNow();
+    RedrawText();
 }
 
 void TTextEditToolLayer::KeyPress(char16_t key) {
-    if (FDrawingLine || FStopDrawing) return;
-    if (FModel.KeyPress(key, ClipboardText)) KeyTaken();
+    bool cut = false;
+    const bool kept = EditAsKey([&] {
+        if (key != kCharPaste) return FModel.KeyPress(key);
+        cut = FModel.Paste(ClipboardText ? ClipboardText() : std::u16string()).cut;
+        return true;
+    });
+    if (kept && cut) Notice(kPasteCutNotice);
 }
 
 void TTextEditToolLayer::KeyDown(std::uint16_t key, TShiftState) {
-    if (FDrawingLine || FStopDrawing) return;
-    FModel.KeyDown(key);
-    KeyTaken();
+    EditAsKey([&] {
+        FModel.KeyDown(key);
+        return true;
+    });
 }
 
-void TTextEditToolLayer::KeyTaken() {
+template <class Edit>
+bool TTextEditToolLayer::EditAsKey(Edit&& edit) {
+    if (FDrawingLine || FStopDrawing) return false;
+    try {
+        TextEditModel before = FModel;
+        if (!edit()) return false;
+        ShowCaretNow();
+        if (RedrawText()) return true;
+        FModel = std::move(before);
+        RedrawText();
+        Notice(kTextTooLargeNotice);
+    } catch (const std::exception&) {
+        // No memory to edit with (the copy, the clipboard's text): the key
+        // is lost and the box stays as it was.
+    }
+    return false;
+}
+
+void TTextEditToolLayer::ShowCaretNow() {
     FCaretVis = true;
     if (OnRestartCaretTimer) OnRestartCaretTimer();
-    RedrawText();
+}
+
+void TTextEditToolLayer::Notice(std::u16string_view text) const {
+    if (OnNotice) OnNotice(text);
 }
 
 void TTextEditToolLayer::CaretTick() {
     if (FStopDrawing) return;
     FCaretVis = !FCaretVis;
+    // A font too large for the text leaves the box as it was.
     RedrawText();
 }
 
-void TTextEditToolLayer::StopDrawing() {
+bool TTextEditToolLayer::StopDrawing() {
     FStopDrawing = true;
     FCaretVis = false;
-    RedrawText();
+    // The box already shows its text in the font it was last drawn in, so
+    // that one always fits.
+    return RedrawText() || RedrawText(FShownFont);
 }
 
 TFontDesc TTextEditToolLayer::TextFontDesc() const {
@@ -127,47 +163,63 @@ TextRasterizer& TTextEditToolLayer::Rasterizer() const {
     return r ? *r : none;
 }
 
-void TTextEditToolLayer::RedrawText() {
-    if (FDrawingLine) return;
-    const DisplayScale& scale = Scale();
-    const TFontDesc font = TextFontDesc();
-    TextRasterizer& rasterizer = Rasterizer();
-    const TextBlockSize need = FModel.Measure(rasterizer, font, scale);
+bool TTextEditToolLayer::RedrawText(const TFontDesc& font) {
+    if (FDrawingLine) return true;
+    try {
+        const DisplayScale& scale = Scale();
+        TextRasterizer& rasterizer = Rasterizer();
+        const TextBlockSize need = FModel.Measure(rasterizer, font, scale);
+        if (!TextBoxFits(need.box)) return false;
 
-    // The box fits the text exactly; its top-left corner stays. Through the
-    // frame, which keeps the box on its own location.
-    TFloatRect box = FRBLayer ? FRBLayer->Location() : Location();
-    box.Right = box.Left + static_cast<float>(need.box.cx);
-    box.Bottom = box.Top + static_cast<float>(need.box.cy);
-    if (box != Location()) {
-        if (FRBLayer) {
-            FRBLayer->SetLocation(box);
-        } else {
-            SetLocation(box);
+        // Both bitmaps are had before anything changes, so a failure leaves
+        // the box as it was.
+        TBitmap32& own = Bitmap();
+        TBitmap32 newBox, newBlock;
+        if (own.Width() != need.box.cx || own.Height() != need.box.cy) {
+            newBox = TBitmap32(need.box.cx, need.box.cy);
         }
-    }
+        if (FBText.Width() != need.block.cx || FBText.Height() != need.block.cy) {
+            newBlock = TBitmap32(need.block.cx, need.block.cy);
+        }
+        if (!newBox.Empty()) own.AdoptPixels(std::move(newBox));
+        if (!newBlock.Empty()) FBText.AdoptPixels(std::move(newBlock));
 
-    TBitmap32& own = Bitmap();
-    own.SetSize(need.box.cx, need.box.cy);
-    own.Clear(kTextClear);
-    FBText.SetSize(need.block.cx, need.block.cy);
-    FBText.Clear(kTextClear);
-    FBText.SetFont(font);
+        // The box fits the text exactly; its top-left corner stays. Through
+        // the frame, which keeps the box on its own location.
+        TFloatRect box = FRBLayer ? FRBLayer->Location() : Location();
+        box.Right = box.Left + static_cast<float>(need.box.cx);
+        box.Bottom = box.Top + static_cast<float>(need.box.cy);
+        if (box != Location()) {
+            if (FRBLayer) {
+                FRBLayer->SetLocation(box);
+            } else {
+                SetLocation(box);
+            }
+        }
 
-    const std::vector<std::u16string>& lines = FModel.Lines();
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        FBText.RenderText(0, static_cast<int>(i) * need.lineHeight, lines[i], 0, font.Color);
+        own.Clear(kTextClear);
+        FBText.Clear(kTextClear);
+        FBText.SetFont(font);
+        const std::vector<std::u16string>& lines = FModel.Lines();
+        for (std::size_t i = 0; i < lines.size(); ++i) {
+            FBText.RenderText(0, static_cast<int>(i) * need.lineHeight, lines[i], 0, font.Color);
+        }
+        if (FCaretVis) {
+            const TextCaret caret = FModel.Caret(rasterizer, font, scale);
+            const auto cx = static_cast<float>(caret.x);
+            const std::array<TFloatPoint, 2> segment{
+                TFloatPoint{cx, static_cast<float>(caret.top)},
+                TFloatPoint{cx, static_cast<float>(caret.bottom)}};
+            ThickPolyline(FBText, segment, kCaretColor, caret.width);
+        }
+        const int margin = scale.Px(kTextMargin);
+        FBText.DrawTo(own, margin, margin);
+        FShownFont = font;
+        Changed();
+        return true;
+    } catch (const std::exception&) {
+        return false;
     }
-    if (FCaretVis) {
-        const TextCaret caret = FModel.Caret(rasterizer, font, scale);
-        const auto cx = static_cast<float>(caret.x);
-        const std::array<TFloatPoint, 2> segment{TFloatPoint{cx, static_cast<float>(caret.top)},
-                                                 TFloatPoint{cx, static_cast<float>(caret.bottom)}};
-        ThickPolyline(FBText, segment, kCaretColor, caret.width);
-    }
-    const int margin = scale.Px(kTextMargin);
-    FBText.DrawTo(own, margin, margin);
-    Changed();
 }
 
 }  // namespace lg

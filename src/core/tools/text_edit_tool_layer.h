@@ -15,9 +15,15 @@
 // States: waiting (until the placing press; keys ignored), editing (box
 // placed, keys edit), stopped (after StopDrawing: caret hidden, keys and
 // ticks ignored).
+//
+// The box never grows past kMaxTextBoxSide or kMaxTextBoxPixels: a key
+// whose text could not be drawn is taken back, so the box always shows the
+// text it holds and StopDrawing can always draw it without the caret.
 #pragma once
 
+#include <cstdint>
 #include <functional>
+#include <string_view>
 
 #include "tools/base_tool_layer.h"
 #include "tools/rubber_band_layer_ex.h"
@@ -28,6 +34,16 @@ namespace lg {
 
 // The caret's blink period, in milliseconds.
 inline constexpr int kCaretBlinkMs = 700;
+// The largest box the text may need: wider than the widest desktops, and
+// no more pixels than a 4K screen has (32 MB for the box, as much for the
+// text block), which a 32-bit process can still have at once.
+inline constexpr int kMaxTextBoxSide = 32767;
+inline constexpr std::int64_t kMaxTextBoxPixels = std::int64_t{1} << 23;
+// What the user is told when a paste was cut or a key taken back.
+inline constexpr std::u16string_view kPasteCutNotice =
+    u"Вставлены только первые 1000 знаков из буфера обмена";
+inline constexpr std::u16string_view kTextTooLargeNotice =
+    u"Надпись не может быть больше: последнее изменение отменено";
 // Points: the font size the first box is measured in before the text
 // font takes over at the first redraw.
 inline constexpr int kFirstBoxFontSize = 20;
@@ -41,7 +57,7 @@ public:
     // TTextToolControl
     std::u16string Text() const override { return FModel.Text(); }
     bool IsStateRedact() const override { return !FDrawingLine; }
-    void StopDrawing() override;
+    bool StopDrawing() override;
     TCustomLayer* RBLayer() const override { return FRBLayer; }
     void KeyPress(char16_t key) override;
     void KeyDown(std::uint16_t key, TShiftState shift) override;
@@ -70,10 +86,19 @@ protected:
 
 private:
     void Place(int x, int y);
-    // Re-measures and re-renders the whole box; nothing while waiting.
-    void RedrawText();
-    // After a key was taken: caret shown, its period restarted, redrawn.
-    void KeyTaken();
+    // Re-measures and re-renders the whole box in `font`; nothing while
+    // waiting. False, with the box as it was, when the text cannot be
+    // drawn (too large, or no memory for it).
+    bool RedrawText(const TFontDesc& font);
+    bool RedrawText() { return RedrawText(TextFontDesc()); }
+    // Applies `edit` (which tells whether the key was taken) to the model
+    // as one key: taken back, with a notice, when the text it leaves cannot
+    // be drawn. True when the edit stands.
+    template <class Edit>
+    bool EditAsKey(Edit&& edit);
+    // The caret shows and its blink period starts anew.
+    void ShowCaretNow();
+    void Notice(std::u16string_view text) const;
     TFontDesc TextFontDesc() const;
     TextRasterizer& Rasterizer() const;
 
@@ -83,6 +108,9 @@ private:
     bool FStopDrawing = false;
     // The text block, without the margin.
     TBitmap32 FBText;
+    // The font of the last successful redraw: StopDrawing falls back on it
+    // when the picker's font makes the text too large to draw.
+    TFontDesc FShownFont;
     // Owned by the view's layers; cleared when they free it.
     TRubberBandLayerEx* FRBLayer = nullptr;
 };

@@ -18,8 +18,10 @@ public:
     virtual std::u16string Text() const = 0;
     // A text box is placed and being edited.
     virtual bool IsStateRedact() const = 0;
-    // Ends editing: caret and frame go, the text stays drawn.
-    virtual void StopDrawing() = 0;
+    // Ends editing: caret and frame go, the text stays drawn. False when the
+    // box could not be drawn without its caret: what it shows must not be
+    // committed.
+    virtual bool StopDrawing() = 0;
     // The frame layer around the text box (view index 3), or null.
     virtual TCustomLayer* RBLayer() const = 0;
     virtual void KeyPress(char16_t key) = 0;

@@ -9,6 +9,7 @@
 #include "capture/panel_placement.h"
 #include "capture/screen_copy.h"
 #include "capture/window_frame.h"
+#include "output/bhint_form.h"
 #include "output/output_panel_layout.h"
 #include "platform/clipboard_text.h"
 #include "platform/display_dpi.h"
@@ -255,6 +256,10 @@ void TSetRegionForm::ToolCreated(TBaseToolLayer& tool) {
     text->OnRestartCaretTimer = [this] { SetTimer(hwnd(), kCaretTimer, kCaretBlinkMs, nullptr); };
     text->ClipboardText = [this] { return ReadClipboardText(hwnd()); };
     SetTimer(hwnd(), kCaretTimer, kCaretBlinkMs, nullptr);
+}
+
+void TSetRegionForm::ShowNotice(std::u16string_view text) {
+    ShowBHint(text);
 }
 
 TTextEditToolLayer* TSetRegionForm::TextLayer() const {

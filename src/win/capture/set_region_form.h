@@ -89,6 +89,7 @@ private:
     void UndoRedoStateChanged(bool availUndo, bool availRedo) override;
     DisplayScale ScaleOf(const TRect& r) const override;
     void ToolCreated(TBaseToolLayer& tool) override;
+    void ShowNotice(std::u16string_view text) override;
 
     // The current tool's layer when it is the text tool.
     TTextEditToolLayer* TextLayer() const;

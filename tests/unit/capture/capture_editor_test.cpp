@@ -9,6 +9,7 @@
 #include "raster/fake_text_rasterizer.h"
 #include "settings/settings.h"
 #include "tools/stamp_counter.h"
+#include "tools/text_edit_tool_layer.h"
 #include "tools/tick_source.h"
 #include "tools/tool_point.h"
 
@@ -33,6 +34,7 @@ public:
         availRedo = r;
     }
     DisplayScale ScaleOf(const TRect& r) const override { return ScaleForRect(monitors, r); }
+    void ShowNotice(std::u16string_view text) override { notices.emplace_back(text); }
     bool Called(const std::string& what) const {
         return std::find(calls.begin(), calls.end(), what) != calls.end();
     }
@@ -40,6 +42,7 @@ public:
     CaptureEditor* editor = nullptr;
     std::vector<MonitorDpi> monitors;  // none: 96 DPI
     std::vector<std::string> calls;
+    std::vector<std::u16string> notices;
     int placements = 0;
     bool availUndo = false, availRedo = false;
 };
@@ -636,6 +639,73 @@ TEST_F(CaptureEditorText, PressBesideTheBoxCommitsAndPressInsideDoesNot) {
     v.MouseDown(mbLeft, ssLeft, 300, 200);
     v.MouseUp(mbLeft, 0, 300, 200);
     EXPECT_EQ(editor_.Store().Count(), before + 1);
+}
+
+TEST_F(CaptureEditorText, PasteOfMegabytesIsCutCommittedAndEscStillCloses) {
+    StartText(u"");
+    auto& layer = dynamic_cast<TTextEditToolLayer&>(*editor_.CurTool());
+    layer.ClipboardText = [] { return std::u16string(std::size_t{8} << 20, u'w'); };
+    char16_t paste = kCharPaste;
+    editor_.View().KeyPress(paste);
+    EXPECT_EQ(host_.notices, std::vector<std::u16string>{std::u16string(kPasteCutNotice)});
+    const int before = editor_.Store().Count();
+    editor_.TestClose();
+    EXPECT_EQ(editor_.Store().Count(), before + 1) << "the cut text is committed";
+    EXPECT_TRUE(editor_.SelectionLayer().Visible());
+    EXPECT_EQ(*editor_.View().Bitmap().PixelPtr(115, 120), kTextPen);
+    editor_.TestClose();
+    EXPECT_TRUE(host_.Called("hide window"));
+}
+
+// Every way out of a text box whose redraw fails (no memory): nothing is
+// committed, the selection shows, the box goes with a word, and the next
+// Esc closes the capture.
+TEST_F(CaptureEditorText, EveryWayOutOfAFailingTextBoxLeavesTheEditorUsable) {
+    struct Way {
+        const char* name;
+        std::function<void(CaptureEditor&)> act;
+        TCurTool toolAfter;
+    };
+    const Way ways[] = {
+        {"Esc", [](CaptureEditor& e) { e.TestClose(); }, ctTextExit},
+        {"undo", [](CaptureEditor& e) { e.Undo(); }, ctTextExit},
+        {"redo", [](CaptureEditor& e) { e.Redo(); }, ctTextExit},
+        {"another tool", [](CaptureEditor& e) { e.AddTool(ctRect); }, ctRect},
+        {"an output", [](CaptureEditor& e) { e.AddTool(ctNone); }, ctNone},
+        {"a press beside the box",
+         [](CaptureEditor& e) {
+             e.View().MouseDown(mbLeft, ssLeft, 300, 200);
+             e.View().MouseUp(mbLeft, 0, 300, 200);
+         },
+         ctTextExit},
+    };
+    for (const Way& way : ways) {
+        SCOPED_TRACE(way.name);
+        host_.calls.clear();
+        host_.notices.clear();
+        StartText(u"ab");
+        const int before = editor_.Store().Count();
+        text_.outOfMemory = true;
+        way.act(editor_);
+        text_.outOfMemory = false;
+        EXPECT_EQ(editor_.Store().Count(), before) << "nothing committed";
+        EXPECT_EQ(host_.notices,
+                  std::vector<std::u16string>{std::u16string(kTextNotCommittedNotice)});
+        EXPECT_TRUE(editor_.SelectionLayer().Visible());
+        EXPECT_TRUE(editor_.SelectionLayer().VisibleRect());
+        EXPECT_EQ(*editor_.View().Bitmap().PixelPtr(115, 120), *capture_.PixelPtr(115, 120));
+        if (way.toolAfter == ctNone) {
+            EXPECT_EQ(editor_.CurTool(), nullptr);
+        } else {
+            ASSERT_NE(editor_.CurTool(), nullptr);
+            EXPECT_EQ(editor_.CurTool()->Kind(), way.toolAfter);
+        }
+        EXPECT_EQ(editor_.View().Layers().Count(), way.toolAfter == ctNone ? 2 : 3)
+            << "box and frame are gone";
+        std::uint16_t esc = 27;
+        editor_.FormKeyDown(esc, 0);
+        EXPECT_TRUE(host_.Called("hide window"));
+    }
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #pragma once
 
 #include <algorithm>
+#include <new>
 #include <string_view>
 #include <vector>
 
@@ -28,6 +29,7 @@ public:
     static int Advance(const TFontDesc& f) { return std::max(1, PixelHeight(f) / 2); }
 
     TSize Measure(const TFontDesc& font, std::u16string_view text) override {
+        if (outOfMemory) throw std::bad_alloc();
         measured.push_back(font);
         return TSize{static_cast<int>(text.size()) * Advance(font), PixelHeight(font)};
     }
@@ -37,15 +39,20 @@ public:
         drawn.push_back(font);
         const int adv = Advance(font), h = PixelHeight(font);
         const TColor32 c = font.Color & 0x00FFFFFFu;
+        const TRect clip = target.ClipRect();
         for (std::size_t i = 0; i < text.size(); ++i) {
             if (text[i] == u' ') continue;
-            const int left = x + static_cast<int>(i) * adv;
-            for (int py = y; py < y + h; ++py) {
-                for (int px = left; px < left + adv; ++px) target.SetPixelS(px, py, c);
+            const int left = std::max(x + static_cast<int>(i) * adv, clip.Left);
+            const int right = std::min(x + static_cast<int>(i + 1) * adv, clip.Right);
+            for (int py = std::max(y, clip.Top); py < std::min(y + h, clip.Bottom); ++py) {
+                if (left < right)
+                    std::fill(target.PixelPtr(left, py), target.PixelPtr(right, py), c);
             }
         }
     }
 
+    // Every measurement fails as the platform's would without memory.
+    bool outOfMemory = false;
     std::vector<TFontDesc> measured;  // fonts asked for, in order
     std::vector<TFontDesc> drawn;
 };

@@ -120,6 +120,45 @@ TEST(TextEditModel, KeySequencesGiveLinesAndCaret) {
     }
 }
 
+TEST(TextEditModel, PasteInsertsAtMostTheBound) {
+    const std::u16string pair = u"😀";
+    const auto repeat = [](std::u16string_view unit, int times) {
+        std::u16string s;
+        for (int i = 0; i < times; ++i) s += unit;
+        return s;
+    };
+    const int n = kMaxPasteChars;
+    struct Case {
+        const char* name;
+        std::u16string clip;
+        std::u16string inserted;
+        int chars;  // characters inserted, a pair counting once
+        bool cut;
+    };
+    const Case cases[] = {
+        {"exactly the bound", repeat(u"a", n), repeat(u"a", n), n, false},
+        {"one past the bound", repeat(u"a", n + 1), repeat(u"a", n), n, true},
+        {"several megabytes", repeat(u"ab", 2 << 20), repeat(u"ab", n / 2), n, true},
+        {"a pair counts as one character", repeat(pair, n), repeat(pair, n), n, false},
+        {"a pair is never split at the bound", u"x" + repeat(pair, n), u"x" + repeat(pair, n - 1),
+         n, true},
+        {"line breaks after the bound are no cut", repeat(u"a", n) + u"\r\n\a", repeat(u"a", n), n,
+         false},
+        {"line breaks do not count", repeat(u"a\r\n", n), repeat(u"a", n), n, false},
+        {"lone halves after the bound are no cut", repeat(u"a", n) + u"\xDC00\xD83D",
+         repeat(u"a", n), n, false},
+        {"a pair split by a line break is joined", u"\xD83D\r\n\xDE00", pair, 1, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TextEditModel model;
+        const TextEditModel::PasteResult result = model.Paste(c.clip);
+        EXPECT_EQ(model.Lines(), std::vector<std::u16string>{c.inserted});
+        EXPECT_EQ(model.CaretPos_LX(), static_cast<int>(c.inserted.size()));
+        EXPECT_EQ(result, (TextEditModel::PasteResult{c.chars, c.cut}));
+    }
+}
+
 TEST(TextEditModel, IgnoredKeysAreNotTaken) {
     TextEditModel model;
     for (const char16_t key : {u'\0', u'\a', u'\t', u'\n', u'\x1b', u'\x1d'}) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -180,6 +181,112 @@ TEST_F(TextLayer, PasteTakesTheClipboardOnOneLine) {
     t.KeyPress(kCharPaste);
     EXPECT_EQ(t.Text(), u"xy\r\n");
     EXPECT_EQ(t.Location(), Box(2 * kAdvance, kLine));
+}
+
+// Notices the layer raised, in order.
+struct Notices {
+    std::vector<std::u16string> said;
+    void Attach(TTextEditToolLayer& t) {
+        t.OnNotice = [this](std::u16string_view text) { said.emplace_back(text); };
+    }
+};
+
+TEST_F(TextLayer, PasteOfMegabytesIsCutWithANotice) {
+    TTextEditToolLayer& t = Placed();
+    Notices notices;
+    notices.Attach(t);
+    t.ClipboardText = [] { return std::u16string(std::size_t{4} << 20, u'w'); };
+    t.KeyPress(kCharPaste);
+    EXPECT_EQ(t.Model().Lines(), std::vector<std::u16string>{std::u16string(kMaxPasteChars, u'w')});
+    EXPECT_EQ(t.Location(), Box(kMaxPasteChars * kAdvance, kLine));
+    EXPECT_EQ(notices.said, std::vector<std::u16string>{std::u16string(kPasteCutNotice)});
+}
+
+TEST_F(TextLayer, KeyThatWouldOutgrowTheLargestBoxIsTakenBack) {
+    struct Step {
+        const char* why;
+        std::u16string paste;  // pasted first, when not empty
+        std::u16string keys;
+        std::size_t firstLine, lines;  // what the box holds afterwards
+        bool refused;
+    };
+    struct Row {
+        int points;
+        std::vector<Step> steps;
+    };
+    const std::u16string k(kMaxPasteChars, u'w');
+    const Row rows[] = {
+        // 15 points: cells 20 high, 10 wide.
+        {15,
+         {{"one paste", k, u"", 1000, 1, false},
+          {"two", k, u"", 2000, 1, false},
+          {"three", k, u"", 3000, 1, false},
+          {"3274 cells and the margins fit the widest box", k.substr(0, 274), u"", 3274, 1, false},
+          {"one more cell is wider than it", u"", u"w", 3274, 1, true},
+          {"a narrower edit still goes", u"", u"\b", 3273, 1, false}}},
+        // 150 points: cells 200 high, 100 wide.
+        {150,
+         {{"150 cells wide", k.substr(0, 150), u"", 150, 1, false},
+          {"two lines stay under the pixel bound", u"", u"\r", 150, 2, false},
+          {"a third line is over it", u"", u"\r", 150, 2, true}}},
+    };
+    for (const Row& row : rows) {
+        TextFont().size = row.points;
+        TTextEditToolLayer& t = Placed();
+        Notices notices;
+        notices.Attach(t);
+        for (const Step& step : row.steps) {
+            SCOPED_TRACE(step.why);
+            const TFloatRect before = t.Location();
+            if (!step.paste.empty()) {
+                t.ClipboardText = [&] { return step.paste; };
+                t.KeyPress(kCharPaste);
+            }
+            Type(t, step.keys);
+            EXPECT_EQ(t.Model().Lines().front().size(), step.firstLine);
+            EXPECT_EQ(t.Model().Lines().size(), step.lines);
+            EXPECT_EQ(notices.said.size(), step.refused ? 1u : 0u);
+            if (step.refused) {
+                EXPECT_EQ(notices.said.back(), kTextTooLargeNotice);
+                EXPECT_EQ(t.Location(), before) << "the box shows the text it holds";
+                notices.said.clear();
+            }
+            EXPECT_EQ(t.Bitmap().Width(), static_cast<int>(t.Location().Right - t.Location().Left));
+            EXPECT_TRUE(t.CaretVisible());
+        }
+        EXPECT_TRUE(t.StopDrawing());
+        view.Layers().Delete(t.Frame()->Index());
+        view.Layers().Delete(t.Index());
+    }
+}
+
+TEST_F(TextLayer, StopDrawingKeepsTheLastFontThatFit) {
+    TTextEditToolLayer& t = Placed();
+    t.ClipboardText = [] { return std::u16string(kMaxPasteChars, u'w'); };
+    t.KeyPress(kCharPaste);
+    const TFloatRect shown = t.Location();
+    TextFont().size = 60;  // 40-pixel cells: 40,000 pixels for the line
+    t.CaretTick();
+    EXPECT_EQ(t.Location(), shown) << "a font too large for the text changes nothing";
+    ASSERT_TRUE(t.StopDrawing());
+    EXPECT_EQ(t.Location(), shown);
+    const auto pixels = t.Bitmap().Pixels();
+    EXPECT_EQ(std::count(pixels.begin(), pixels.end(), 0xFF000000u), 0) << "no caret left";
+    EXPECT_EQ(*t.Bitmap().PixelPtr(kMargin + 5, kMargin + 5), kPen);
+}
+
+TEST_F(TextLayer, RedrawWithoutMemoryLosesTheKeyNotTheBox) {
+    TTextEditToolLayer& t = Placed();
+    Type(t, u"ab");
+    const TFloatRect shown = t.Location();
+    text.outOfMemory = true;
+    Type(t, u"c");
+    t.KeyDown(kVkHome, 0);
+    t.CaretTick();
+    EXPECT_EQ(t.Text(), u"ab\r\n");
+    EXPECT_EQ(t.Location(), shown);
+    EXPECT_FALSE(t.StopDrawing()) << "its caret may still show: not to be committed";
+    text.outOfMemory = false;
 }
 
 TEST_F(TextLayer, FontSizeChangeShowsAtTheNextTick) {
