@@ -50,6 +50,14 @@ def screen_region_rgb(shot, rect):
                           timeout=60).stdout
 
 
+def white_pixels(shot, rect):
+    """Pixels of the screenshot's rectangle light enough to be a window's
+    white text."""
+    box = screen_region_rgb(shot, rect)
+    return sum(1 for i in range(0, len(box), 3)
+               if box[i] > 200 and box[i + 1] > 200 and box[i + 2] > 200)
+
+
 def near_arrow(x, y):
     """Whether selection pixel (x, y) may carry the arrow's ink."""
     ax0, ay0, ax1, ay1 = (ARROW[0] - SEL[0], ARROW[1] - SEL[1], ARROW[2] - SEL[0],
@@ -169,10 +177,7 @@ def run_output(s, app, auto):
     want = [SIZE[0] - 10 - 399, work_bottom - 10 - 104, SIZE[0] - 10, work_bottom - 10]
     if note["rect"] != want:
         raise ScenarioError(f"the notification is at {note['rect']}, not {want}")
-    shot = s.screenshot("output-notification")
-    box = screen_region_rgb(shot, note["rect"])
-    white = sum(1 for i in range(0, len(box), 3)
-                if box[i] > 200 and box[i + 1] > 200 and box[i + 2] > 200)
+    white = white_pixels(s.screenshot("output-notification"), note["rect"])
     if white < 300:
         raise ScenarioError(f"the notification shows no text ({white} white pixels)")
 

@@ -13,7 +13,7 @@ import subprocess
 import harness
 from harness import ScenarioError, Session, wait_for
 from test_capture import clipboard_bmp, red_pixels, start_capture
-from test_output import screen_region_rgb
+from test_output import white_pixels
 
 # Client-area left edge and width of the palette buttons used here.
 BUTTONS = {"width": (190, 38), "line": (114, 38), "text": (276, 38), "arrow": (0, 38)}
@@ -298,10 +298,7 @@ def huge_paste_session(s, app):
     next_trace(app, "notification shown", lambda: s.key("ctrl+v"))
     # The notice shows over the capture, with its text in white.
     note = s.wait_window(cls="TBHintForm", visible=True, timeout=10)
-    shot = s.screenshot("text-huge-paste")
-    box = screen_region_rgb(shot, note["rect"])
-    white = sum(1 for i in range(0, len(box), 3)
-                if box[i] > 200 and box[i + 1] > 200 and box[i + 2] > 200)
+    white = white_pixels(s.screenshot("text-huge-paste"), note["rect"])
     if white < 300:
         raise ScenarioError(f"the notice is hidden or empty ({white} white pixels)")
     # A thousand characters run far past the selection's right edge.
