@@ -322,13 +322,38 @@ int Image(const wchar_t* pid) {
     return ok ? 0 : 1;
 }
 
+// Puts COUNT letters "w" on the clipboard as text, from inside Wine, so a
+// test of a huge paste does not depend on the X selection bringing
+// megabytes over.
+int ClipText(const wchar_t* count) {
+    const std::size_t n = std::wcstoul(count, nullptr, 0);
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (n + 1) * sizeof(wchar_t));
+    if (!memory) return 1;
+    auto* text = static_cast<wchar_t*>(GlobalLock(memory));
+    std::fill(text, text + n, L'w');
+    text[n] = 0;
+    GlobalUnlock(memory);
+    bool ok = false;
+    for (int attempt = 0; attempt < 50 && !ok; ++attempt) {
+        if (OpenClipboard(nullptr)) {
+            ok = EmptyClipboard() && SetClipboardData(CF_UNICODETEXT, memory);
+            CloseClipboard();
+        } else {
+            Sleep(100);
+        }
+    }
+    if (!ok) GlobalFree(memory);
+    std::printf("{\"set\":%s}\n", ok ? "true" : "false");
+    return ok ? 0 : 1;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
     if (argc < 2) {
         std::fprintf(stderr,
                      "usage: lgprobe windows|tray|reg KEY [VALUE]|post CLASS MSG|hold MODS VK "
-                     "SECONDS|trust CERT|get URL|noise X Y W H SECONDS|image PID\n");
+                     "SECONDS|trust CERT|get URL|noise X Y W H SECONDS|image PID|cliptext COUNT\n");
         return 2;
     }
     std::wstring cmd = argv[1];
@@ -341,6 +366,7 @@ int wmain(int argc, wchar_t** argv) {
     if (cmd == L"get" && argc >= 3) return Get(argv[2]);
     if (cmd == L"noise" && argc >= 7) return Noise(argv + 2);
     if (cmd == L"image" && argc >= 3) return Image(argv[2]);
+    if (cmd == L"cliptext" && argc >= 3) return ClipText(argv[2]);
     std::fprintf(stderr, "lgprobe: unknown command\n");
     return 2;
 }
