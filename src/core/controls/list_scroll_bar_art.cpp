@@ -14,9 +14,10 @@ namespace {
 // reads as lying in the channel; the whole column still catches the mouse.
 constexpr double kThumbInset = 3;
 constexpr double kThumbEndGap = 1;
-// The arrow heads: a flat triangle, as wide as the thumb, half as high.
-constexpr double kArrowWidth = 6;
-constexpr double kArrowHeight = 3.5;
+// The arrow heads: a flat triangle twice as wide as high, its base on a
+// whole pixel in the 12-pixel square so the edge facing the rows is crisp.
+constexpr double kArrowWidth = 8;
+constexpr double kArrowHeight = 4;
 // The plate behind a hovered or pressed arrow.
 constexpr double kPlateInset = 1;
 constexpr double kPlateRadius = 2;
