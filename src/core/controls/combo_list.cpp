@@ -2,22 +2,31 @@
 
 #include <algorithm>
 
+#include "controls/list_scroll_geometry.h"
+
 namespace lg {
 
 ComboListGeometry ComboListGeometryFor(int faceWidth, int top, int itemHeight, int frame,
-                                       int itemCount, int maxRows) noexcept {
+                                       int itemCount, int maxRows, int scrollBarWidth) noexcept {
     ComboListGeometry g;
     g.frame = std::max(0, frame);
     g.itemHeight = std::max(1, itemHeight);  // a face too low still lists its items
     g.rows = std::clamp(itemCount, 0, std::max(0, maxRows));
     const int width = 2 * std::max(0, faceWidth);
     g.bounds = TRect{0, top, width, top + g.rows * g.itemHeight + 2 * g.frame};
+    if (ListNeedsScrollBar(itemCount, g.rows)) {
+        // Never wider than the room inside the frame.
+        const int right = width - g.frame;
+        const int bar = std::clamp(scrollBarWidth, 0, std::max(0, right - g.frame));
+        if (bar > 0)
+            g.scrollBar = TRect{right - bar, g.frame, right, g.frame + g.rows * g.itemHeight};
+    }
     return g;
 }
 
 int ComboListItemAt(const ComboListGeometry& g, int topIndex, int itemCount, int x,
                     int y) noexcept {
-    if (x < g.frame || x >= g.bounds.Width() - g.frame) return -1;
+    if (x < g.frame || x >= g.RowRect(0).Right) return -1;
     if (y < g.frame || y >= g.frame + g.rows * g.itemHeight) return -1;
     const int index = topIndex + (y - g.frame) / g.itemHeight;
     return index >= 0 && index < itemCount ? index : -1;

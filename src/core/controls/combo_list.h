@@ -17,12 +17,16 @@ struct ComboListGeometry {
     int frame = 0;       // width of the frame inside bounds
     int itemHeight = 0;  // height of one row
     int rows = 0;        // rows shown at once (no more than the items)
+    // The column of the scroll bar at the right, beside the rows, in the
+    // list's own coordinates; empty when every item fits.
+    TRect scrollBar;
 
     // The rectangle of the row shown `row`-th from the top, in the list's
-    // own coordinates (0, 0 at bounds' top-left).
+    // own coordinates (0, 0 at bounds' top-left); the scroll bar narrows it.
     TRect RowRect(int row) const {
         const int top = frame + row * itemHeight;
-        return TRect{frame, top, bounds.Width() - frame, top + itemHeight};
+        const int right = bounds.Width() - frame - scrollBar.Width();
+        return TRect{frame, top, right, top + itemHeight};
     }
 
     friend bool operator==(const ComboListGeometry&, const ComboListGeometry&) = default;
@@ -31,12 +35,14 @@ struct ComboListGeometry {
 // The list below a face `faceWidth` wide, `faceHeight` high: it starts at
 // the face's left edge, `top` pixels down, twice the face's width, with at
 // most `maxRows` rows of `itemCount`. A list without items has no rows and
-// only its frame.
+// only its frame. When some items do not fit, a column `scrollBarWidth`
+// wide at the right, inside the frame, holds the scroll bar.
 ComboListGeometry ComboListGeometryFor(int faceWidth, int top, int itemHeight, int frame,
-                                       int itemCount, int maxRows) noexcept;
+                                       int itemCount, int maxRows, int scrollBarWidth = 0) noexcept;
 
 // The item under (x, y) of the list's own coordinates, with `topIndex` the
-// item in the first row; -1 over the frame, below the last item or outside.
+// item in the first row; -1 over the frame, the scroll bar, below the last
+// item or outside.
 int ComboListItemAt(const ComboListGeometry& g, int topIndex, int itemCount, int x, int y) noexcept;
 
 // The first row's item that keeps `index` in view, starting from

@@ -5,6 +5,8 @@
 #include "art/art_colors.h"
 #include "art/coverage_mask.h"
 #include "art/paths.h"
+#include "controls/list_letter_jump.h"
+#include "controls/list_scroll_bar_art.h"
 #include "raster/blend.h"
 #include "raster/shapes.h"
 
@@ -204,7 +206,14 @@ void TVEYComboBox::SetItemIndex(int index) {
 ComboListGeometry TVEYComboBox::ListGeometry() const {
     const VEYComboLayout l = Layout();
     return ComboListGeometryFor(Width(), l.listTop, l.itemHeight, scale_.Px(kListFrame),
-                                static_cast<int>(FItems.size()), DropDownCount);
+                                static_cast<int>(FItems.size()), DropDownCount,
+                                scale_.Px(kListScrollBarWidth));
+}
+
+ListScrollBar TVEYComboBox::ScrollBar() const {
+    const ComboListGeometry g = ListGeometry();
+    return ListScrollBarFor(g.scrollBar, static_cast<int>(FItems.size()), g.rows, FTopIndex,
+                            scale_.Px(kListScrollMinThumb));
 }
 
 void TVEYComboBox::SetDroppedDown(bool dropped) {
@@ -217,6 +226,7 @@ void TVEYComboBox::SetDroppedDown(bool dropped) {
                                          ListGeometry().rows);
         if (OnDropDown) OnDropDown(*this);
     } else {
+        scrollHot_ = scrollPressed_ = ListScrollPart::None;
         if (OnCloseUp) OnCloseUp(*this);
     }
 }
@@ -231,9 +241,53 @@ int TVEYComboBox::ListItemAt(int x, int y) const {
     return ComboListItemAt(ListGeometry(), FTopIndex, static_cast<int>(FItems.size()), x, y);
 }
 
-void TVEYComboBox::ListMouseMove(int x, int y) {
-    const int item = ListItemAt(x, y);
-    if (item >= 0) FHighlighted = item;
+bool TVEYComboBox::ListMouseMove(int x, int y) {
+    const int top = FTopIndex, highlighted = FHighlighted;
+    const ListScrollPart hot = scrollHot_;
+    const ListScrollBar bar = ScrollBar();
+    if (scrollPressed_ == ListScrollPart::Thumb) {
+        // Dragging: the pointer moves the thumb, the rows follow; the
+        // highlight stays where the keyboard or the pointer left it.
+        FTopIndex = ListScrollTopForThumb(bar, static_cast<int>(FItems.size()), ListGeometry().rows,
+                                          y - thumbGrab_);
+    } else {
+        scrollHot_ = ListScrollPartAt(bar, x, y);
+        const int item = ListItemAt(x, y);
+        if (item >= 0) FHighlighted = item;
+    }
+    return FTopIndex != top || FHighlighted != highlighted || scrollHot_ != hot;
+}
+
+bool TVEYComboBox::ListMouseDown(int x, int y) {
+    const ListScrollBar bar = ScrollBar();
+    const ListScrollPart part = ListScrollPartAt(bar, x, y);
+    if (part == ListScrollPart::None) return false;
+    scrollPressed_ = part;
+    scrollHot_ = part;
+    if (part == ListScrollPart::Thumb) {
+        thumbGrab_ = y - bar.thumb.Top;
+    } else {
+        FTopIndex = ListScrollTopAfter(part, FTopIndex, static_cast<int>(FItems.size()),
+                                       ListGeometry().rows);
+    }
+    return true;
+}
+
+void TVEYComboBox::ListMouseUp() {
+    scrollPressed_ = ListScrollPart::None;
+}
+
+bool TVEYComboBox::ListScrollRepeat(int x, int y) {
+    if (scrollPressed_ == ListScrollPart::None || scrollPressed_ == ListScrollPart::Thumb) {
+        return false;
+    }
+    // A held track stops once the thumb has come under the pointer, and
+    // goes on if the pointer moves further along.
+    if (ListScrollPartAt(ScrollBar(), x, y) == scrollPressed_) {
+        FTopIndex = ListScrollTopAfter(scrollPressed_, FTopIndex, static_cast<int>(FItems.size()),
+                                       ListGeometry().rows);
+    }
+    return true;
 }
 
 void TVEYComboBox::MoveHighlight(int rows) {
@@ -241,6 +295,16 @@ void TVEYComboBox::MoveHighlight(int rows) {
     if (!FDroppedDown || count == 0) return;
     FHighlighted = FHighlighted < 0 ? 0 : std::clamp(FHighlighted + rows, 0, count - 1);
     FTopIndex = ComboListTopIndexFor(FHighlighted, FTopIndex, count, ListGeometry().rows);
+}
+
+bool TVEYComboBox::TypeLetter(char32_t c) {
+    if (!FDroppedDown) return false;
+    const int index = ListIndexForLetter(FItems, FHighlighted, c);
+    if (index < 0 || index == FHighlighted) return false;
+    const int count = static_cast<int>(FItems.size());
+    FHighlighted = index;
+    FTopIndex = ComboListTopIndexFor(index, FTopIndex, count, ListGeometry().rows);
+    return true;
 }
 
 ComboClickDecision TVEYComboBox::HandleClick(ComboClickPlace place, int x, int y) {
@@ -283,8 +347,9 @@ void TVEYComboBox::PaintListItem(TBitmap32& canvas, int index, const TRect& rect
         ScopedClip clip(canvas, textRect);
         canvas.Textout(textRect.Left, y, text);
     }
-    // The focus frame in the house style: the outline colour, one line.
-    if (state.focused) FillFrame(canvas, rect, scale_.Px(1), kListFrameColor);
+    // The keyboard's item: a dotted frame in the text's colour, the way
+    // the platform marks the focus, in dots as large as a line is thick.
+    if (state.focused) FillDottedFrame(canvas, rect, scale_.Px(1), Font.Color);
     if (fFirstLoad) HandPicturesToButton();
 }
 
@@ -296,8 +361,14 @@ void TVEYComboBox::PaintList(TBitmap32& canvas) {
     const int count = static_cast<int>(FItems.size());
     for (int row = 0; row < g.rows && FTopIndex + row < count; ++row) {
         const int index = FTopIndex + row;
-        PaintListItem(canvas, index, g.RowRect(row), {index == FHighlighted, false});
+        const bool current = index == FHighlighted;
+        PaintListItem(canvas, index, g.RowRect(row), {current, current});
     }
+    const ListScrollBarState bar{.hot = scrollHot_,
+                                 .pressed = scrollPressed_,
+                                 .canGoUp = FTopIndex > 0,
+                                 .canGoDown = FTopIndex < ListScrollMaxTop(count, g.rows)};
+    PaintListScrollBar(canvas, ScrollBar(), bar, FFillColor, scale_);
 }
 
 // ---- The face --------------------------------------------------------

@@ -18,6 +18,7 @@
 #include "controls/combo_list.h"
 #include "controls/graphic_control.h"
 #include "controls/image_button.h"
+#include "controls/list_scroll_geometry.h"
 #include "dpi/display_scale.h"
 #include "raster/color32.h"
 
@@ -115,13 +116,32 @@ public:
     void ScrollList(int rows);
     // The item under (x, y) of the list's coordinates, or -1.
     int ListItemAt(int x, int y) const;
+    // The list's scroll bar, in the list's coordinates; not shown when
+    // every item fits.
+    ListScrollBar ScrollBar() const;
     // The row under the pointer is highlighted; between rows it stays.
+    // While the scroll bar's thumb is held, the pointer drags it instead.
+    // True when the list looks different afterwards.
     int HighlightedIndex() const { return FHighlighted; }
-    void ListMouseMove(int x, int y);
+    bool ListMouseMove(int x, int y);
+    // A left press in the open list: on the scroll bar it steps, pages or
+    // takes hold of the thumb, and the press is the bar's until
+    // ListMouseUp. False when the press is not on the bar (a pick, then,
+    // at its release).
+    bool ListMouseDown(int x, int y);
+    void ListMouseUp();
+    // The part of the bar held down, None when none is.
+    ListScrollPart ScrollPressed() const { return scrollPressed_; }
+    // A held arrow or track steps again, as long as the pointer, at (x, y),
+    // is still over that part. True while a part that repeats is held.
+    bool ListScrollRepeat(int x, int y);
     // The keyboard in the open list: the highlight moves by `rows` (kept
     // on the items, scrolled into view); Enter picks the highlighted item.
     void MoveHighlight(int rows);
     void PickHighlighted() { Pick(FHighlighted); }
+    // A character typed in the open list highlights an item starting with
+    // it (the next one when the highlighted item does). True when it moved.
+    bool TypeLetter(char32_t c);
     // A click of the user; (x, y) in the list's coordinates for
     // ComboClickPlace::List. Opens, closes or picks, as the decision says,
     // and returns it so the shell shows or hides the list.
@@ -131,9 +151,12 @@ public:
     void Pick(int index);
 
     // One item into `canvas` at `rect`: the highlight or the fill, the text
-    // inset on both sides and centred vertically, a focus frame.
+    // inset on both sides and centred vertically, and for the item the
+    // keyboard is on a dotted focus frame.
     void PaintListItem(TBitmap32& canvas, int index, const TRect& rect, TOwnerDrawState state);
-    // The whole open list into `canvas` (its size that of ListGeometry).
+    // The whole open list into `canvas` (its size that of ListGeometry):
+    // the rows, the highlighted one with the focus frame (the keyboard's
+    // item, which the pointer moves too), and the scroll bar.
     void PaintList(TBitmap32& canvas);
 
     // Runs when the list opens and closes, so the shell shows or hides it.
@@ -176,6 +199,9 @@ private:
     bool FDroppedDown = false;
     int FTopIndex = 0;
     int FHighlighted = -1;
+    ListScrollPart scrollHot_ = ListScrollPart::None;
+    ListScrollPart scrollPressed_ = ListScrollPart::None;
+    int thumbGrab_ = 0;           // how far below the thumb's top edge it was taken
     bool pressedOnFace_ = false;  // a left press on the face, waiting for its release
     bool buttonHovered_ = false;
 

@@ -43,4 +43,20 @@ void FillFrame(TBitmap32& dst, const TRect& r, int width, TColor32 color) {
     dst.FillRectTS(r.Right - width, r.Top + width, r.Right, r.Bottom - width, color);
 }
 
+void FillDottedFrame(TBitmap32& dst, const TRect& r, int dot, TColor32 color) {
+    dot = std::min({dot, (r.Width() + 1) / 2, (r.Height() + 1) / 2});
+    if (dot <= 0) return;
+    for (int x = r.Left; x < r.Right; x += 2 * dot) {
+        const int right = std::min(x + dot, r.Right);
+        dst.FillRectTS(x, r.Top, right, r.Top + dot, color);
+        dst.FillRectTS(x, r.Bottom - dot, right, r.Bottom, color);
+    }
+    // The sides between the rows, their first square clear of the corner's.
+    for (int y = r.Top + 2 * dot; y < r.Bottom - dot; y += 2 * dot) {
+        const int bottom = std::min(y + dot, r.Bottom - dot);
+        dst.FillRectTS(r.Left, y, r.Left + dot, bottom, color);
+        dst.FillRectTS(r.Right - dot, y, r.Right, bottom, color);
+    }
+}
+
 }  // namespace lg

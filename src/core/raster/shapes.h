@@ -1,5 +1,6 @@
 // Filled ellipses (the stamp's disc, the selection's handles), thick open
-// polylines (the text caret) and frames of whole pixels (window outlines).
+// polylines (the text caret) and frames of whole pixels (window outlines,
+// focus marks).
 #pragma once
 
 #include <span>
@@ -29,5 +30,10 @@ void ThickPolyline(TBitmap32& dst, std::span<const TFloatPoint> points, TColor32
 // strips never overlap, so a translucent colour blends once everywhere. A
 // frame wider than half of r fills it.
 void FillFrame(TBitmap32& dst, const TRect& r, int width, TColor32 color);
+
+// A dotted frame just inside r, the way a keyboard focus is marked: squares
+// of `dot` pixels, every other one painted, starting at each side's first
+// corner; the top and bottom rows own the corners.
+void FillDottedFrame(TBitmap32& dst, const TRect& r, int dot, TColor32 color);
 
 }  // namespace lg

@@ -11,6 +11,12 @@ namespace {
 
 constexpr wchar_t kClassName[] = L"TVEYComboList";
 
+// A held scroll arrow or track steps again after a short wait, then about
+// 20 times a second, near what the system's own scroll bars do.
+constexpr UINT_PTR kRepeatTimer = 1;
+constexpr UINT kRepeatFirstMs = 350;
+constexpr UINT kRepeatNextMs = 50;
+
 // The one list that is open in the process.
 ComboListWindow* g_open = nullptr;
 
@@ -69,6 +75,8 @@ void ComboListWindow::Open() {
     g_open = this;
     wheelRest_ = 0;
     pressing_ = false;
+    barPressed_ = false;
+    pendingHigh_ = 0;
     SetWindowPos(hwnd(), HWND_TOPMOST, left, top, w, h, SWP_NOACTIVATE | SWP_SHOWWINDOW);
     Repaint();
     SetCapture(hwnd());
@@ -77,6 +85,8 @@ void ComboListWindow::Open() {
 void ComboListWindow::Hidden() {
     if (g_open == this) g_open = nullptr;
     if (!hwnd()) return;
+    StopRepeat();
+    barPressed_ = false;
     if (GetCapture() == hwnd()) ReleaseCapture();
     ShowWindow(hwnd(), SW_HIDE);
     // The face shows the pick, and its button the mouse's place.
@@ -133,6 +143,22 @@ bool ComboListWindow::Key(WPARAM vk) {
     return true;
 }
 
+void ComboListWindow::Char(WPARAM unit) {
+    if (!box_.DroppedDown()) return;
+    const auto u = static_cast<char16_t>(unit);
+    char32_t c = u;
+    if (u >= 0xD800 && u <= 0xDBFF) {
+        pendingHigh_ = u;
+        return;
+    }
+    if (u >= 0xDC00 && u <= 0xDFFF) {
+        if (pendingHigh_ == 0) return;
+        c = 0x10000 + ((static_cast<char32_t>(pendingHigh_) - 0xD800) << 10) + (u - 0xDC00);
+    }
+    pendingHigh_ = 0;
+    if (box_.TypeLetter(c)) Repaint();
+}
+
 bool ComboListWindow::PreTranslate(const MSG& msg) {
     if (!g_open) return false;
     if (msg.message == WM_MOUSEWHEEL) {
@@ -140,8 +166,11 @@ bool ComboListWindow::PreTranslate(const MSG& msg) {
         return true;
     }
     if (msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN) return g_open->Key(msg.wParam);
-    if (msg.message == WM_CHAR && (msg.wParam == VK_ESCAPE || msg.wParam == VK_RETURN)) {
-        return true;  // the key itself was used
+    if (msg.message == WM_CHAR) {
+        // The list has the keyboard while it is open: a letter looks for an
+        // item instead of going into the text being typed behind it.
+        g_open->Char(msg.wParam);
+        return true;
     }
     return false;
 }
@@ -162,6 +191,24 @@ ComboClickPlace ComboListWindow::PlaceOf(POINT client) const {
 
 void ComboListWindow::Repaint() {
     if (hwnd()) InvalidateRect(hwnd(), nullptr, FALSE);
+}
+
+void ComboListWindow::StartRepeat() {
+    SetTimer(hwnd(), kRepeatTimer, kRepeatFirstMs, nullptr);
+}
+
+void ComboListWindow::StopRepeat() {
+    KillTimer(hwnd(), kRepeatTimer);
+}
+
+void ComboListWindow::Repeat() {
+    SetTimer(hwnd(), kRepeatTimer, kRepeatNextMs, nullptr);
+    POINT p;
+    GetCursorPos(&p);
+    ScreenToClient(hwnd(), &p);
+    const int top = box_.TopIndex();
+    if (!box_.ListScrollRepeat(p.x, p.y)) StopRepeat();
+    if (box_.TopIndex() != top) Repaint();
 }
 
 void ComboListWindow::Paint() {
@@ -189,28 +236,44 @@ LRESULT ComboListWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
             return 0;
         case WM_ERASEBKGND:
             return 1;
-        case WM_MOUSEMOVE: {
-            const int before = box_.HighlightedIndex();
-            box_.ListMouseMove(GET_X_LPARAM(lp), GET_Y_LPARAM(lp));
-            if (box_.HighlightedIndex() != before) Repaint();
+        case WM_MOUSEMOVE:
+            if (box_.ListMouseMove(GET_X_LPARAM(lp), GET_Y_LPARAM(lp))) Repaint();
             return 0;
-        }
         case WM_LBUTTONDOWN:
         case WM_RBUTTONDOWN:
-        case WM_MBUTTONDOWN:
+        case WM_MBUTTONDOWN: {
             // The whole click belongs to the list, the release included, so
             // no window under it sees half of one once the list is gone.
-            pressed_ = PlaceOf(POINT{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)});
+            const POINT p{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
+            if (barPressed_) {  // another button while the bar is held lets it go
+                StopRepeat();
+                box_.ListMouseUp();
+            }
+            pressed_ = PlaceOf(p);
             pressedLeft_ = msg == WM_LBUTTONDOWN;
             pressing_ = true;
+            // A left press on the scroll bar scrolls at once; it never picks.
+            barPressed_ =
+                pressedLeft_ && pressed_ == ComboClickPlace::List && box_.ListMouseDown(p.x, p.y);
+            if (barPressed_) {
+                if (box_.ScrollPressed() != ListScrollPart::Thumb) StartRepeat();
+                Repaint();
+            }
             return 0;
+        }
         case WM_LBUTTONUP:
         case WM_RBUTTONUP:
         case WM_MBUTTONUP: {
             if (!pressing_) return 0;
             pressing_ = false;
             const POINT p{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
-            if (pressed_ != ComboClickPlace::List) {
+            if (barPressed_) {
+                barPressed_ = false;
+                StopRepeat();
+                box_.ListMouseUp();
+                box_.ListMouseMove(p.x, p.y);  // the hover look where it ended
+                Repaint();
+            } else if (pressed_ != ComboClickPlace::List) {
                 // On the face it closes (the face's own toggle), anywhere
                 // else it dismisses the list.
                 box_.HandleClick(pressed_);
@@ -221,6 +284,10 @@ LRESULT ComboListWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         }
         case WM_MOUSEWHEEL:
             Wheel(GET_WHEEL_DELTA_WPARAM(wp));
+            return 0;
+        case WM_TIMER:
+            if (wp != kRepeatTimer) break;
+            Repeat();
             return 0;
         case WM_ACTIVATEAPP:
             // Another program became active: the list goes with the focus.

@@ -3,8 +3,9 @@
 // first), twice the face's width, painted by the combo box itself. It
 // never takes the activation or the keyboard: while it is open it holds
 // the mouse capture, so a click anywhere is seen — on an item it picks,
-// on the face or anywhere else it closes — and the program's message loop
-// hands it the wheel and the list keys (PreTranslate).
+// on its scroll bar it scrolls, on the face or anywhere else it closes —
+// and the program's message loop hands it the wheel, the list keys and the
+// characters typed (PreTranslate).
 #pragma once
 
 #include <windows.h>
@@ -28,12 +29,15 @@ public:
     void Close();
 
     // The wheel scrolls the list, Up, Down, Page Up, Page Down, Home and
-    // End move the highlight, Enter picks it and Esc closes the list.
+    // End move the highlight, Enter picks it and Esc closes the list. A
+    // character highlights the next item that starts with it.
     void Wheel(int delta);
     bool Key(WPARAM vk);
+    void Char(WPARAM unit);
 
     // For the program's message loop: while a list is open, its wheel and
-    // keys go to it, whichever window has the focus. True when used.
+    // keys go to it, whichever window has the focus, and every character
+    // typed (none reaches the window behind). True when used.
     static bool PreTranslate(const MSG& msg);
 
 protected:
@@ -44,6 +48,10 @@ private:
     void Hidden();
     void Paint();
     void Repaint();
+    // A held arrow or track of the scroll bar steps again on a timer.
+    void StartRepeat();
+    void StopRepeat();
+    void Repeat();
     // Where a point of the list's client area lies for the combo box.
     ComboClickPlace PlaceOf(POINT client) const;
 
@@ -55,6 +63,8 @@ private:
     bool pressing_ = false;
     bool pressedLeft_ = false;
     ComboClickPlace pressed_ = ComboClickPlace::Outside;
+    bool barPressed_ = false;   // the press is the scroll bar's
+    char16_t pendingHigh_ = 0;  // the first half of a character beyond 16 bits
 };
 
 }  // namespace lg::win

@@ -7,6 +7,7 @@
 #include "art/picker_icons.h"
 #include "controls/image_button_art.h"
 #include "platform/font_families.h"
+#include "platform/trace.h"
 #include "settings/settings.h"
 
 namespace lg::win {
@@ -145,7 +146,11 @@ void TFontForm::FormShow() {
 
 void TFontForm::VEYComboBox1Click() {
     const int i = VEYComboBox1.ItemIndex();
-    if (i >= 0) TextFont().name = VEYComboBox1.Items()[static_cast<std::size_t>(i)];
+    if (i >= 0) {
+        TextFont().name = VEYComboBox1.Items()[static_cast<std::size_t>(i)];
+        const std::u16string& name = TextFont().name;
+        Trace((L"font family " + std::wstring(name.begin(), name.end())).c_str());
+    }
     Changed();
 }
 

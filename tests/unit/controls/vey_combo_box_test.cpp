@@ -4,6 +4,7 @@
 // character a box half as wide as its pixel height.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <utility>
 #include <vector>
@@ -129,15 +130,42 @@ struct ListCase {
     int dpi, items, dropDownCount;
     TRect bounds;
     int rows;
+    TRect scrollBar;  // the column beside the rows
 };
 
 TEST_F(VEYComboBoxTest, ListDropsBelowAtTwiceTheWidth) {
     const ListCase cases[] = {
-        {"13 sizes show 8 rows of 25 in a 1-pixel frame", 96, 13, 8, {0, 31, 102, 31 + 202}, 8},
-        {"fewer items than rows: as many rows as items", 96, 3, 8, {0, 31, 102, 31 + 77}, 3},
-        {"no items: only the frame", 96, 0, 8, {0, 31, 102, 33}, 0},
-        {"a drop-down count of 0 shows no rows", 96, 13, 0, {0, 31, 102, 33}, 0},
-        {"192 DPI: rows of 50, a 2-pixel frame", 192, 13, 8, {0, 62, 204, 62 + 404}, 8},
+        {"13 sizes show 8 rows of 25 in a 1-pixel frame, a 12-pixel bar beside them",
+         96,
+         13,
+         8,
+         {0, 31, 102, 31 + 202},
+         8,
+         {89, 1, 101, 201}},
+        {"fewer items than rows: as many rows as items, no bar",
+         96,
+         3,
+         8,
+         {0, 31, 102, 31 + 77},
+         3,
+         {}},
+        {"as many items as rows: no bar", 96, 8, 8, {0, 31, 102, 31 + 202}, 8, {}},
+        {"no items: only the frame", 96, 0, 8, {0, 31, 102, 33}, 0, {}},
+        {"a drop-down count of 0 shows no rows and no bar", 96, 13, 0, {0, 31, 102, 33}, 0, {}},
+        {"150 %: rows of 38, an 18-pixel bar in a 2-pixel frame",
+         144,
+         13,
+         8,
+         {0, 47, 154, 47 + 308},
+         8,
+         {134, 2, 152, 306}},
+        {"200 %: rows of 50, a 24-pixel bar in a 2-pixel frame",
+         192,
+         13,
+         8,
+         {0, 62, 204, 62 + 404},
+         8,
+         {178, 2, 202, 402}},
     };
     for (const ListCase& c : cases) {
         TVEYComboBox box;
@@ -149,6 +177,12 @@ TEST_F(VEYComboBoxTest, ListDropsBelowAtTwiceTheWidth) {
         const ComboListGeometry g = box.ListGeometry();
         EXPECT_EQ(g.bounds, c.bounds) << c.why;
         EXPECT_EQ(g.rows, c.rows) << c.why;
+        EXPECT_EQ(g.scrollBar, c.scrollBar) << c.why;
+        EXPECT_EQ(box.ScrollBar().bar, c.scrollBar) << c.why;
+        if (c.rows > 0) {
+            EXPECT_EQ(g.RowRect(0).Right, g.bounds.Width() - g.frame - c.scrollBar.Width())
+                << c.why << ": the rows end where the bar begins";
+        }
     }
 }
 
@@ -178,6 +212,12 @@ TEST(ComboListTest, ItemUnderAPoint) {
     }
     const ComboListGeometry few = ComboListGeometryFor(51, 31, 25, 1, 2, 8);
     EXPECT_EQ(ComboListItemAt(few, 0, 2, 50, 60), -1) << "below the last of two items";
+
+    // With a 12-pixel bar the rows end at 89.
+    const ComboListGeometry barred = ComboListGeometryFor(51, 31, 25, 1, 13, 8, 12);
+    EXPECT_EQ(ComboListItemAt(barred, 0, 13, 88, 10), 0) << "the row's last pixel";
+    EXPECT_EQ(ComboListItemAt(barred, 0, 13, 89, 10), -1) << "the bar picks nothing";
+    EXPECT_EQ(ComboListItemAt(barred, 0, 13, 100, 190), -1) << "nor its down arrow";
 }
 
 struct ClickCase {
@@ -417,9 +457,10 @@ TEST_F(VEYComboBoxTest, RoundedShapeKeepsTheCornersAndHidesAPenOfTheFill) {
 }
 
 TEST_F(VEYComboBoxTest, ListItemsPaintHighlightInsetTextAndFocus) {
-    for (int dpi : {96, 192}) {
+    for (int dpi : {96, 144, 192}) {
         SCOPED_TRACE(dpi);
         const DisplayScale scale(dpi);
+        const int dot = scale.Px(1);
         TVEYComboBox box;
         MakeSizeBox(box, dpi);
         box.SetDroppedDown(true);
@@ -428,9 +469,20 @@ TEST_F(VEYComboBoxTest, ListItemsPaintHighlightInsetTextAndFocus) {
         list.Clear(kSurface);
         box.PaintList(list);
 
-        const TRect chosen = g.RowRect(2);  // "10", highlighted on opening
+        // "10", highlighted on opening, is the keyboard's item: a dotted
+        // frame in the text's colour, dots as large as a line is thick.
+        const TRect chosen = g.RowRect(2);
         const TRect other = g.RowRect(0);
-        EXPECT_TRUE(Rgb(list.PixelS(chosen.Right - 1, chosen.Top), kBorder));
+        const int midY = (chosen.Top + chosen.Bottom) / 2;
+        EXPECT_TRUE(Rgb(list.PixelS(chosen.Left, chosen.Top), kWhite));
+        EXPECT_TRUE(Rgb(list.PixelS(chosen.Left + dot - 1, chosen.Top + dot - 1), kWhite));
+        EXPECT_TRUE(Rgb(list.PixelS(chosen.Left + dot, chosen.Top), kBorder)) << "a gap";
+        EXPECT_TRUE(Rgb(list.PixelS(chosen.Left + 2 * dot, chosen.Top), kWhite)) << "a dot";
+        EXPECT_TRUE(Rgb(list.PixelS(chosen.Left + dot, chosen.Bottom - 1), kBorder));
+        EXPECT_TRUE(Rgb(list.PixelS(chosen.Left + dot, midY), kBorder)) << "inside the frame";
+        EXPECT_TRUE(Rgb(list.PixelS(chosen.Right - dot - 1, midY), kBorder));
+        // Other rows: the fill, the text inset, no frame.
+        EXPECT_TRUE(Rgb(list.PixelS(other.Left, other.Top), kFill));
         EXPECT_TRUE(Rgb(list.PixelS(other.Right - 1, other.Top), kFill));
         const int inset = scale.Px(5);
         const int textTop = other.Top + (other.Height() - scale.Px(13)) / 2;
@@ -438,11 +490,147 @@ TEST_F(VEYComboBoxTest, ListItemsPaintHighlightInsetTextAndFocus) {
         EXPECT_FALSE(Rgb(list.PixelS(other.Left + inset - 1, textTop), kWhite));
         EXPECT_FALSE(Rgb(list.PixelS(0, 0), kFill)) << "the frame";
 
-        TBitmap32 one(40, 20);
-        box.PaintListItem(one, 0, one.BoundsRect(), {false, true});
-        EXPECT_FALSE(Rgb(one.PixelS(0, 10), kFill)) << "the focus frame";
-        EXPECT_TRUE(Rgb(one.PixelS(scale.Px(1), 1 + scale.Px(1)), kFill));
+        // The keyboard moves the frame with the highlight.
+        box.MoveHighlight(-2);
+        box.PaintList(list);
+        EXPECT_TRUE(Rgb(list.PixelS(other.Left, other.Top), kWhite));
+        EXPECT_TRUE(Rgb(list.PixelS(chosen.Left, chosen.Top), kFill));
     }
+}
+
+TEST_F(VEYComboBoxTest, ListShowsItsScrollBarOnlyWhenItemsDoNotFit) {
+    for (int dpi : {96, 144, 192}) {
+        SCOPED_TRACE(dpi);
+        TVEYComboBox box;
+        MakeSizeBox(box, dpi);
+        box.SetItemIndex(0);
+        box.SetDroppedDown(true);
+        const ComboListGeometry g = box.ListGeometry();
+        const ListScrollBar bar = box.ScrollBar();
+        ASSERT_TRUE(bar.Shown());
+        TBitmap32 list(g.bounds.Width(), g.bounds.Height());
+        box.PaintList(list);
+        const TColor32 track = list.PixelS(bar.track.Left + 1, bar.track.Bottom - 2);
+        EXPECT_FALSE(Rgb(track, kFill)) << "a channel of its own beside the rows";
+        const int midX = (bar.bar.Left + bar.bar.Right) / 2;
+        const TColor32 thumb = list.PixelS(midX, (bar.thumb.Top + bar.thumb.Bottom) / 2);
+        EXPECT_FALSE(Rgb(thumb, track)) << "the thumb shows on the channel";
+        EXPECT_TRUE(Rgb(list.PixelS(bar.thumb.Left, (bar.thumb.Top + bar.thumb.Bottom) / 2), track))
+            << "a slim thumb, the channel beside it";
+        // At the top the up arrow is faded, the down arrow full.
+        const auto brightest = [&](const TRect& r) {
+            std::uint32_t most = 0;
+            for (int y = r.Top; y < r.Bottom; ++y) {
+                for (int x = r.Left; x < r.Right; ++x)
+                    most = std::max(most, RedOf(list.PixelS(x, y)));
+            }
+            return most;
+        };
+        EXPECT_GT(brightest(bar.downArrow), 200u);
+        EXPECT_LT(brightest(bar.upArrow), 150u);
+        EXPECT_GT(brightest(bar.upArrow), RedOf(track)) << "faded, not gone";
+
+        // Three items fit: the rows reach the frame, nothing of a bar.
+        box.SetItems({u"8", u"9", u"10"});
+        box.SetDroppedDown(true);
+        const ComboListGeometry few = box.ListGeometry();
+        EXPECT_FALSE(box.ScrollBar().Shown());
+        TBitmap32 small(few.bounds.Width(), few.bounds.Height());
+        box.PaintList(small);
+        EXPECT_TRUE(
+            Rgb(small.PixelS(few.bounds.Width() - few.frame - 1, few.RowRect(1).Top + 1), kFill));
+    }
+}
+
+// 40 items, 8 rows: the bar of the size box's list at 100 %.
+std::vector<std::u16string> Forty() {
+    std::vector<std::u16string> items;
+    for (int i = 0; i < 40; ++i) items.push_back(u"item " + std::u16string(1, u'A' + i % 26));
+    return items;
+}
+
+TEST_F(VEYComboBoxTest, ScrollBarArrowsTrackAndThumbMoveTheRows) {
+    TVEYComboBox box;
+    MakeSizeBox(box, 96);
+    box.SetItems(Forty());
+    box.SetItemIndex(0);
+    box.SetDroppedDown(true);
+    const auto centre = [](const TRect& r) {
+        return std::pair{(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2};
+    };
+
+    // The down arrow steps a row, and again while held over it.
+    auto [dx, dy] = centre(box.ScrollBar().downArrow);
+    EXPECT_TRUE(box.ListMouseDown(dx, dy));
+    EXPECT_EQ(box.TopIndex(), 1);
+    EXPECT_TRUE(box.ListScrollRepeat(dx, dy));
+    EXPECT_EQ(box.TopIndex(), 2);
+    EXPECT_TRUE(box.ListScrollRepeat(dx - 40, dy)) << "still held, the pointer off it";
+    EXPECT_EQ(box.TopIndex(), 2) << "off the arrow it waits";
+    box.ListMouseUp();
+    EXPECT_FALSE(box.ListScrollRepeat(dx, dy)) << "released: nothing repeats";
+    EXPECT_EQ(box.TopIndex(), 2);
+    EXPECT_EQ(box.HighlightedIndex(), 0) << "scrolling leaves the highlight";
+
+    // The track below the thumb pages, until the thumb comes under the
+    // pointer.
+    const ListScrollBar bar = box.ScrollBar();
+    const int x = (bar.bar.Left + bar.bar.Right) / 2, y = bar.track.Bottom - 2;
+    EXPECT_TRUE(box.ListMouseDown(x, y));
+    EXPECT_EQ(box.TopIndex(), 10);
+    for (int i = 0; i < 10; ++i) box.ListScrollRepeat(x, y);
+    EXPECT_EQ(box.TopIndex(), 32) << "the last page, no further";
+    box.ListMouseUp();
+
+    // The thumb dragged back to the top, taken by its middle.
+    auto [tx, ty] = centre(box.ScrollBar().thumb);
+    const int grab = ty - box.ScrollBar().thumb.Top;
+    EXPECT_TRUE(box.ListMouseDown(tx, ty));
+    EXPECT_EQ(box.ScrollPressed(), ListScrollPart::Thumb);
+    EXPECT_EQ(box.TopIndex(), 32) << "taking hold moves nothing";
+    EXPECT_TRUE(box.ListMouseMove(tx + 30, ty - 1000)) << "dragged far up, and off the bar";
+    EXPECT_EQ(box.TopIndex(), 0);
+    EXPECT_EQ(box.HighlightedIndex(), 0) << "a drag over the rows moves no highlight";
+    // Track 13..189, thumb 35 long: 141 pixels of travel for 32 rows.
+    box.ListMouseMove(tx, box.ScrollBar().track.Top + grab + 70);
+    EXPECT_EQ(box.TopIndex(), 16) << "70 of 141 pixels down: row 16 of 32";
+    const int middle = box.TopIndex();
+    EXPECT_FALSE(box.ListScrollRepeat(tx, ty)) << "a held thumb does not repeat";
+    box.ListMouseUp();
+    EXPECT_EQ(box.ScrollPressed(), ListScrollPart::None);
+
+    // A press on the rows is not the bar's: the release picks there.
+    const TRect row = box.ListGeometry().RowRect(1);
+    EXPECT_FALSE(box.ListMouseDown(row.Left + 3, row.Top + 3));
+    EXPECT_EQ(box.TopIndex(), middle);
+
+    // Closing lets go of a held part.
+    auto [ux, uy] = centre(box.ScrollBar().upArrow);
+    box.ListMouseDown(ux, uy);
+    box.SetDroppedDown(false);
+    EXPECT_EQ(box.ScrollPressed(), ListScrollPart::None);
+}
+
+TEST_F(VEYComboBoxTest, TypingALetterHighlightsAndShowsTheItem) {
+    TVEYComboBox box;
+    MakeSizeBox(box, 96);
+    box.SetItems({u"Arial", u"Bookman", u"Cantarell", u"DejaVu", u"Droid", u"Ubuntu", u"Verdana",
+                  u"Wingdings", u"Ёлка", u"Шрифт", u"шрифт два", u"Щит"});
+    EXPECT_FALSE(box.TypeLetter(U'ш')) << "a closed list takes no letters";
+    box.SetDroppedDown(true);
+    EXPECT_TRUE(box.TypeLetter(U'ш'));
+    EXPECT_EQ(box.HighlightedIndex(), 9);
+    EXPECT_EQ(box.TopIndex(), 2) << "scrolled so the ninth row shows it";
+    EXPECT_TRUE(box.TypeLetter(U'Ш'));
+    EXPECT_EQ(box.HighlightedIndex(), 10) << "the same letter: the next item with it";
+    EXPECT_TRUE(box.TypeLetter(U'a'));
+    EXPECT_EQ(box.HighlightedIndex(), 0);
+    EXPECT_EQ(box.TopIndex(), 0);
+    EXPECT_FALSE(box.TypeLetter(U'a')) << "the only a: nothing moves";
+    EXPECT_FALSE(box.TypeLetter(U'q'));
+    EXPECT_EQ(box.HighlightedIndex(), 0);
+    box.PickHighlighted();
+    EXPECT_EQ(box.LabelText(), u"Arial");
 }
 
 TEST_F(VEYComboBoxTest, PicturesReachTheButtonOnceAtLoadOrFirstItem) {

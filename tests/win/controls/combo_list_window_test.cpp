@@ -1,6 +1,7 @@
 // The combo box's drop-down list as a window: where it opens, that it never
 // takes the activation, what a click on an item, beside the list and on the
-// face does, and the wheel and keys the message loop hands it.
+// face does, what its scroll bar does, and the wheel, keys and characters
+// the message loop hands it.
 #include "controls/combo_list_window.h"
 
 #include <gtest/gtest.h>
@@ -193,6 +194,84 @@ TEST_F(ComboListWindowTest, TheLoopHandsTheOpenListItsWheelAndKeys) {
     EXPECT_TRUE(ComboListWindow::PreTranslate(msg));
     EXPECT_FALSE(list_.IsOpen());
     EXPECT_FALSE(ComboListWindow::PreTranslate(msg));
+    EXPECT_EQ(clicks_, 1);
+}
+
+TEST_F(ComboListWindowTest, TheScrollBarScrollsAndNeverPicks) {
+    Make(100, 100);
+    box_.SetItemIndex(0);
+    box_.SetDroppedDown(true);
+    const ListScrollBar bar = box_.ScrollBar();
+    ASSERT_TRUE(bar.Shown()) << "20 items in 8 rows";
+    const int x = (bar.bar.Left + bar.bar.Right) / 2;
+
+    // The down arrow: one row, the list stays open, nothing picked.
+    ClickList(x, (bar.downArrow.Top + bar.downArrow.Bottom) / 2);
+    EXPECT_EQ(box_.TopIndex(), 1);
+    // The track below the thumb: a page, to the end of 20.
+    ClickList(x, bar.track.Bottom - 1);
+    EXPECT_EQ(box_.TopIndex(), 9);
+    // The up arrow.
+    ClickList(x, bar.upArrow.Top + 1);
+    EXPECT_EQ(box_.TopIndex(), 8);
+    EXPECT_TRUE(list_.IsOpen());
+    EXPECT_EQ(clicks_, 0);
+    EXPECT_EQ(box_.ItemIndex(), 0);
+
+    // The thumb dragged to the top, released beside the list: no pick, no
+    // closing, and the press was the bar's to the end.
+    const ListScrollBar now = box_.ScrollBar();
+    const int y = (now.thumb.Top + now.thumb.Bottom) / 2;
+    SendMessageW(list_.hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, At(x, y));
+    SendMessageW(list_.hwnd(), WM_MOUSEMOVE, MK_LBUTTON, At(x - 40, y - 500));
+    EXPECT_EQ(box_.TopIndex(), 0);
+    SendMessageW(list_.hwnd(), WM_LBUTTONUP, 0, At(-50, -50));
+    EXPECT_TRUE(list_.IsOpen());
+    EXPECT_EQ(box_.ScrollPressed(), ListScrollPart::None);
+    EXPECT_EQ(clicks_, 0);
+
+    // A held down arrow goes on stepping while the button stays down.
+    const POINT arrow{x, (bar.downArrow.Top + bar.downArrow.Bottom) / 2};
+    POINT screen = arrow;
+    ClientToScreen(list_.hwnd(), &screen);
+    SetCursorPos(screen.x, screen.y);
+    SendMessageW(list_.hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, At(arrow.x, arrow.y));
+    EXPECT_EQ(box_.TopIndex(), 1);
+    test::PumpFor(1000);
+    EXPECT_GT(box_.TopIndex(), 3) << "repeated while held";
+    SendMessageW(list_.hwnd(), WM_LBUTTONUP, 0, At(arrow.x, arrow.y));
+    const int held = box_.TopIndex();
+    test::PumpFor(300);
+    EXPECT_EQ(box_.TopIndex(), held) << "released: it stops";
+    EXPECT_EQ(clicks_, 0);
+    list_.Close();
+}
+
+TEST_F(ComboListWindowTest, TypedCharactersGoToTheOpenListOnly) {
+    Make(100, 100);
+    box_.SetItems({u"Arial", u"Roboto", u"Roboto Black", u"Щит", u"Шрифт", u"Noto Sans"});
+    MSG msg{};
+    msg.hwnd = host_.hwnd();
+    msg.message = WM_CHAR;
+    msg.wParam = L'r';
+    EXPECT_FALSE(ComboListWindow::PreTranslate(msg)) << "no list open: the text gets it";
+
+    box_.SetDroppedDown(true);
+    EXPECT_TRUE(ComboListWindow::PreTranslate(msg));
+    EXPECT_EQ(box_.HighlightedIndex(), 1);
+    msg.wParam = L'R';
+    EXPECT_TRUE(ComboListWindow::PreTranslate(msg));
+    EXPECT_EQ(box_.HighlightedIndex(), 2) << "the same letter again: the next one";
+    msg.wParam = L'ш';
+    EXPECT_TRUE(ComboListWindow::PreTranslate(msg));
+    EXPECT_EQ(box_.HighlightedIndex(), 4);
+    msg.wParam = L'q';
+    EXPECT_TRUE(ComboListWindow::PreTranslate(msg)) << "taken, though nothing starts with it";
+    EXPECT_EQ(box_.HighlightedIndex(), 4);
+    msg.message = WM_KEYDOWN;
+    msg.wParam = VK_RETURN;
+    EXPECT_TRUE(ComboListWindow::PreTranslate(msg));
+    EXPECT_EQ(box_.LabelText(), u"Шрифт");
     EXPECT_EQ(clicks_, 1);
 }
 
