@@ -78,26 +78,38 @@ void OutputFlow::Save() {
 }
 
 void OutputFlow::LinkReady(std::string_view reply) {
-    const std::optional<std::string> link = ReadUploadLink(reply);
-    if (!link) {
+    const std::optional<UploadedPicture> uploaded = ReadUploadReply(reply);
+    if (!uploaded) {
         host_.Trace("upload failed");
         host_.ShowHint(kUploadFailedMessage);
         return;
     }
-    if (!host_.CopyLinkText(*link)) {
-        // The link is lost with the clipboard: a new upload is the way to
-        // another.
-        host_.Trace("upload failed: link not copied");
-        host_.ShowHint(kUploadFailedMessage);
-        return;
+    // The picture is on the server whatever becomes of the clipboard: a
+    // retry would store it twice.
+    lastUpload_ = *uploaded;
+    if (host_.CopyLinkText(uploaded->link)) {
+        host_.Trace("upload link copied");
+        host_.ShowHint(kLinkCopiedMessage);
+    } else {
+        host_.Trace("upload link kept: clipboard busy");
+        host_.ShowLinkHint(kLinkKeptMessage, uploaded->link);
     }
-    host_.Trace("upload link copied");
-    host_.ShowHint(kLinkCopiedMessage);
     // Only a web address goes to the browser: the shell would run a
     // program or open a file named by anything else.
-    if (host_.Options().openUrl && IsWebLink(*link)) {
+    if (host_.Options().openUrl && IsWebLink(uploaded->link)) {
         host_.Trace("upload link opened");
-        host_.OpenLink(*link);
+        host_.OpenLink(uploaded->link);
+    }
+}
+
+void OutputFlow::CopyLinkAgain() {
+    if (!lastUpload_) return;
+    if (host_.CopyLinkText(lastUpload_->link)) {
+        host_.Trace("link copied from the notification");
+        host_.ShowHint(kLinkCopiedMessage);
+    } else {
+        host_.Trace("link not copied from the notification");
+        host_.ShowLinkHint(kCopyFailedMessage, lastUpload_->link);
     }
 }
 

@@ -12,6 +12,7 @@
 #include <string_view>
 
 #include "output/picture_format.h"
+#include "output/upload/upload_reply.h"
 
 namespace lg {
 
@@ -26,6 +27,9 @@ inline constexpr char16_t kCopyFailedMessage[] =
 inline constexpr char16_t kLinkCopiedMessage[] = u"Ссылка на скриншот в буфере обмена.";
 inline constexpr char16_t kUploadFailedMessage[] =
     u"Не удалось загрузить скриншот.\r\nПожалуйста, попробуйте еще раз.";
+// The picture is on the server but its link is not on the clipboard: the
+// notification shows the link with a button that copies it.
+inline constexpr char16_t kLinkKeptMessage[] = u"Ссылка получена, но буфер обмена занят";
 
 // The settings an output reads, as they are when it runs.
 struct OutputOptions {
@@ -84,6 +88,10 @@ public:
     virtual void OpenEditor() = 0;
 
     virtual void ShowHint(std::u16string_view text) = 0;
+    // The notification with `text` above `link` and a button that copies
+    // the link (CopyLinkAgain), for its full time whatever an earlier
+    // message left of it.
+    virtual void ShowLinkHint(std::u16string_view text, std::string_view link) = 0;
     // The link as text on the clipboard; false when it could not be put.
     virtual bool CopyLinkText(std::string_view link) = 0;
     virtual void OpenLink(std::string_view link) = 0;
@@ -102,6 +110,12 @@ public:
     void Save();
     // The upload's reply (empty after a failed request).
     void LinkReady(std::string_view reply);
+    // The notification's button: the kept link to the clipboard again.
+    void CopyLinkAgain();
+
+    // The last upload that reached the server, for a list of uploads to
+    // take over; nothing before the first.
+    const std::optional<UploadedPicture>& LastUpload() const { return lastUpload_; }
 
 private:
     // The output could not be made: the capture stays, so the picture that
@@ -109,6 +123,7 @@ private:
     void KeepCapture(bool editing, TCurTool tool);
 
     OutputHost& host_;
+    std::optional<UploadedPicture> lastUpload_;
 };
 
 }  // namespace lg

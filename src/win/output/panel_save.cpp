@@ -228,6 +228,12 @@ void TPanelSave::ShowHint(std::u16string_view text) {
     ShowBHint(text);
 }
 
+void TPanelSave::ShowLinkHint(std::u16string_view text, std::string_view link) {
+    if (TBHintForm* hint = BHintForm()) {
+        hint->ShowLink(text, AsU16(Utf8ToWide(link)), [this] { flow_.CopyLinkAgain(); });
+    }
+}
+
 bool TPanelSave::CopyLinkText(std::string_view link) {
     return WriteClipboardText(hwnd(), AsU16(Utf8ToWide(link))) == ERROR_SUCCESS;
 }

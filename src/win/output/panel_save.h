@@ -47,6 +47,9 @@ public:
     // browser, and the notification saying how it went.
     void LinkReady(const std::string& reply);
 
+    // The last upload that reached the server.
+    const std::optional<UploadedPicture>& LastUpload() const { return flow_.LastUpload(); }
+
     // Opens an uploaded picture's link in the default browser; tests put
     // something quieter in its place.
     std::function<void(const std::wstring& link)> OpenLinkInBrowser;
@@ -81,6 +84,7 @@ private:
     void ResumeCapture(TCurTool tool) override;
     void OpenEditor() override;
     void ShowHint(std::u16string_view text) override;
+    void ShowLinkHint(std::u16string_view text, std::string_view link) override;
     bool CopyLinkText(std::string_view link) override;
     void OpenLink(std::string_view link) override;
     void Feedback() override;

@@ -1,5 +1,6 @@
 // The output panel's decisions over a recording host: for each output and
-// each way it can end, the steps the platform is asked for, in order.
+// each way it can end, the steps the platform is asked for, in order; the
+// upload's reply with a free or a busy clipboard.
 #include "output/output_flow.h"
 
 #include <gtest/gtest.h>
@@ -83,6 +84,9 @@ struct RecordingHost : OutputHost {
     }
     void OpenEditor() override { log.push_back("open editor"); }
     void ShowHint(std::u16string_view text) override { log.push_back("hint " + Utf8(text)); }
+    void ShowLinkHint(std::u16string_view text, std::string_view link) override {
+        log.push_back("link hint " + Utf8(text) + " | " + std::string(link));
+    }
     bool CopyLinkText(std::string_view link) override {
         log.push_back("copy link " + std::string(link));
         return world.clipboard;
@@ -101,6 +105,7 @@ const std::string kCopied = "hint " + Utf8(kCopiedMessage);
 const std::string kCopyFailed = "hint " + Utf8(kCopyFailedMessage);
 const std::string kUploadFailed = "hint " + Utf8(kUploadFailedMessage);
 const std::string kLinkCopied = "hint " + Utf8(kLinkCopiedMessage);
+const std::string kLinkKept = "link hint " + Utf8(kLinkKeptMessage);
 
 enum class Action { kCopy, kUpload, kSave };
 
@@ -212,16 +217,45 @@ TEST(OutputFlowTest, TheReplyPutsTheLinkOnTheClipboardAndOpensOnlyAWebLink) {
          R"({"error":"quota","screen_link":"https://x/1"})",
          {},
          {kUploadFailed}},
-        {"a busy clipboard loses the link: the failure, no browser",
+        {"a busy clipboard: the link kept in the notification, no failure, still the browser",
          web,
          {.openUrl = true, .clipboard = false},
-         {"copy link https://i.example/s/1.png", kUploadFailed}},
+         {"copy link https://i.example/s/1.png", kLinkKept + " | https://i.example/s/1.png",
+          "open link https://i.example/s/1.png"}},
     };
     for (const ReplyCase& c : cases) {
         RecordingHost host(c.world);
         OutputFlow(host).LinkReady(c.reply);
         EXPECT_EQ(host.log, c.steps) << c.why;
     }
+}
+
+TEST(OutputFlowTest, ALinkTheClipboardRefusedIsKeptAndCopiedFromTheNotification) {
+    const std::string link = "https://i.example/s/7.png";
+    const std::string reply =
+        R"({"error":"","screen_link":"https://i.example/s/7.png","delete_link":"https://i.example/d/7/k"})";
+    RecordingHost host({.clipboard = false});
+    OutputFlow flow(host);
+    flow.LinkReady(reply);
+    EXPECT_EQ(host.log, (std::vector<std::string>{"copy link " + link, kLinkKept + " | " + link}));
+    const UploadedPicture kept{link, "https://i.example/d/7/k"};
+    EXPECT_EQ(flow.LastUpload(), kept) << "the record keeps both links";
+
+    // The button, with the clipboard still held: says so, keeps the button.
+    host.log.clear();
+    flow.CopyLinkAgain();
+    EXPECT_EQ(host.log,
+              (std::vector<std::string>{"copy link " + link,
+                                        "link hint " + Utf8(kCopyFailedMessage) + " | " + link}));
+    // And once it is free.
+    host.log.clear();
+    host.world.clipboard = true;
+    flow.CopyLinkAgain();
+    EXPECT_EQ(host.log, (std::vector<std::string>{"copy link " + link, kLinkCopied}));
+
+    // A later failed upload leaves the record of the last one that arrived.
+    flow.LinkReady("");
+    EXPECT_EQ(flow.LastUpload(), kept);
 }
 
 }  // namespace
