@@ -8,6 +8,7 @@ upload as the first segment of its path says. The program is pointed at
   loop   a redirect to itself         hang   no reply at all
   error  200 with a link and an error  ok     200 with a link
   slow   reads the picture slowly, then answers like ok
+  drip   answers like ok, its reply's bytes one by one over many seconds
 
 Each upload that reached the stub is kept (mode, body) in `received`."""
 import http.server
@@ -21,7 +22,12 @@ import time
 from harness import ScenarioError
 from image_server import KEY, free_port, make_certificate, trust_certificate
 
-MODES = ("html", "e500", "e404", "empty", "loop", "hang", "error", "ok", "slow")
+MODES = ("html", "e500", "e404", "empty", "loop", "hang", "error", "ok", "slow", "drip")
+# A slow reader is bounded by the client's buffers: they take a whole
+# picture at once, and the client waits only 10 s for the reply after its
+# last write. A reply that comes a byte at a time keeps an upload under
+# way for longer, each byte well within that limit.
+DRIP_PAUSE = 0.3
 
 
 class _Handler(http.server.BaseHTTPRequestHandler):
@@ -55,6 +61,9 @@ class _Handler(http.server.BaseHTTPRequestHandler):
             self._answer(200, b"")
         elif mode == "error":
             self._answer(200, json.dumps({"error": "quota", "screen_link": link}).encode())
+        elif mode == "drip":
+            self._answer(200, json.dumps({"error": "", "screen_link": link}).encode(),
+                         drip=True)
         else:
             self._answer(200, json.dumps({"error": "", "screen_link": link}).encode())
 
@@ -73,13 +82,20 @@ class _Handler(http.server.BaseHTTPRequestHandler):
                 time.sleep(0.05)
         return bytes(data)
 
-    def _answer(self, status, body, headers=()):
+    def _answer(self, status, body, headers=(), drip=False):
         self.send_response(status)
         for name, value in headers:
             self.send_header(name, value)
         self.send_header("Content-Length", str(len(body)))
         self.end_headers()
-        self.wfile.write(body)
+        if not drip:
+            self.wfile.write(body)
+            return
+        self.wfile.flush()
+        for i in range(len(body)):
+            time.sleep(DRIP_PAUSE)
+            self.wfile.write(body[i:i + 1])
+            self.wfile.flush()
 
 
 class _SmallWindowServer(http.server.ThreadingHTTPServer):

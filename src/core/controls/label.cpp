@@ -86,6 +86,26 @@ std::vector<std::u16string> WrapTextLines(const TBitmap32& canvas, std::u16strin
     return lines;
 }
 
+std::u16string ElideMiddle(const TBitmap32& canvas, std::u16string_view text, int width) {
+    std::u16string flat(text);
+    for (char16_t& c : flat) {
+        if (c == u'\r' || c == u'\n') c = u' ';
+    }
+    const std::size_t n = flat.size();
+    if (n == 0 || canvas.TextWidth(flat) <= width) return flat;
+    // Fewer and fewer characters kept until the line fits; at worst the
+    // ellipsis alone.
+    for (std::size_t kept = n - 1;; --kept) {
+        std::size_t head = kept / 2;
+        std::size_t tail = kept - head;
+        // Both cuts between whole characters.
+        if (head > 0 && IsHighSurrogate(flat[head - 1])) --head;
+        if (tail > 0 && tail < n && IsHighSurrogate(flat[n - tail - 1])) --tail;
+        std::u16string line = flat.substr(0, head) + u"\u2026" + flat.substr(n - tail);
+        if (kept == 0 || canvas.TextWidth(line) <= width) return line;
+    }
+}
+
 void TLabel::SetCaption(std::u16string_view caption) {
     if (caption == caption_) return;
     caption_.assign(caption);
@@ -98,10 +118,21 @@ void TLabel::SetWordWrap(bool wordWrap) {
     Invalidate();
 }
 
+void TLabel::SetElideInMiddle(bool elide) {
+    if (elide == elide_) return;
+    elide_ = elide;
+    Invalidate();
+}
+
+std::vector<std::u16string> TLabel::LinesIn(const TBitmap32& canvas) const {
+    if (elide_) return {ElideMiddle(canvas, caption_, Width())};
+    return WrapTextLines(canvas, caption_, wordWrap_ ? Width() : 0);
+}
+
 std::vector<std::u16string> TLabel::Lines() const {
     TBitmap32 measurer;  // no pixels: only its font and rasterizer are used
     measurer.SetFont(Font);
-    return WrapTextLines(measurer, caption_, wordWrap_ ? Width() : 0);
+    return LinesIn(measurer);
 }
 
 void TLabel::Paint(TBitmap32& canvas, int originX, int originY) {
@@ -111,7 +142,7 @@ void TLabel::Paint(TBitmap32& canvas, int originX, int originY) {
     // blocks of the buttons measure it.
     const int lineHeight = canvas.TextHeight(u"Ay");
     int y = originY;
-    for (const std::u16string& line : WrapTextLines(canvas, caption_, wordWrap_ ? Width() : 0)) {
+    for (const std::u16string& line : LinesIn(canvas)) {
         if (y >= originY + Height()) break;  // below the label: clipped anyway
         if (!line.empty()) canvas.Textout(originX, y, line);
         y += lineHeight;

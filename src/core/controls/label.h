@@ -20,6 +20,13 @@ namespace lg {
 std::vector<std::u16string> WrapTextLines(const TBitmap32& canvas, std::u16string_view text,
                                           int width);
 
+// `text` on one line of `width` pixels in `canvas`'s font: whole when it
+// fits, otherwise its start and its end with "…" between them, as many
+// characters of each as fit (the end gets the odd one: a link's last part
+// names the picture). Line breaks count as spaces; a character pair is
+// never split.
+std::u16string ElideMiddle(const TBitmap32& canvas, std::u16string_view text, int width);
+
 class TLabel : public TGraphicControl {
 public:
     const std::u16string& Caption() const { return caption_; }
@@ -28,6 +35,11 @@ public:
     bool WordWrap() const { return wordWrap_; }
     void SetWordWrap(bool wordWrap);
 
+    // One line, shortened in the middle to the label's width (ElideMiddle);
+    // word wrapping is then off.
+    bool ElideInMiddle() const { return elide_; }
+    void SetElideInMiddle(bool elide);
+
     // The lines as painted, measured in the control's font by the process's
     // text rasterizer.
     std::vector<std::u16string> Lines() const;
@@ -35,8 +47,11 @@ public:
     void Paint(TBitmap32& canvas, int originX, int originY) override;
 
 private:
+    std::vector<std::u16string> LinesIn(const TBitmap32& canvas) const;
+
     std::u16string caption_;
     bool wordWrap_ = false;
+    bool elide_ = false;
 };
 
 }  // namespace lg

@@ -78,27 +78,113 @@ void OutputFlow::Save() {
 }
 
 void OutputFlow::LinkReady(std::string_view reply) {
-    const std::optional<std::string> link = ReadUploadLink(reply);
-    if (!link) {
+    const std::optional<UploadedPicture> uploaded = ReadUploadReply(reply);
+    bool toRead = false;
+    if (!uploaded) {
         host_.Trace("upload failed");
-        host_.ShowHint(kUploadFailedMessage);
+        Tell(kUploadFailedMessage);
+        toRead = true;
+    } else {
+        // The picture is on the server whatever becomes of the clipboard:
+        // a retry would store it twice.
+        lastUpload_ = *uploaded;
+        if (host_.CopyLinkText(uploaded->link)) {
+            host_.Trace("upload link copied");
+            // While the program ends the link is all that was waited for.
+            if (quit_ == QuitState::kRunning) host_.ShowHint(kLinkCopiedMessage);
+        } else {
+            host_.Trace("upload link kept: clipboard busy");
+            host_.ShowLinkHint(kLinkKeptMessage, uploaded->link);
+            toRead = true;
+        }
+        // Only a web address goes to the browser: the shell would run a
+        // program or open a file named by anything else.
+        if (host_.Options().openUrl && IsWebLink(uploaded->link)) {
+            host_.Trace("upload link opened");
+            host_.OpenLink(uploaded->link);
+        }
+    }
+    if (quit_ == QuitState::kWaiting) ReplyWhileQuitting(toRead);
+}
+
+void OutputFlow::CopyLinkAgain() {
+    if (!lastUpload_ || quit_ == QuitState::kEnded) return;
+    if (host_.CopyLinkText(lastUpload_->link)) {
+        host_.Trace("link copied from the notification");
+        Tell(kLinkCopiedMessage);
+    } else {
+        host_.Trace("link not copied from the notification");
+        host_.ShowLinkHint(kCopyFailedMessage, lastUpload_->link);
+    }
+}
+
+std::u16string QuitMessage(std::size_t repliesToCome, std::size_t dropped) {
+    std::u16string text;
+    if (repliesToCome > 0) text = kQuitAfterUploadMessage;
+    if (dropped > 0) {
+        if (!text.empty()) text += u"\r\n";
+        text += kNotSentPrefix;
+        for (char c : std::to_string(dropped)) text += static_cast<char16_t>(c);
+        text += u'.';
+    }
+    return text;
+}
+
+void OutputFlow::Quit() {
+    if (quit_ != QuitState::kRunning) {
+        host_.Trace("quit at once");
+        End();
         return;
     }
-    if (!host_.CopyLinkText(*link)) {
-        // The link is lost with the clipboard: a new upload is the way to
-        // another.
-        host_.Trace("upload failed: link not copied");
-        host_.ShowHint(kUploadFailedMessage);
+    const FinishingUploads uploads = host_.FinishUploads();
+    host_.Trace("quit: " + std::to_string(uploads.repliesToCome) + " under way, " +
+                std::to_string(uploads.dropped) + " not sent");
+    if (uploads.repliesToCome == 0 && uploads.dropped == 0) {
+        End();
         return;
     }
-    host_.Trace("upload link copied");
-    host_.ShowHint(kLinkCopiedMessage);
-    // Only a web address goes to the browser: the shell would run a
-    // program or open a file named by anything else.
-    if (host_.Options().openUrl && IsWebLink(*link)) {
-        host_.Trace("upload link opened");
-        host_.OpenLink(*link);
+    quit_ = QuitState::kWaiting;
+    repliesToCome_ = uploads.repliesToCome;
+    // The count of pictures lost must be read before the program goes;
+    // the note that it waits only answers the click.
+    hintToRead_ = uploads.dropped > 0;
+    if (repliesToCome_ > 0) host_.WaitForUploads();
+    host_.ShowQuitHint(QuitMessage(uploads.repliesToCome, uploads.dropped));
+    if (repliesToCome_ == 0) {
+        quit_ = QuitState::kAfterHint;
+        host_.EndProgramAfterHint();
     }
+}
+
+void OutputFlow::QuitWaitOver() {
+    if (quit_ != QuitState::kWaiting) return;
+    host_.Trace("quit: the wait for the upload is over");
+    End();
+}
+
+void OutputFlow::Tell(std::u16string_view text) {
+    if (quit_ == QuitState::kRunning) {
+        host_.ShowHint(text);
+    } else {
+        host_.ShowQuitHint(text);
+    }
+}
+
+void OutputFlow::ReplyWhileQuitting(bool toRead) {
+    hintToRead_ = hintToRead_ || toRead;
+    if (repliesToCome_ > 0) --repliesToCome_;
+    if (repliesToCome_ > 0) return;
+    if (hintToRead_) {
+        quit_ = QuitState::kAfterHint;
+        host_.EndProgramAfterHint();
+    } else {
+        End();
+    }
+}
+
+void OutputFlow::End() {
+    quit_ = QuitState::kEnded;
+    host_.EndProgram();
 }
 
 }  // namespace lg

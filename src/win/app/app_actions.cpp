@@ -29,9 +29,16 @@ void RequestCapture(int typeSelect) {
     wchar_t text[48];
     wsprintfW(text, L"capture requested, kind %d", typeSelect);
     Trace(text);
-    if (Application* app = App(); app && app->SetRegionForm()) {
-        app->SetRegionForm()->StartSelectRegion(typeSelect);
+    Application* app = App();
+    if (app && app->Quitting()) {
+        Trace(L"capture refused: the program is ending");
+        return;
     }
+    if (app && app->SetRegionForm()) app->SetRegionForm()->StartSelectRegion(typeSelect);
+}
+
+void RequestExit() {
+    if (Application* app = App()) app->RequestExit();
 }
 
 namespace {

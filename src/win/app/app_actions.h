@@ -10,6 +10,10 @@ namespace lg::win {
 // 2 the whole virtual screen.
 void RequestCapture(int typeSelect);
 
+// "Выход": the program ends, at once or after the upload under way; asked
+// again, at once.
+void RequestExit();
+
 // The settings window, modal, one at a time; a second start's request
 // lands here too.
 void OpenSettingsWindow(HWND owner);

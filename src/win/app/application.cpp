@@ -46,7 +46,8 @@ Application::~Application() {
     panelTools_.reset();
     panelSave_.reset();
     setRegionForm_.reset();
-    // The upload under way is cancelled, the queued ones dropped.
+    // Whatever upload is left (the wait was over, or a second "Выход") is
+    // cancelled.
     if (uploadWorker_) uploadWorker_->Stop();
     uploadWorker_.reset();
     hotKeys_.reset();
@@ -67,13 +68,15 @@ bool Application::CreateForms() {
     // reported at start-up.
     hotKeys_ = std::make_unique<HotKeyService>();
     hotKeys_->OnCaptureRequested = [this](CaptureKind kind) {
-        setRegionForm_->StartSelectRegion(TypeSelectOf(kind));
+        // A program waiting to end takes no new picture.
+        if (!Quitting()) setRegionForm_->StartSelectRegion(TypeSelectOf(kind));
     };
     setRegionForm_->SetHotKeyRegistrar(hotKeys_.get());
     hotKeys_->RegisterAll(LGSettings());
     uploadWorker_ = std::make_unique<TThreadSendScreen>();
     panelSave_ = std::make_unique<TPanelSave>();
     panelSave_->CreateForm(*setRegionForm_, uploadWorker_.get());
+    panelSave_->OnEndProgram = [this] { mainForm_->EndProgram(); };
     panelTools_ = std::make_unique<TPanelTools>();
     panelTools_->CreateForm(*setRegionForm_);
     setRegionForm_->SetPanels(panelSave_.get(), panelTools_.get());
@@ -84,6 +87,23 @@ bool Application::CreateForms() {
     loadForm_ = std::make_unique<TLoadForm>();
     loadForm_->CreateForm(mainForm_->hwnd());
     return true;
+}
+
+void Application::RequestExit() {
+    if (!panelSave_) {
+        mainForm_->EndProgram();
+        return;
+    }
+    // The picture being edited goes with the program, as it always did;
+    // only the uploads already made are waited for.
+    if (!panelSave_->Quitting() && setRegionForm_->Editor().IsOpen()) {
+        setRegionForm_->Editor().Close();
+    }
+    panelSave_->Quit();
+}
+
+bool Application::Quitting() const {
+    return panelSave_ && panelSave_->Quitting();
 }
 
 SettingsApplied Application::ApplySettings(const TLGSettings& current, const TLGSettings& edited) {

@@ -31,6 +31,13 @@ public:
     // Creates the windows; false when the main window could not be made.
     bool CreateForms();
 
+    // "Выход": an open capture closes, and the program ends now or, while
+    // an upload is under way, once its link is on the clipboard (the
+    // output panel's flow decides); asked again, at once.
+    void RequestExit();
+    // "Выход" was asked and the program waits to end: no new capture.
+    bool Quitting() const;
+
     TSetRegionForm* SetRegionForm() const { return setRegionForm_.get(); }
     TFormOfferKVR* OfferForm() const { return offerForm_.get(); }
     HotKeyService* HotKeys() const { return hotKeys_.get(); }

@@ -13,6 +13,7 @@ namespace lg::win {
 namespace {
 
 constexpr UINT kTrayCallback = WM_APP + 1;
+constexpr UINT kEndProgram = WM_APP + 2;
 constexpr UINT kTrayIconId = 1;
 constexpr UINT_PTR kTimer1 = 1;
 constexpr UINT kTimer1Interval = 1000;
@@ -155,6 +156,9 @@ LRESULT TVEY_Lumigrab_MainForm::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
                     return 0;
             }
             return 0;
+        case kEndProgram:
+            DestroyWindow(hwnd());
+            return 0;
         case WM_DESTROY:
             FormDestroy();
             PostQuitMessage(0);
@@ -177,9 +181,14 @@ void TVEY_Lumigrab_MainForm::TrayIcon1Click() {
     RequestCapture(0);
 }
 
+void TVEY_Lumigrab_MainForm::EndProgram() {
+    Trace(L"program ending");
+    PostMessageW(hwnd(), kEndProgram, 0, 0);
+}
+
 void TVEY_Lumigrab_MainForm::N1Click() {
     Trace(L"exit requested");
-    DestroyWindow(hwnd());
+    RequestExit();
 }
 
 void TVEY_Lumigrab_MainForm::N2Click() {

@@ -22,6 +22,9 @@ public:
 
     // Creates the window and runs FormCreate.
     bool CreateForm();
+    // Ends the program once the message being handled is done: the window
+    // goes and the message loop ends.
+    void EndProgram();
 
 protected:
     LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;

@@ -5,6 +5,16 @@ namespace lg::win {
 void SurfaceWindow::SetScale(DisplayScale scale) {
     if (scale == scale_) return;
     scale_ = scale;
+    Resize();
+}
+
+void SurfaceWindow::SetClientSize96(TSize client96) {
+    if (client96.cx == client96_.cx && client96.cy == client96_.cy) return;
+    client96_ = client96;
+    Resize();
+}
+
+void SurfaceWindow::Resize() {
     LayoutControls();
     if (!hwnd()) return;
     if (anchor_ == Anchor::Centre) {

@@ -44,6 +44,10 @@ protected:
     // painting order.
     void AttachControls(std::initializer_list<TGraphicControl*> controls);
 
+    // Another client size in 96-DPI pixels (a window that grows for what
+    // it shows): laid out again and resized around its anchor.
+    void SetClientSize96(TSize client96);
+
     // Places every control and draws every picture at Scale().
     virtual void LayoutControls() = 0;
     // `c` at the 96-DPI rectangle `r96`, at the window's scale.
@@ -54,6 +58,9 @@ protected:
     void OnScaleChanged(DisplayScale scale) override { SetScale(scale); }
 
 private:
+    // Lays the controls out and sizes the window for the scale and size.
+    void Resize();
+
     TSize client96_;
     Anchor anchor_;
     DisplayScale scale_;

@@ -1,6 +1,7 @@
 #include "output/corner_popup.h"
 
 #include "art/art_colors.h"
+#include "controls/window_placement.h"
 #include "platform/display_dpi.h"
 #include "raster/shapes.h"
 
@@ -33,10 +34,17 @@ bool CornerPopup::CreatePopup(HWND owner, std::initializer_list<TGraphicControl*
     return true;
 }
 
-void CornerPopup::ShowInCorner() {
+void CornerPopup::ShowInCorner(HWND below) {
     if (!hwnd()) return;
     SetScale(ScaleOfPrimaryMonitor());
     MoveToPlacement(Scale());
+    RECT under{}, self{};
+    if (below && IsWindowVisible(below) && GetWindowRect(below, &under) &&
+        GetWindowRect(hwnd(), &self)) {
+        const int top = under.top - Scale().Px(kCornerMargin96) - (self.bottom - self.top);
+        SetWindowPos(hwnd(), nullptr, self.left, top, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
     ShowTopmostInactive();
 }
 

@@ -24,7 +24,9 @@ protected:
     bool CreatePopup(HWND owner, std::initializer_list<TGraphicControl*> controls);
     // At the primary monitor's scale, in the corner where the taskbar
     // leaves it now, on top of the topmost windows, without the focus.
-    void ShowInCorner();
+    // Above `below` instead while that corner window shows, so the two
+    // never cover each other.
+    void ShowInCorner(HWND below = nullptr);
 
 private:
     const wchar_t* className_;

@@ -14,6 +14,7 @@
 #include "output/dialog_folders.h"
 #include "output/file_names.h"
 #include "output/folder_tree.h"
+#include "output/load_form.h"
 #include "output/local_clock.h"
 #include "output/output_panel_layout.h"
 #include "output/picture_files.h"
@@ -28,6 +29,9 @@
 
 namespace lg::win {
 namespace {
+
+// The bound of the wait for the upload when the program is asked to end.
+constexpr UINT_PTR kQuitWaitTimer = 1;
 
 ImageView32 ViewOf(const TBitmap32& b) {
     return ImageView32{b.Bits(), b.Width(), b.Height(), b.Width()};
@@ -98,6 +102,17 @@ void TPanelSave::btSendCloudClick() {
 
 void TPanelSave::LinkReady(const std::string& reply) {
     flow_.LinkReady(reply);
+}
+
+void TPanelSave::Quit() {
+    flow_.Quit();
+}
+
+bool TPanelSave::OnTimer(UINT_PTR id) {
+    if (id != kQuitWaitTimer) return false;
+    KillTimer(hwnd(), kQuitWaitTimer);
+    flow_.QuitWaitOver();
+    return true;
 }
 
 void TPanelSave::btSaveClipbrdClick() {
@@ -228,6 +243,12 @@ void TPanelSave::ShowHint(std::u16string_view text) {
     ShowBHint(text);
 }
 
+void TPanelSave::ShowLinkHint(std::u16string_view text, std::string_view link) {
+    if (TBHintForm* hint = BHintForm()) {
+        hint->ShowLink(text, AsU16(Utf8ToWide(link)), [this] { flow_.CopyLinkAgain(); });
+    }
+}
+
 bool TPanelSave::CopyLinkText(std::string_view link) {
     return WriteClipboardText(hwnd(), AsU16(Utf8ToWide(link))) == ERROR_SUCCESS;
 }
@@ -242,6 +263,35 @@ void TPanelSave::Feedback() {
 
 void TPanelSave::Trace(std::string_view line) {
     lg::win::Trace(std::wstring(line.begin(), line.end()).c_str());
+}
+
+FinishingUploads TPanelSave::FinishUploads() {
+    return ThreadSendScreen ? ThreadSendScreen->Finish() : FinishingUploads{};
+}
+
+void TPanelSave::WaitForUploads() {
+    // The progress in sight, even after its window was closed by hand.
+    if (TLoadForm* progress = LoadForm(); progress && !progress->Showing()) progress->Show();
+    SetTimer(hwnd(), kQuitWaitTimer, kQuitWaitMs, nullptr);
+}
+
+void TPanelSave::ShowQuitHint(std::u16string_view text) {
+    if (TBHintForm* hint = BHintForm()) hint->ShowMessageAnew(text);
+}
+
+void TPanelSave::EndProgram() {
+    KillTimer(hwnd(), kQuitWaitTimer);
+    if (TBHintForm* hint = BHintForm()) hint->OnClosed = nullptr;
+    if (OnEndProgram) OnEndProgram();
+}
+
+void TPanelSave::EndProgramAfterHint() {
+    TBHintForm* hint = BHintForm();
+    if (!hint || !hint->Showing()) {
+        EndProgram();
+        return;
+    }
+    hint->OnClosed = [this] { EndProgram(); };
 }
 
 void TPanelSave::ImageButton3Click() {

@@ -47,6 +47,16 @@ public:
     // browser, and the notification saying how it went.
     void LinkReady(const std::string& reply);
 
+    // "Выход": the program ends through OnEndProgram, now or once the
+    // upload under way has put its link on the clipboard; asked again, at
+    // once.
+    void Quit();
+    bool Quitting() const { return flow_.Quitting(); }
+    std::function<void()> OnEndProgram;
+
+    // The last upload that reached the server.
+    const std::optional<UploadedPicture>& LastUpload() const { return flow_.LastUpload(); }
+
     // Opens an uploaded picture's link in the default browser; tests put
     // something quieter in its place.
     std::function<void(const std::wstring& link)> OpenLinkInBrowser;
@@ -64,6 +74,7 @@ public:
 
 protected:
     void LayoutControls() override;
+    bool OnTimer(UINT_PTR id) override;
 
 private:
     // OutputHost
@@ -81,10 +92,16 @@ private:
     void ResumeCapture(TCurTool tool) override;
     void OpenEditor() override;
     void ShowHint(std::u16string_view text) override;
+    void ShowLinkHint(std::u16string_view text, std::string_view link) override;
     bool CopyLinkText(std::string_view link) override;
     void OpenLink(std::string_view link) override;
     void Feedback() override;
     void Trace(std::string_view line) override;
+    FinishingUploads FinishUploads() override;
+    void WaitForUploads() override;
+    void ShowQuitHint(std::u16string_view text) override;
+    void EndProgram() override;
+    void EndProgramAfterHint() override;
 
     CaptureSession* session_ = nullptr;
     OutputFlow flow_{*this};

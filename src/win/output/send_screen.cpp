@@ -76,6 +76,12 @@ void TThreadSendScreen::SendScreen(std::span<const std::uint8_t> file, std::stri
     Trace(L"upload queued");
 }
 
+FinishingUploads TThreadSendScreen::Finish() {
+    const FinishingUploads finishing = worker_->uploader.Finish();
+    Trace(L"upload worker finishing");
+    return finishing;
+}
+
 void TThreadSendScreen::Stop() {
     worker_->uploader.Stop();
     SetEvent(worker_->event.get());
@@ -95,7 +101,14 @@ void TThreadSendScreen::ShowProgress(int lastPos) {
     Trace((L"upload progress " + std::to_wstring(lastPos)).c_str());
     if (!form) return;
     if (step.close) {
-        form->Close();
+        // A finished transfer leaves a full bar behind, so the window shown
+        // again while the reply is awaited (the program asked to end) says
+        // the picture went.
+        if (lastPos >= 100) {
+            form->SetPosition(100);
+        } else {
+            form->Close();
+        }
         return;
     }
     if (!form->Showing()) form->Show();

@@ -13,6 +13,7 @@
 #include <string_view>
 
 #include "output/gui_thread_wake.h"
+#include "output/upload/screen_uploader.h"
 #include "output/upload/upload_transport.h"
 #include "platform/handles.h"
 
@@ -34,6 +35,10 @@ public:
     // GUI thread. Queues a copy of the encoded picture with its format tag
     // (".PNG" or ".JPG") and returns at once.
     void SendScreen(std::span<const std::uint8_t> file, std::string_view format);
+    // GUI thread. The program is asked to end: the queued pictures are
+    // dropped and no new one is taken; the upload under way goes on and
+    // its reply still reaches OnRedyLink.
+    FinishingUploads Finish();
     // GUI thread. The worker ends: the upload under way is cancelled, the
     // queued ones dropped, and nothing more reaches this thread.
     void Stop();

@@ -5,6 +5,8 @@
 //   lgprobe reg KEY [VALUE]    a value (or the existence of a key) under HKCU
 //   lgprobe post CLASS MSGNAME registers MSGNAME and posts it to the window
 //   lgprobe image PID          the executable a process was started from
+//   lgprobe holdclip SECONDS   keeps the clipboard open, as a clipboard manager
+//                              does for moments, until killed
 #include <windows.h>
 // After windows.h, which they need.
 #include <wincrypt.h>
@@ -169,6 +171,18 @@ int Hold(const wchar_t* modifiers, const wchar_t* vk, const wchar_t* seconds) {
         Sleep(50);
     }
     UnregisterHotKey(nullptr, 1);
+    return 0;
+}
+
+// Holds the clipboard open like another program would for `seconds` (or
+// until it is killed); prints whether it got it.
+int HoldClipboard(const wchar_t* seconds) {
+    const BOOL ok = OpenClipboard(nullptr);
+    std::printf("{\"held\":%s}\n", ok ? "true" : "false");
+    std::fflush(stdout);
+    if (!ok) return 1;
+    Sleep(1000 * static_cast<DWORD>(std::wcstoul(seconds, nullptr, 0)));
+    CloseClipboard();
     return 0;
 }
 
@@ -353,7 +367,8 @@ int wmain(int argc, wchar_t** argv) {
     if (argc < 2) {
         std::fprintf(stderr,
                      "usage: lgprobe windows|tray|reg KEY [VALUE]|post CLASS MSG|hold MODS VK "
-                     "SECONDS|trust CERT|get URL|noise X Y W H SECONDS|image PID|cliptext COUNT\n");
+                     "SECONDS|trust CERT|get URL|noise X Y W H SECONDS|image PID|holdclip "
+                     "SECONDS|cliptext COUNT\n");
         return 2;
     }
     std::wstring cmd = argv[1];
@@ -366,6 +381,7 @@ int wmain(int argc, wchar_t** argv) {
     if (cmd == L"get" && argc >= 3) return Get(argv[2]);
     if (cmd == L"noise" && argc >= 7) return Noise(argv + 2);
     if (cmd == L"image" && argc >= 3) return Image(argv[2]);
+    if (cmd == L"holdclip" && argc >= 3) return HoldClipboard(argv[2]);
     if (cmd == L"cliptext" && argc >= 3) return ClipText(argv[2]);
     std::fprintf(stderr, "lgprobe: unknown command\n");
     return 2;

@@ -68,6 +68,32 @@ TEST_F(LabelTest, WrapsBetweenWordsAndAtLineBreaks) {
     }
 }
 
+TEST_F(LabelTest, ElidesInTheMiddleToOneLine) {
+    const WrapCase cases[] = {
+        {"what fits stays whole", u"https://i.example/1", 20, {u"https://i.example/1"}},
+        {"start and end kept, the end one longer",
+         u"https://img.example/s/abcdef.png",
+         20,
+         {u"https://i\u2026abcdef.png"}},
+        {"line breaks read as spaces", u"ab\r\ncd", 10, {u"ab  cd"}},
+        {"a character pair is never cut",
+         u"ab\U0001F600cd\U0001F600ef",
+         7,
+         {u"ab\u2026\U0001F600ef"}},
+        {"no room at all: the ellipsis alone", u"abcdef", 0, {u"\u2026"}},
+    };
+    for (const WrapCase& c : cases) {
+        EXPECT_EQ(ElideMiddle(canvas_, c.text, c.widthInCells * kCell), c.lines.front()) << c.why;
+    }
+    TLabel label;
+    label.Font.PixelHeight = 2 * kCell;
+    label.SetBounds(0, 0, 5 * kCell, 100);
+    label.SetWordWrap(true);
+    label.SetCaption(u"aa bb cc");
+    label.SetElideInMiddle(true);
+    EXPECT_EQ(label.Lines(), std::vector<std::u16string>{u"aa\u2026cc"}) << "one line, not wrapped";
+}
+
 TEST_F(LabelTest, LinesFollowTheLabelsWidthFontAndWrapSwitch) {
     TLabel label;
     label.Font.PixelHeight = 2 * kCell;

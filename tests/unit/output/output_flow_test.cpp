@@ -1,5 +1,7 @@
 // The output panel's decisions over a recording host: for each output and
-// each way it can end, the steps the platform is asked for, in order.
+// each way it can end, the steps the platform is asked for, in order; the
+// upload's reply with a free or a busy clipboard; "Выход" with uploads
+// under way and queued.
 #include "output/output_flow.h"
 
 #include <gtest/gtest.h>
@@ -39,6 +41,7 @@ struct World {
     bool encoded = true;
     std::optional<SaveChoice> dialog{};
     FileWriteOutcome write{.ok = true};
+    FinishingUploads uploads{};
 };
 
 struct RecordingHost : OutputHost {
@@ -83,6 +86,9 @@ struct RecordingHost : OutputHost {
     }
     void OpenEditor() override { log.push_back("open editor"); }
     void ShowHint(std::u16string_view text) override { log.push_back("hint " + Utf8(text)); }
+    void ShowLinkHint(std::u16string_view text, std::string_view link) override {
+        log.push_back("link hint " + Utf8(text) + " | " + std::string(link));
+    }
     bool CopyLinkText(std::string_view link) override {
         log.push_back("copy link " + std::string(link));
         return world.clipboard;
@@ -92,6 +98,16 @@ struct RecordingHost : OutputHost {
     }
     void Feedback() override { log.push_back("feedback"); }
     void Trace(std::string_view) override {}
+    FinishingUploads FinishUploads() override {
+        log.push_back("finish uploads");
+        return world.uploads;
+    }
+    void WaitForUploads() override { log.push_back("wait for uploads"); }
+    void ShowQuitHint(std::u16string_view text) override {
+        log.push_back("quit hint " + Utf8(text));
+    }
+    void EndProgram() override { log.push_back("end program"); }
+    void EndProgramAfterHint() override { log.push_back("end program after the hint"); }
 
     World world;
     std::vector<std::string> log;
@@ -101,6 +117,7 @@ const std::string kCopied = "hint " + Utf8(kCopiedMessage);
 const std::string kCopyFailed = "hint " + Utf8(kCopyFailedMessage);
 const std::string kUploadFailed = "hint " + Utf8(kUploadFailedMessage);
 const std::string kLinkCopied = "hint " + Utf8(kLinkCopiedMessage);
+const std::string kLinkKept = "link hint " + Utf8(kLinkKeptMessage);
 
 enum class Action { kCopy, kUpload, kSave };
 
@@ -212,15 +229,130 @@ TEST(OutputFlowTest, TheReplyPutsTheLinkOnTheClipboardAndOpensOnlyAWebLink) {
          R"({"error":"quota","screen_link":"https://x/1"})",
          {},
          {kUploadFailed}},
-        {"a busy clipboard loses the link: the failure, no browser",
+        {"a busy clipboard: the link kept in the notification, no failure, still the browser",
          web,
          {.openUrl = true, .clipboard = false},
-         {"copy link https://i.example/s/1.png", kUploadFailed}},
+         {"copy link https://i.example/s/1.png", kLinkKept + " | https://i.example/s/1.png",
+          "open link https://i.example/s/1.png"}},
     };
     for (const ReplyCase& c : cases) {
         RecordingHost host(c.world);
         OutputFlow(host).LinkReady(c.reply);
         EXPECT_EQ(host.log, c.steps) << c.why;
+    }
+}
+
+TEST(OutputFlowTest, ALinkTheClipboardRefusedIsKeptAndCopiedFromTheNotification) {
+    const std::string link = "https://i.example/s/7.png";
+    const std::string reply =
+        R"({"error":"","screen_link":"https://i.example/s/7.png","delete_link":"https://i.example/d/7/k"})";
+    RecordingHost host({.clipboard = false});
+    OutputFlow flow(host);
+    flow.LinkReady(reply);
+    EXPECT_EQ(host.log, (std::vector<std::string>{"copy link " + link, kLinkKept + " | " + link}));
+    const UploadedPicture kept{link, "https://i.example/d/7/k"};
+    EXPECT_EQ(flow.LastUpload(), kept) << "the record keeps both links";
+
+    // The button, with the clipboard still held: says so, keeps the button.
+    host.log.clear();
+    flow.CopyLinkAgain();
+    EXPECT_EQ(host.log,
+              (std::vector<std::string>{"copy link " + link,
+                                        "link hint " + Utf8(kCopyFailedMessage) + " | " + link}));
+    // And once it is free.
+    host.log.clear();
+    host.world.clipboard = true;
+    flow.CopyLinkAgain();
+    EXPECT_EQ(host.log, (std::vector<std::string>{"copy link " + link, kLinkCopied}));
+
+    // A later failed upload leaves the record of the last one that arrived.
+    flow.LinkReady("");
+    EXPECT_EQ(flow.LastUpload(), kept);
+}
+
+TEST(OutputFlowTest, QuitWaitsForTheUploadUnderWayAndTellsWhatWasNotSent) {
+    enum class Ev { kQuit, kReply, kFailedReply, kWaitOver, kFreeClipboard, kCopyAgain };
+    const std::string link = "https://i.example/s/1.png";
+    const std::string copy = "copy link " + link;
+    const std::string waiting = "quit hint " + Utf8(kQuitAfterUploadMessage);
+    struct QuitCase {
+        const char* why;
+        World world;
+        std::vector<Ev> events;
+        std::vector<std::string> steps;
+    };
+    const QuitCase cases[] = {
+        {"nothing under way: the end at once", {}, {Ev::kQuit}, {"finish uploads", "end program"}},
+        {"an upload under way: its link on the clipboard, then the end",
+         {.uploads = {.repliesToCome = 1}},
+         {Ev::kQuit, Ev::kReply},
+         {"finish uploads", "wait for uploads", waiting, copy, "end program"}},
+        {"two queued behind it: their count told and read before the end",
+         {.uploads = {.repliesToCome = 1, .dropped = 2}},
+         {Ev::kQuit, Ev::kReply},
+         {"finish uploads", "wait for uploads", waiting + "\r\nНе отправлено скриншотов: 2.", copy,
+          "end program after the hint"}},
+        {"a second Выход ends at once",
+         {.uploads = {.repliesToCome = 1, .dropped = 2}},
+         {Ev::kQuit, Ev::kQuit},
+         {"finish uploads", "wait for uploads", waiting + "\r\nНе отправлено скриншотов: 2.",
+          "end program"}},
+        {"the wait's bound reached: the end without the link",
+         {.uploads = {.repliesToCome = 1}},
+         {Ev::kQuit, Ev::kWaitOver},
+         {"finish uploads", "wait for uploads", waiting, "end program"}},
+        {"a reply not yet collected and one being sent: the end after both",
+         {.uploads = {.repliesToCome = 2}},
+         {Ev::kQuit, Ev::kReply, Ev::kReply},
+         {"finish uploads", "wait for uploads", waiting, copy, copy, "end program"}},
+        {"the upload fails meanwhile: said, read, then the end",
+         {.uploads = {.repliesToCome = 1}},
+         {Ev::kQuit, Ev::kFailedReply},
+         {"finish uploads", "wait for uploads", waiting, "quit " + kUploadFailed,
+          "end program after the hint"}},
+        {"a busy clipboard meanwhile: the link with its button, copied, then the end",
+         {.clipboard = false, .uploads = {.repliesToCome = 1}},
+         {Ev::kQuit, Ev::kReply, Ev::kFreeClipboard, Ev::kCopyAgain},
+         {"finish uploads", "wait for uploads", waiting, copy, kLinkKept + " | " + link,
+          "end program after the hint", copy, "quit " + kLinkCopied}},
+        {"only queued pictures: their count, then the end",
+         {.uploads = {.dropped = 3}},
+         {Ev::kQuit},
+         {"finish uploads", "quit hint Не отправлено скриншотов: 3.",
+          "end program after the hint"}},
+        {"a second Выход while that message shows",
+         {.uploads = {.dropped = 3}},
+         {Ev::kQuit, Ev::kQuit},
+         {"finish uploads", "quit hint Не отправлено скриншотов: 3.", "end program after the hint",
+          "end program"}},
+    };
+    for (const QuitCase& c : cases) {
+        RecordingHost host(c.world);
+        OutputFlow flow(host);
+        for (Ev e : c.events) {
+            switch (e) {
+                case Ev::kQuit:
+                    flow.Quit();
+                    break;
+                case Ev::kReply:
+                    flow.LinkReady(R"({"screen_link":"https://i.example/s/1.png"})");
+                    break;
+                case Ev::kFailedReply:
+                    flow.LinkReady("");
+                    break;
+                case Ev::kWaitOver:
+                    flow.QuitWaitOver();
+                    break;
+                case Ev::kFreeClipboard:
+                    host.world.clipboard = true;
+                    break;
+                case Ev::kCopyAgain:
+                    flow.CopyLinkAgain();
+                    break;
+            }
+        }
+        EXPECT_EQ(host.log, c.steps) << c.why;
+        EXPECT_TRUE(flow.Quitting()) << c.why;
     }
 }
 

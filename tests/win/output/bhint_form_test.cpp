@@ -1,10 +1,12 @@
 // The notification window on a real desktop: where it goes, how it looks,
-// that it never takes the focus, and the rules of its one timer.
+// that it never takes the focus, the rules of its one timer, and the link
+// it shows with its copy button above the upload's progress.
 #include "output/bhint_form.h"
 
 #include <gtest/gtest.h>
 
 #include "message_pump.h"
+#include "output/load_form.h"
 #include "platform/gdi_text_rasterizer.h"
 #include "raster/text_rasterizer.h"
 
@@ -110,6 +112,63 @@ TEST_F(TBHintFormTest, ShowsInTheWorkAreasCornerWithoutTakingTheFocus) {
     EXPECT_TRUE(form.Timer1Enabled()) << "closing leaves the timer running";
     DestroyWindow(other);
     DestroyWindow(mainWindow);
+}
+
+TEST_F(TBHintFormTest, ALinkWithItsButtonGrowsTheWindowAboveTheProgress) {
+    TLoadForm progress;
+    ASSERT_TRUE(progress.CreateForm());
+    progress.Show();
+    TBHintForm form;
+    ASSERT_TRUE(form.CreateForm());
+    int closed = 0, copies = 0;
+    form.OnClosed = [&] { ++closed; };
+
+    form.ShowLink(u"Ссылка получена, но буфер обмена занят", u"https://img.example/s/Ab3.png",
+                  [&] { ++copies; });
+    test::PumpFor(200);
+    RECT client{}, placed{}, under{};
+    GetClientRect(form.hwnd(), &client);
+    GetWindowRect(form.hwnd(), &placed);
+    GetWindowRect(progress.hwnd(), &under);
+    EXPECT_EQ(client.right, 399);
+    EXPECT_GT(client.bottom, 104) << "grown for the link and the button";
+    EXPECT_EQ(placed.bottom, under.top - 10) << "above the progress, not over it";
+    EXPECT_EQ(placed.right, under.right);
+
+    const TBitmap32& px = form.Controls().Buffer();
+    const TRect link = form.lbLink.BoundsRect();
+    const TRect button = form.btCopyLink.BoundsRect();
+    EXPECT_GT(link.Top, form.lbText.BoundsRect().Top) << "the link under the message";
+    EXPECT_GT(button.Top, link.Bottom - 1) << "the button under the link";
+    EXPECT_LE(button.Bottom, client.bottom - 8) << "inside, off the outline";
+    int accent = 0;
+    for (int y = link.Top; y < link.Bottom; ++y) {
+        for (int x = link.Left; x < link.Right; ++x) {
+            const TColor32 c = px.PixelS(x, y);
+            accent += ((c >> 16) & 0xFF) < 120 && (c & 0xFF) > 180;  // the accent's blue
+        }
+    }
+    EXPECT_GT(accent, 40) << "the link drawn in the accent colour";
+    EXPECT_GT(CountWhiteish(px, button.Left, button.Top, button.Right, button.Bottom), 20)
+        << "the button's caption";
+
+    form.btCopyLink.Click();
+    test::PumpFor(100);
+    EXPECT_EQ(copies, 1);
+
+    form.ShowMessage(u"другое");
+    test::PumpFor(100);
+    EXPECT_EQ(closed, 0) << "a new message is no close";
+    EXPECT_FALSE(form.ShowsLink());
+    GetClientRect(form.hwnd(), &client);
+    EXPECT_EQ(client.bottom, 104);
+    form.btCopyLink.Click();
+    test::PumpFor(100);
+    EXPECT_EQ(copies, 1) << "no button without a link";
+
+    ClickCloseButton(form);
+    EXPECT_EQ(closed, 1);
+    progress.Close();
 }
 
 // The timer is long enough here for a loaded machine to keep to it.

@@ -15,6 +15,7 @@
 #include "capture/set_region_form.h"
 #include "clipboard_bytes.h"
 #include "dialog_driver.h"
+#include "held_clipboard.h"
 #include "message_pump.h"
 #include "output/bhint_form.h"
 #include "platform/handles.h"
@@ -98,58 +99,6 @@ std::vector<uint8_t> ClipboardRgb() {
     int width = 0, height = 0;
     return test::DibRgb(dib.data(), dib.size(), width, height);
 }
-
-// Another process holding the clipboard open for `holdMs` from the moment
-// it has it, as a clipboard manager or a remote-desktop client does.
-class HeldClipboard {
-public:
-    explicit HeldClipboard(DWORD holdMs) {
-        static int made = 0;
-        const std::wstring name = L"Local\\lumigrab-clipboard-held-" +
-                                  std::to_wstring(GetCurrentProcessId()) + L"-" +
-                                  std::to_wstring(++made);
-        held_.reset(CreateEventW(nullptr, TRUE, FALSE, name.c_str()));
-        if (!held_) return;
-        std::wstring command =
-            L"\"" + HelperPath() + L"\" " + name + L" " + std::to_wstring(holdMs);
-        STARTUPINFOW startup{};
-        startup.cb = sizeof(startup);
-        PROCESS_INFORMATION started{};
-        if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                            &startup, &started))
-            return;
-        process_.reset(started.hProcess);
-        CloseHandle(started.hThread);
-        // Starting a program takes a moment under Wine; a holder that could
-        // not open the clipboard ends instead.
-        const HANDLE either[] = {held_.get(), process_.get()};
-        holding_ = WaitForMultipleObjects(2, either, FALSE, 30000) == WAIT_OBJECT_0;
-    }
-    ~HeldClipboard() {
-        if (process_ && !Released(10000)) TerminateProcess(process_.get(), 1);
-    }
-    HeldClipboard(const HeldClipboard&) = delete;
-    HeldClipboard& operator=(const HeldClipboard&) = delete;
-
-    bool holding() const { return holding_; }
-    // The holder closed the clipboard and ended within `timeoutMs`.
-    bool Released(DWORD timeoutMs) const {
-        return WaitForSingleObject(process_.get(), timeoutMs) == WAIT_OBJECT_0;
-    }
-
-private:
-    // Built beside the test exe.
-    static std::wstring HelperPath() {
-        wchar_t self[MAX_PATH] = {};
-        const DWORD length = GetModuleFileNameW(nullptr, self, MAX_PATH);
-        const std::wstring path(self, length);
-        return path.substr(0, path.find_last_of(L"\\/") + 1) + L"clipboard_holder.exe";
-    }
-
-    UniqueKernelHandle held_;
-    UniqueKernelHandle process_;
-    bool holding_ = false;
-};
 
 // The "lastpath" value of the program's key, put back as it was.
 class KeptLastPathValue {
@@ -316,7 +265,7 @@ TEST_F(PanelSaveFlowTest, AFileThatCannotBeWrittenKeepsTheCaptureAndSaysWhy) {
 TEST_F(PanelSaveFlowTest, AClipboardHeldForAMomentIsWaitedFor) {
     ASSERT_NO_FATAL_FAILURE(DrawArrow());
     const std::vector<uint8_t> picture = PictureRgb();
-    HeldClipboard holder(300);
+    test::HeldClipboard holder(300);
     ASSERT_TRUE(holder.holding());
     EXPECT_GE(ClickCopy(), 100u) << "the clipboard was still held when the copy began";
     EXPECT_FALSE(CaptureOpen());
@@ -332,7 +281,7 @@ TEST_F(PanelSaveFlowTest, AClipboardHeldLongerKeepsTheCaptureToTryAgain) {
     const int snapshots = editor.Store().Count();
     const DWORD sequence = GetClipboardSequenceNumber();
     {
-        HeldClipboard holder(3000);
+        test::HeldClipboard holder(3000);
         ASSERT_TRUE(holder.holding());
         const ULONGLONG waited = ClickCopy();
         EXPECT_GE(waited, 900u) << "tried for about a second";
@@ -360,7 +309,7 @@ TEST_F(PanelSaveFlowTest, WithTheEditorOffABusyClipboardOpensTheEditor) {
     form_.Editor().Close();
     LGSettings().ShowRedact = false;
     LGSettings().Server = false;  // the quick output copies rather than uploads
-    HeldClipboard holder(3000);
+    test::HeldClipboard holder(3000);
     ASSERT_TRUE(holder.holding());
     form_.StartSelectRegion(2);  // copies at once, with no panel shown
     test::PumpFor(100);

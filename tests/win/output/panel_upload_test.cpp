@@ -1,7 +1,8 @@
 // The output panel's upload on a real capture, with the HTTP client faked:
 // the picture leaves encoded as the format setting says, the capture ends
 // at once, and the reply puts the link on the clipboard, says so and opens
-// it; every failed reply says the upload failed and leaves the clipboard.
+// it; every failed reply says the upload failed and leaves the clipboard;
+// a link the clipboard refused is shown with a button that copies it.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -10,6 +11,7 @@
 #include <vector>
 
 #include "capture/set_region_form.h"
+#include "held_clipboard.h"
 #include "message_pump.h"
 #include "output/bhint_form.h"
 #include "output/load_form.h"
@@ -26,6 +28,8 @@ namespace {
 constexpr char16_t kLinkCopied[] = u"Ссылка на скриншот в буфере обмена.";
 constexpr char16_t kUploadFailed[] =
     u"Не удалось загрузить скриншот.\r\nПожалуйста, попробуйте еще раз.";
+constexpr char16_t kCopyFailed[] =
+    u"Не удалось скопировать в буфер обмена.\r\nПожалуйста, попробуйте еще раз.";
 
 // Answers every upload with `reply`, keeping what it was sent. Runs on the
 // worker thread.
@@ -204,6 +208,38 @@ TEST_F(PanelUploadTest, LinkReadyCopiesOpensOrReportsTheFailure) {
             EXPECT_TRUE(hintShowingWhenOpened_) << c.why << ": the notification comes first";
         }
     }
+}
+
+TEST_F(PanelUploadTest, ALinkTheClipboardRefusedIsShownAndItsButtonCopiesIt) {
+    const std::u16string before = u"прежний текст";
+    ASSERT_EQ(WriteClipboardText(nullptr, before), static_cast<DWORD>(ERROR_SUCCESS));
+    LGSettings().OpenURL = false;
+    hint_.Close();
+    {
+        // Held through the reply and the first press: each waits its
+        // second for the clipboard.
+        test::HeldClipboard holder(4000);
+        ASSERT_TRUE(holder.holding());
+        panel_.LinkReady(std::string(R"({"error":"","screen_link":")") + kLink +
+                         R"(","delete_link":"https://img.example/d/Ab3/k"})");
+        ASSERT_TRUE(hint_.Showing());
+        EXPECT_TRUE(hint_.ShowsLink());
+        EXPECT_EQ(hint_.lbText.Caption(), u"Ссылка получена, но буфер обмена занят");
+        EXPECT_EQ(hint_.lbLink.Caption(), AsU16(Utf8ToWide(kLink)));
+        ASSERT_TRUE(panel_.LastUpload().has_value());
+        EXPECT_EQ(panel_.LastUpload()->deleteLink, "https://img.example/d/Ab3/k");
+
+        hint_.btCopyLink.Click();
+        test::PumpFor(1500);
+        EXPECT_EQ(hint_.lbText.Caption(), kCopyFailed) << "the press says it did not work";
+        EXPECT_TRUE(hint_.ShowsLink()) << "and keeps the button for another try";
+        EXPECT_TRUE(holder.Released(10000));
+    }
+    EXPECT_EQ(ReadClipboardText(nullptr), before);
+    hint_.btCopyLink.Click();
+    ASSERT_NE(test::PumpUntil([&] { return !hint_.ShowsLink(); }, 5000), -1);
+    EXPECT_EQ(hint_.lbText.Caption(), kLinkCopied);
+    EXPECT_EQ(ReadClipboardText(nullptr), AsU16(Utf8ToWide(kLink)));
 }
 
 }  // namespace

@@ -20,8 +20,16 @@ void ScreenUploader::SendScreen(std::span<const std::uint8_t> file, std::string_
     PictureToUpload picture{std::string(format),
                             std::vector<std::uint8_t>(file.begin(), file.end())};
     const std::lock_guard lock(mutex_);
-    if (stopping_) return;
+    if (stopping_ || finishing_) return;
     queue_.push_back(std::move(picture));
+}
+
+FinishingUploads ScreenUploader::Finish() {
+    const std::lock_guard lock(mutex_);
+    finishing_ = true;
+    const FinishingUploads finishing{.repliesToCome = repliesOwed_, .dropped = queue_.size()};
+    queue_.clear();
+    return finishing;
 }
 
 void ScreenUploader::Stop() {
@@ -44,9 +52,10 @@ std::size_t ScreenUploader::Queued() const {
 
 bool ScreenUploader::TakeNext(PictureToUpload& next) {
     const std::lock_guard lock(mutex_);
-    if (stopping_ || queue_.empty()) return false;
+    if (stopping_ || finishing_ || queue_.empty()) return false;
     next = std::move(queue_.front());
     queue_.pop_front();
+    ++repliesOwed_;
     return true;
 }
 
@@ -85,11 +94,19 @@ void ScreenUploader::DeliverToGui() {
     for (const GuiEvent& e : events) {
         if (stopping_) return;
         if (e.reply) {
+            // Still owed while its handler runs: the program asked to end
+            // from inside it (a message sent meanwhile) waits for this one.
+            const ReplyPaid paid(*this);
             steps_.DeliverLink(e.text);
         } else {
             steps_.ShowProgress(e.lastPos);
         }
     }
+}
+
+ScreenUploader::ReplyPaid::~ReplyPaid() {
+    const std::lock_guard lock(uploader_.mutex_);
+    if (uploader_.repliesOwed_ > 0) --uploader_.repliesOwed_;
 }
 
 void ScreenUploader::UploadOnce(const PictureToUpload& picture) {

@@ -33,6 +33,15 @@ struct PictureToUpload {
     std::vector<std::uint8_t> bytes;
 };
 
+// What becomes of the uploads when the program is asked to end.
+struct FinishingUploads {
+    // Uploads taken for sending whose reply has not yet reached the GUI
+    // thread: they go on, and each still ends in DeliverLink.
+    std::size_t repliesToCome = 0;
+    // Pictures that were waiting their turn: dropped, never sent.
+    std::size_t dropped = 0;
+};
+
 // The window steps, run on the GUI thread.
 struct UploadGuiSteps {
     // The percentage last reached (UploadProgress::LastPos).
@@ -53,6 +62,11 @@ public:
     // GUI thread. Queues a copy of `file`: a picture that comes while
     // another is being sent waits for its turn rather than replace it.
     void SendScreen(std::span<const std::uint8_t> file, std::string_view format);
+
+    // GUI thread. The program is ending: the queued pictures are dropped
+    // and no new one is taken, while the upload being sent goes on to its
+    // reply, so its link is not lost.
+    FinishingUploads Finish();
 
     // Any thread. No upload starts any more, the queued ones are dropped,
     // the one being sent is cancelled and no step reaches the GUI thread.
@@ -84,6 +98,18 @@ private:
     };
     void Leave(GuiEvent event);
 
+    // Counts a delivered reply off when its handler returns, or throws.
+    class ReplyPaid {
+    public:
+        explicit ReplyPaid(ScreenUploader& uploader) : uploader_(uploader) {}
+        ~ReplyPaid();
+        ReplyPaid(const ReplyPaid&) = delete;
+        ReplyPaid& operator=(const ReplyPaid&) = delete;
+
+    private:
+        ScreenUploader& uploader_;
+    };
+
     const std::string systemHash_;
     UploadTransport& transport_;
     GuiThreadWake& gui_;
@@ -92,6 +118,9 @@ private:
 
     mutable std::mutex mutex_;
     std::deque<PictureToUpload> queue_;
+    // Taken for sending, reply not yet through DeliverLink.
+    std::size_t repliesOwed_ = 0;
+    bool finishing_ = false;
     std::atomic<bool> stopping_{false};
 
     std::mutex mailboxMutex_;

@@ -2,6 +2,7 @@
 
 #include <nlohmann/json.hpp>
 #include <sstream>
+#include <utility>
 
 namespace lg {
 namespace {
@@ -32,7 +33,7 @@ bool StartsWithNoCase(std::string_view s, std::string_view prefix) noexcept {
 
 }  // namespace
 
-std::optional<std::string> ReadUploadLink(std::string_view reply) {
+std::optional<UploadedPicture> ReadUploadReply(std::string_view reply) {
     if (reply.empty()) return std::nullopt;
     json value;
     try {
@@ -47,7 +48,8 @@ std::optional<std::string> ReadUploadLink(std::string_view reply) {
     if (!MemberText(value, "error", true).empty()) return std::nullopt;
     std::string link = MemberText(value, "screen_link", false);
     if (link.empty()) return std::nullopt;
-    return link;
+    return UploadedPicture{.link = std::move(link),
+                           .deleteLink = MemberText(value, "delete_link", false)};
 }
 
 bool IsWebLink(std::string_view link) noexcept {

@@ -1,10 +1,13 @@
 // The upload worker's logic with a fake HTTP client and a fake GUI thread:
 // what each upload sends, the order in which the window steps run, a
-// second picture while one is being sent, failures and stopping.
+// second picture while one is being sent, failures, stopping, and the
+// end of the program letting the upload under way finish.
 #include "output/upload/screen_uploader.h"
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -89,6 +92,7 @@ protected:
                          [this](const std::string& reply) {
                              EXPECT_TRUE(gui_.inside) << "DeliverLink off the GUI thread";
                              log_.push_back("link " + reply);
+                             if (duringLink_) duringLink_();
                          }},
                     [this] { return randoms_.at(nextRandom_++); }) {
         gui_.uploader = &uploader_;
@@ -101,6 +105,7 @@ protected:
     FakeGui gui_;
     FakeTransport transport_;
     std::vector<std::string> log_;
+    std::function<void()> duringLink_;
     std::vector<std::uint64_t> randoms_;
     std::size_t nextRandom_ = 0;
     ScreenUploader uploader_;
@@ -242,6 +247,47 @@ TEST_F(ScreenUploaderTest, StopCancelsTheUploadDropsTheQueueAndReachesNoWindow) 
     EXPECT_EQ(log_.back(), "stop") << "nothing reached the GUI thread after Stop";
     uploader_.SendScreen(Picture("late"), ".PNG");
     EXPECT_EQ(uploader_.Queued(), 0u) << "nothing is queued once stopping";
+}
+
+TEST_F(ScreenUploaderTest, FinishLetsTheUploadUnderWayReachItsReplyAndDropsTheQueue) {
+    randoms_ = {1, 2, 3, 4};
+    transport_.chunk = 4;
+    transport_.replies = {R"({"screen_link":"one"})", R"({"screen_link":"two"})"};
+    FinishingUploads finishing;
+    transport_.during = [&] {
+        uploader_.SendScreen(Picture("queued first"), ".PNG");
+        uploader_.SendScreen(Picture("queued second"), ".PNG");
+        finishing = uploader_.Finish();
+        uploader_.SendScreen(Picture("after the end was asked"), ".PNG");
+    };
+    uploader_.SendScreen(Picture("being sent"), ".PNG");
+    uploader_.UploadPending();
+
+    EXPECT_EQ(finishing.repliesToCome, 1u) << "the one being sent";
+    EXPECT_EQ(finishing.dropped, 2u);
+    EXPECT_FALSE(transport_.cancelled);
+    EXPECT_EQ(transport_.sent.size(), 1u) << "nothing queued went, nothing new was queued";
+    ASSERT_FALSE(log_.empty());
+    EXPECT_EQ(log_.back(), R"(link {"screen_link":"one"})");
+    EXPECT_EQ(uploader_.Queued(), 0u);
+}
+
+TEST_F(ScreenUploaderTest, AReplyIsStillToComeUntilItsHandlerHasRun) {
+    randoms_ = {1, 2};
+    gui_.deliverAtOnce = false;  // the reply waits for a busy GUI thread
+    transport_.replies = {R"({"screen_link":"one"})"};
+    uploader_.SendScreen(Picture("picture"), ".PNG");
+    uploader_.UploadPending();
+    EXPECT_EQ(uploader_.Finish().repliesToCome, 1u) << "sent, but not yet delivered";
+
+    // Asked again from inside the handler (a message sent to the GUI
+    // thread while it waits for the clipboard): this reply still counts.
+    std::optional<FinishingUploads> inside;
+    duringLink_ = [&] { inside = uploader_.Finish(); };
+    gui_.Deliver();
+    ASSERT_TRUE(inside);
+    EXPECT_EQ(inside->repliesToCome, 1u);
+    EXPECT_EQ(uploader_.Finish().repliesToCome, 0u) << "counted off once its handler returned";
 }
 
 }  // namespace

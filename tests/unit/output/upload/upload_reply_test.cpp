@@ -7,6 +7,12 @@
 namespace lg {
 namespace {
 
+std::optional<std::string> LinkOf(std::string_view reply) {
+    const std::optional<UploadedPicture> uploaded = ReadUploadReply(reply);
+    if (!uploaded) return std::nullopt;
+    return uploaded->link;
+}
+
 TEST(UploadReplyTest, LinkOrFailure) {
     struct Case {
         std::string_view reply;
@@ -49,7 +55,27 @@ TEST(UploadReplyTest, LinkOrFailure) {
         {"", failed, "empty"},
         {"   ", failed, "only white space"},
     };
-    for (const Case& c : cases) EXPECT_EQ(ReadUploadLink(c.reply), c.link) << c.why;
+    for (const Case& c : cases) EXPECT_EQ(LinkOf(c.reply), c.link) << c.why;
+}
+
+TEST(UploadReplyTest, TheDeleteLinkIsKeptBesideTheLinkAndDecidesNothing) {
+    struct Case {
+        std::string_view reply;
+        std::optional<UploadedPicture> uploaded;
+        const char* why;
+    };
+    const Case cases[] = {
+        {R"({"error":"","screen_link":"https://i.example/s/1.png","delete_link":"https://i.example/d/1/k"})",
+         UploadedPicture{"https://i.example/s/1.png", "https://i.example/d/1/k"},
+         "the image server's reply"},
+        {R"({"screen_link":"https://i.example/s/2.png"})",
+         UploadedPicture{"https://i.example/s/2.png", ""}, "a server without delete links"},
+        {R"({"screen_link":"https://i.example/s/3.png","delete_link":{"url":"x"}})",
+         UploadedPicture{"https://i.example/s/3.png", ""}, "an object is no delete link"},
+        {R"({"screen_link":"","delete_link":"https://i.example/d/4/k"})", std::nullopt,
+         "a delete link without a link is still a failure"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(ReadUploadReply(c.reply), c.uploaded) << c.why;
 }
 
 TEST(UploadReplyTest, OnlyWebAddressesGoToTheBrowser) {
