@@ -7,6 +7,7 @@
 #include "art/button_art.h"
 #include "controls/image_button_art.h"
 #include "platform/trace.h"
+#include "platform/u16.h"
 #include "settings/settings.h"
 
 namespace lg::win {
@@ -88,6 +89,9 @@ void TBHintForm::ShowMessage(std::u16string_view message) {
     if (!hwnd()) return;
     if (Showing()) Close();
     lbText.SetCaption(message);
+    // The drawn label is no text to a screen reader: the window's own text
+    // is what it reads out.
+    SetWindowTextW(hwnd(), ToWide(message).c_str());
     ShowInCorner();
     SetTimer1Enabled(true);
     Trace(L"notification shown");
