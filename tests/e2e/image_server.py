@@ -120,6 +120,14 @@ class ImageServer:
         except urllib.error.HTTPError as e:
             return e.code, e.read()
 
+    def requests(self, path):
+        """How many requests for `path` the server has logged, whatever it
+        answered (its own start-up probe of "/updates.txt" included)."""
+        self.log.flush()
+        with open(os.path.join(self.dir, "server.log"), "rb") as f:
+            lines = f.read().decode("utf-8", "replace").splitlines()
+        return sum(f" GET {path} " in line for line in lines)
+
     def _answers(self):
         if self.proc.poll() is not None:
             raise ScenarioError(f"the image server ended with {self.proc.returncode}")

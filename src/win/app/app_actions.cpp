@@ -17,6 +17,7 @@
 #include "settings/setting_form.h"
 #include "settings/startup_settings.h"
 #include "update/background_get.h"
+#include "update/fetch_outcome_of.h"
 #include "update/update_checker.h"
 
 #include <memory>
@@ -121,6 +122,8 @@ namespace {
 // Each step of the list's request (resolve, connect, send, each read) waits
 // at most this long, off the GUI thread.
 constexpr DWORD kUpdateTimeoutMs = 15000;
+// An update list is one short line; a longer reply is no list of ours.
+constexpr std::size_t kUpdateListMaxBytes = 64 * 1024;
 
 UpdateChecker& Checker() {
     static Win32RegistryStore store;
@@ -130,22 +133,26 @@ UpdateChecker& Checker() {
         .today = [] { return Today(); },
         .programVersion = [] { return GetProgramVersion(true); },
         .fetch =
-            [](std::function<void(std::optional<std::string>)> done) {
+            [](std::function<void(FetchOutcome)> done) {
                 return fetcher.Start(ServerPageAddress(endpoint::kUpdates), kUpdateTimeoutMs,
-                                     std::move(done));
+                                     kUpdateListMaxBytes,
+                                     [done = std::move(done)](HttpGetResult result) {
+                                         done(FetchOutcomeOf(result));
+                                     });
             },
         .showNotice = [](HWND owner) { return ShowNewVersionNotice(owner); },
         .openPage = [](std::string_view path) { OpenPage(path); },
+        .notify = [](std::u16string_view text) { ShowBHint(text); },
     });
     return checker;
 }
 
 }  // namespace
 
-void CheckForUpdate(HWND owner) {
-    Trace(L"update check");
+void CheckForUpdate(HWND owner, UpdateTrigger trigger) {
+    Trace(trigger == UpdateTrigger::Asked ? L"update check asked for" : L"update check");
     if (NewVersionNoticeExists()) return;
-    Checker().Check(owner);
+    Checker().Check(owner, trigger);
 }
 
 }  // namespace lg::win

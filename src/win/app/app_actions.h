@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include "update/update_check_flow.h"
+
 namespace lg::win {
 
 // Kinds of capture: 0 an area the user selects, 1 the foreground window,
@@ -26,8 +28,9 @@ void OpenAboutWindow(HWND owner);
 // The companion offer window, unless it is already showing.
 void ShowOfferWindow();
 
-// The update list check.
-void CheckForUpdate(HWND owner);
+// The update list check: the timers' (quiet, keeping to its day) or the
+// one the user asked for from the tray menu (always answers).
+void CheckForUpdate(HWND owner, UpdateTrigger trigger);
 
 // The welcome window of the installer's first start, modal; true when the
 // user asked for a capture from it.

@@ -43,7 +43,8 @@ const TVEY_Lumigrab_MainForm::MenuItem TVEY_Lumigrab_MainForm::kPopupMenu1[] = {
     {kN5, L"Техподдержка", false, &TVEY_Lumigrab_MainForm::N5Click},
     {kN2, L"Настройки", true, &TVEY_Lumigrab_MainForm::N2Click},
     {kN9, L"Оставить отзыв", true, &TVEY_Lumigrab_MainForm::N9Click},
-    {kN10, L"Проверить обновление", false, &TVEY_Lumigrab_MainForm::N10Click},
+    // Shown: a user can ask for the check and is told what it found.
+    {kN10, L"Проверить обновление", true, &TVEY_Lumigrab_MainForm::N10Click},
     {kN6, L"О программе", true, &TVEY_Lumigrab_MainForm::N6Click},
     {kN8, nullptr, true, nullptr},
     {kN1, L"Выход", true, &TVEY_Lumigrab_MainForm::N1Click},
@@ -218,7 +219,7 @@ void TVEY_Lumigrab_MainForm::N9Click() {
 }
 
 void TVEY_Lumigrab_MainForm::N10Click() {
-    CheckForUpdate(hwnd());
+    CheckForUpdate(hwnd(), UpdateTrigger::Asked);
 }
 
 void TVEY_Lumigrab_MainForm::Timer1Timer() {
@@ -229,11 +230,11 @@ void TVEY_Lumigrab_MainForm::Timer1Timer() {
     } else {
         Trace(L"start-up timer: ordinary start");
     }
-    CheckForUpdate(hwnd());
+    CheckForUpdate(hwnd(), UpdateTrigger::Automatic);
 }
 
 void TVEY_Lumigrab_MainForm::Timer_checkUpdateTimer() {
-    CheckForUpdate(hwnd());
+    CheckForUpdate(hwnd(), UpdateTrigger::Automatic);
 }
 
 }  // namespace lg::win

@@ -10,6 +10,7 @@
 #include "controls/image_button_art.h"
 #include "output/load_form.h"
 #include "platform/trace.h"
+#include "platform/u16.h"
 #include "settings/settings.h"
 
 namespace lg::win {
@@ -146,6 +147,9 @@ void TBHintForm::Present(std::u16string_view message, bool withLink) {
     // Hidden for the next message, which is no close of the window.
     if (Showing()) ShowWindow(hwnd(), SW_HIDE);
     lbText.SetCaption(message);
+    // The drawn label is no text to a screen reader: the window's own text
+    // is what it reads out.
+    SetWindowTextW(hwnd(), ToWide(message).c_str());
     linkShown_ = withLink;
     lbLink.SetVisible(withLink);
     btCopyLink.SetVisible(withLink);

@@ -14,12 +14,13 @@ constexpr UINT kReplyMessage = WM_APP + 1;
 struct Job {
     std::wstring url;
     DWORD timeoutMs;
+    std::size_t maxBody;
     HWND target;
 };
 
 DWORD WINAPI Worker(void* param) {
     std::unique_ptr<Job> job(static_cast<Job*>(param));
-    auto reply = std::make_unique<std::optional<std::string>>(HttpGet(job->url, job->timeoutMs));
+    auto reply = std::make_unique<HttpGetResult>(HttpGet(job->url, job->timeoutMs, job->maxBody));
     // The window may be gone (the program ending): then the reply is dropped.
     if (PostMessageW(job->target, kReplyMessage, 0, reinterpret_cast<LPARAM>(reply.get()))) {
         reply.release();
@@ -33,10 +34,10 @@ BackgroundGet::~BackgroundGet() {
     if (hwnd()) DestroyWindow(hwnd());
 }
 
-bool BackgroundGet::Start(std::wstring url, DWORD timeoutMs, Reply done) {
+bool BackgroundGet::Start(std::wstring url, DWORD timeoutMs, std::size_t maxBody, Reply done) {
     if (running_) return false;
     if (!hwnd() && !CreateMessageOnly(kClassName)) return false;
-    auto job = std::make_unique<Job>(Job{std::move(url), timeoutMs, hwnd()});
+    auto job = std::make_unique<Job>(Job{std::move(url), timeoutMs, maxBody, hwnd()});
     HANDLE thread = CreateThread(nullptr, 0, &Worker, job.get(), 0, nullptr);
     if (!thread) return false;
     job.release();
@@ -48,8 +49,7 @@ bool BackgroundGet::Start(std::wstring url, DWORD timeoutMs, Reply done) {
 
 LRESULT BackgroundGet::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     if (msg == kReplyMessage) {
-        std::unique_ptr<std::optional<std::string>> reply(
-            reinterpret_cast<std::optional<std::string>*>(lp));
+        std::unique_ptr<HttpGetResult> reply(reinterpret_cast<HttpGetResult*>(lp));
         running_ = false;
         Reply done = std::move(done_);
         if (done) done(std::move(*reply));
@@ -59,7 +59,7 @@ LRESULT BackgroundGet::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         // Replies already queued for this window would be lost with it.
         MSG pending;
         while (PeekMessageW(&pending, hwnd(), kReplyMessage, kReplyMessage, PM_REMOVE)) {
-            delete reinterpret_cast<std::optional<std::string>*>(pending.lParam);
+            delete reinterpret_cast<HttpGetResult*>(pending.lParam);
         }
     }
     return Window::HandleMessage(msg, wp, lp);

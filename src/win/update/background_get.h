@@ -3,25 +3,26 @@
 // hotkeys or a capture.
 #pragma once
 
+#include <cstddef>
 #include <functional>
-#include <optional>
 #include <string>
 
+#include "net/http_get.h"
 #include "platform/window.h"
 
 namespace lg::win {
 
 class BackgroundGet : public Window {
 public:
-    using Reply = std::function<void(std::optional<std::string> body)>;
+    using Reply = std::function<void(HttpGetResult result)>;
 
     BackgroundGet() = default;
     ~BackgroundGet() override;
 
     // Starts the request unless one is running; `done` runs on this thread
-    // with the body of a 2xx reply, or nothing. False when it could not
-    // start (or one is still running).
-    bool Start(std::wstring url, DWORD timeoutMs, Reply done);
+    // with how it ended (HttpGet). False when it could not start (or one is
+    // still running).
+    bool Start(std::wstring url, DWORD timeoutMs, std::size_t maxBody, Reply done);
     bool Running() const { return running_; }
 
 protected:

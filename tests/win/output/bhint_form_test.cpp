@@ -196,6 +196,9 @@ TEST_F(TBHintFormTest, ASecondMessageGoesWhenTheFirstOnesTimeIsUp) {
         form.ShowMessage(u"второе");
         EXPECT_TRUE(form.Showing()) << c.why;
         EXPECT_EQ(form.lbText.Caption(), u"второе") << c.why;
+        wchar_t text[32] = {};
+        GetWindowTextW(form.hwnd(), text, 32);
+        EXPECT_STREQ(text, L"второе") << "what a screen reader reads";
         ASSERT_NE(test::PumpUntil([&] { return !form.Showing(); }, 3 * kInterval), -1) << c.why;
         const ULONGLONG gone = GetTickCount64() - start;
         EXPECT_GE(gone, kInterval - 50) << c.why;
