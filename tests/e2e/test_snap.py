@@ -1,0 +1,121 @@
+"""Snapping an area capture to a window: with Notepad open, the pointer
+over its text field outlines the field and a click selects exactly it; a
+wheel notch away from the user outlines Notepad's frame and a click selects
+that; Ctrl+C copies a picture of the outlined size. The outline is looked at
+on the screen at 100 % and 150 %."""
+import struct
+
+import harness
+from harness import SIZE, ScenarioError, Session, wait_for
+from test_capture import clipboard_bmp, start_capture
+
+ACCENT = (28, 194, 241)
+
+
+def notepad_and_edit(s):
+    """Notepad's top-level window and its text field, as the system has them."""
+    notepad = s.wait_window(cls="Notepad", visible=True, timeout=60)
+    children = s.probe("children", str(notepad["hwnd"])) or []
+    edits = [c for c in children if c["class"].lower() == "edit" and c["visible"]]
+    if not edits:
+        raise ScenarioError(f"Notepad has no text field: {children}")
+    return notepad["rect"], edits[0]["rect"]
+
+
+def outline_width(s, rect):
+    """How many accent pixels run inward from the left edge of `rect` at its
+    middle; 0 while no outline shows there."""
+    left, top, right, bottom = rect
+    y = (top + bottom) // 2
+    found = s.pixels(left - 2, y, 10, 1)
+    width = 0
+    for x in range(left, left + 8):
+        if all(abs(a - b) <= 8 for a, b in zip(found[(x, y)], ACCENT)):
+            width += 1
+        else:
+            break
+    return width
+
+
+def wait_outline(s, rect, line):
+    return wait_for(lambda: outline_width(s, rect) == line or None, 20,
+                    f"a {line}-pixel outline on {rect}")
+
+
+def open_capture(s, app):
+    """A capture from the tray, once its window tree has been read."""
+    before = sum("snap windows" in line for line in app.trace())
+    start_capture(s, app)
+    wait_for(lambda: sum("snap windows" in line for line in app.trace()) > before, 20,
+             "the window tree of the capture")
+
+
+def centre(rect):
+    return (rect[0] + rect[2]) // 2, (rect[1] + rect[3]) // 2
+
+
+def copy_size(s, app):
+    s.key("ctrl+c")
+    app.wait_trace("copied to the clipboard")
+    bmp = wait_for(lambda: clipboard_bmp(s), 15, "a bitmap on the clipboard")
+    width, height = struct.unpack_from("<ii", bmp, 18)
+    wait_for(lambda: not s.find_window(cls="TSetRegionForm", visible=True), 10,
+             "the capture to close")
+    return width, abs(height)
+
+
+def clipped(rect):
+    l, t, r, b = rect
+    return max(l, 0), max(t, 0), min(r, SIZE[0]), min(b, SIZE[1])
+
+
+def snap_session(name, log_pixels, line, check_selection):
+    with Session(name, log_pixels=log_pixels) as s:
+        app = s.start()
+        notepad_proc = s.wine_popen("wine", "notepad")
+        try:
+            frame, edit = notepad_and_edit(s)
+            print(f"Notepad {frame}, its text field {edit}")
+
+            open_capture(s, app)
+            s.xdotool("mousemove", *centre(edit))
+            wait_outline(s, edit, line)
+            print(f"outline on the text field: {s.screenshot(f'snap-outline-{name}')}")
+            if not check_selection:
+                s.key("Escape")
+                return
+
+            s.click(*centre(edit))
+            app.wait_trace("editor opened")
+            edit_size = (edit[2] - edit[0], edit[3] - edit[1])
+            got = copy_size(s, app)
+            if got != edit_size:
+                raise ScenarioError(f"the click on the text field copied {got}, not {edit_size}")
+
+            open_capture(s, app)
+            s.xdotool("mousemove", *centre(edit))
+            wait_outline(s, edit, line)
+            s.xdotool("click", 4)  # a notch away from the user: out to the window
+            l, t, r, b = clipped(frame)
+            wait_outline(s, (l, t, r, b), line)
+            s.screenshot(f"snap-outline-frame-{name}")
+            s.click(*centre(edit))
+            app.wait_trace("editor opened")
+            got = copy_size(s, app)
+            if got != (r - l, b - t):
+                raise ScenarioError(f"the click on Notepad's frame copied {got}, "
+                                    f"not {(r - l, b - t)}")
+            if not app.running():
+                raise ScenarioError("the program ended")
+        finally:
+            notepad_proc.kill()
+            notepad_proc.wait(timeout=30)
+
+
+def scenario():
+    snap_session("snap", None, 2, True)
+    snap_session("snap-144", 144, 3, False)
+
+
+if __name__ == "__main__":
+    harness.run(scenario)
