@@ -27,13 +27,19 @@ def outline_width(s, rect):
     middle; 0 while no outline shows there."""
     left, top, right, bottom = rect
     y = (top + bottom) // 2
-    found = s.pixels(left - 2, y, 10, 1)
+    # Two pixels outside too, where the screen has them: an outline drawn
+    # outside the window's edge is a fault.
+    start = max(left - 2, 0)
+    found = s.pixels(start, y, left + 8 - start, 1)
+
+    def accent(x):
+        return all(abs(a - b) <= 8 for a, b in zip(found[(x, y)], ACCENT))
+
+    if any(accent(x) for x in range(start, left)):
+        return -1
     width = 0
-    for x in range(left, left + 8):
-        if all(abs(a - b) <= 8 for a, b in zip(found[(x, y)], ACCENT)):
-            width += 1
-        else:
-            break
+    while width < 8 and accent(left + width):
+        width += 1
     return width
 
 
