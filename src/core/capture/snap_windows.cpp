@@ -21,7 +21,7 @@ SnapWindows::SnapWindows(std::span<const SnapWindowInfo> windows, const TRect& r
     nodes_.reserve(windows.size());
     for (size_t i = 0; i < windows.size(); ++i) {
         const SnapWindowInfo& w = windows[i];
-        if (w.ours || !w.visible) continue;
+        if (w.ours || w.desktop || !w.visible) continue;
         TRect bounds = rectWork;
         int parent = -1;
         if (w.parent >= 0) {

@@ -25,6 +25,11 @@ struct SnapWindowInfo {
     int z = 0;
     // A window of this program: never outlined, nor anything in it.
     bool ours = false;
+    // The shell's desktop behind every window, its wallpaper and icons:
+    // never outlined, nor anything in it. It covers the screen, so a click
+    // on empty desktop would take the whole screen where the user meant
+    // to start a drag.
+    bool desktop = false;
     // Shown, not minimised and not cloaked.
     bool visible = true;
 };
@@ -34,10 +39,10 @@ struct SnapWindowInfo {
 class SnapWindows {
 public:
     SnapWindows() = default;
-    // Keeps what can be outlined: visible windows of other programs whose
-    // frame, clipped to their parent chain and to `rectWork` (screen
-    // coordinates), is not empty. A dropped window takes its children with
-    // it.
+    // Keeps what can be outlined: visible windows of other programs, the
+    // desktop left out, whose frame, clipped to their parent chain and to
+    // `rectWork` (screen coordinates), is not empty. A dropped window takes
+    // its children with it.
     SnapWindows(std::span<const SnapWindowInfo> windows, const TRect& rectWork);
 
     bool Empty() const { return nodes_.empty(); }

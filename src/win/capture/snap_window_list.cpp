@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <string_view>
 #include <unordered_map>
 
 #include "capture/window_frame.h"
@@ -18,6 +19,16 @@ struct Reader {
     std::unordered_map<HWND, int> index;
     std::unordered_map<int, int> childCount;
     bool failed = false;
+
+    // The desktop's own windows: the shell window, and the workers that
+    // hold the wallpaper behind it.
+    HWND shell = GetShellWindow();
+
+    bool Desktop(HWND wnd) const {
+        if (wnd == shell) return true;
+        wchar_t cls[16] = {};
+        return GetClassNameW(wnd, cls, 16) > 0 && std::wstring_view(cls) == L"WorkerW";
+    }
 
     bool Ours(HWND wnd) const {
         DWORD pid = 0;
@@ -57,6 +68,7 @@ void ReadTop(Reader& r, HWND wnd, LPARAM lp) {
     SnapWindowInfo info;
     info.z = r.topZ++;
     info.ours = r.Ours(wnd);
+    info.desktop = r.Desktop(wnd);
     info.visible = IsWindowVisible(wnd) && !IsIconic(wnd) && !WindowCloaked(wnd);
     if (info.visible) {
         const std::optional<TRect> frame = VisibleFrameOf(wnd);
@@ -65,9 +77,9 @@ void ReadTop(Reader& r, HWND wnd, LPARAM lp) {
     }
     const int at = static_cast<int>(r.list.size());
     r.list.push_back(info);
-    // Our windows and those that do not show take their children with
-    // them: reading those would be time spent on nothing.
-    if (!info.visible || info.ours) return;
+    // Our windows, the desktop and those that do not show take their
+    // children with them: reading those would be time spent on nothing.
+    if (!info.visible || info.ours || info.desktop) return;
     r.index.clear();
     r.childCount.clear();
     r.index.emplace(wnd, at);

@@ -31,6 +31,8 @@ enum : int {
     kZeroSize,
     kFilled,
     kFilledChild,
+    kDesktop,
+    kDesktopIcon,
 };
 
 const std::vector<SnapWindowInfo> kTree = {
@@ -55,6 +57,9 @@ const std::vector<SnapWindowInfo> kTree = {
     {.rect = {200, 800, 200, 900}, .z = 6},
     {.rect = {1200, 100, 1500, 400}, .z = 7},
     {.rect = {1200, 100, 1500, 400}, .parent = kFilled, .z = 0},
+    // The desktop below every window, an icon on it.
+    {.rect = {0, 0, 1920, 1080}, .z = 8, .desktop = true},
+    {.rect = {1550, 850, 1650, 950}, .parent = kDesktop, .z = 0},
 };
 
 TRect ToCapture(const TRect& r) {
@@ -99,6 +104,7 @@ TEST(SnapWindowsTest, ChainUnderThePointer) {
         {"a zero-size window never snaps", {200, 850}, {}},
         {"a parent covering exactly its child is one step", {1300, 200}, {kTree[kFilled].rect}},
         {"our own windows never snap, their controls neither", {20, 20}, {}},
+        {"the desktop never snaps, its icons neither", {1600, 900}, {}},
     };
     const SnapWindows windows(kTree, kRectWork);
     for (const Case& c : cases) {
