@@ -1,13 +1,14 @@
-"""Snapping an area capture to a window: with Notepad open, the pointer
-over its text field outlines the field and a click selects exactly it; a
-wheel notch away from the user outlines Notepad's frame and a click selects
-that; Ctrl+C copies a picture of the outlined size. The outline is looked at
-on the screen at 100 % and 150 %."""
+"""Snapping an area capture to a window: with Notepad open, the outline
+follows the pointer from Notepad's frame onto its text field and a click
+selects exactly the field; a wheel notch away from the user outlines the
+frame, one towards the user the field again, and a click selects the frame;
+Ctrl+C copies a picture of the outlined size. The outline is looked at on the
+screen at 100 % and 150 %."""
 import struct
 
 import harness
 from harness import SIZE, ScenarioError, Session, wait_for
-from test_capture import clipboard_bmp, start_capture
+from test_capture import clipboard_bmp
 
 ACCENT = (28, 194, 241)
 
@@ -48,21 +49,39 @@ def wait_outline(s, rect, line):
                     f"a {line}-pixel outline on {rect}")
 
 
-def open_capture(s, app):
-    """A capture from the tray, once its window tree has been read."""
-    before = sum("snap windows" in line for line in app.trace())
-    start_capture(s, app)
-    wait_for(lambda: sum("snap windows" in line for line in app.trace()) > before, 20,
-             "the window tree of the capture")
+def open_capture(s, app, at):
+    """An area capture by its hotkey with the pointer resting at `at`, once
+    its window tree has been read. The pointer does not travel while the
+    capture opens: Wine may hand the capture a move from where a tray click
+    left the pointer after a later one, and a move away and back starts the
+    wheel over."""
+    s.click(*at)  # the X focus on a Wine window, for the hotkey
+    before = count(app, "snap windows")
+    s.key("Print")
+    wait_more(app, "snap windows", before, "the window tree of the capture")
+
+
+def count(app, text):
+    return sum(text in line for line in app.trace())
+
+
+def wait_more(app, text, before, what):
+    """Waits for a trace line seen `before` times so far to come once more."""
+    wait_for(lambda: count(app, text) > before, 20, what)
 
 
 def centre(rect):
     return (rect[0] + rect[2]) // 2, (rect[1] + rect[3]) // 2
 
 
-def copy_size(s, app):
+def click_and_copy(s, app, at):
+    """Clicks at `at` and copies what the click selected; the copy's size."""
+    opened = count(app, "editor opened")
+    s.click(*at)
+    wait_more(app, "editor opened", opened, "the editor")
+    copied = count(app, "copied to the clipboard")
     s.key("ctrl+c")
-    app.wait_trace("copied to the clipboard")
+    wait_more(app, "copied to the clipboard", copied, "the copy")
     bmp = wait_for(lambda: clipboard_bmp(s), 15, "a bitmap on the clipboard")
     width, height = struct.unpack_from("<ii", bmp, 18)
     wait_for(lambda: not s.find_window(cls="TSetRegionForm", visible=True), 10,
@@ -78,12 +97,17 @@ def clipped(rect):
 def snap_session(name, log_pixels, line, check_selection):
     with Session(name, log_pixels=log_pixels) as s:
         app = s.start()
+        app.wait_trace("hotkeys registered")
         notepad_proc = s.wine_popen("wine", "notepad")
         try:
             frame, edit = notepad_and_edit(s)
             print(f"Notepad {frame}, its text field {edit}")
 
-            open_capture(s, app)
+            # Opened over the title bar, which is Notepad's own: the frame is
+            # outlined, and the outline follows the pointer onto the field.
+            l, t, r, b = clipped(frame)
+            open_capture(s, app, (centre(frame)[0], frame[1] + (edit[1] - frame[1]) // 4))
+            wait_outline(s, (l, t, r, b), line)
             s.xdotool("mousemove", *centre(edit))
             wait_outline(s, edit, line)
             print(f"outline on the text field: {s.screenshot(f'snap-outline-{name}')}")
@@ -91,23 +115,21 @@ def snap_session(name, log_pixels, line, check_selection):
                 s.key("Escape")
                 return
 
-            s.click(*centre(edit))
-            app.wait_trace("editor opened")
             edit_size = (edit[2] - edit[0], edit[3] - edit[1])
-            got = copy_size(s, app)
+            got = click_and_copy(s, app, centre(edit))
             if got != edit_size:
                 raise ScenarioError(f"the click on the text field copied {got}, not {edit_size}")
 
-            open_capture(s, app)
-            s.xdotool("mousemove", *centre(edit))
+            open_capture(s, app, centre(edit))
             wait_outline(s, edit, line)
             s.xdotool("click", 4)  # a notch away from the user: out to the window
-            l, t, r, b = clipped(frame)
+            wait_outline(s, (l, t, r, b), line)
+            s.xdotool("click", 5)  # and back in
+            wait_outline(s, edit, line)
+            s.xdotool("click", 4)
             wait_outline(s, (l, t, r, b), line)
             s.screenshot(f"snap-outline-frame-{name}")
-            s.click(*centre(edit))
-            app.wait_trace("editor opened")
-            got = copy_size(s, app)
+            got = click_and_copy(s, app, centre(edit))
             if got != (r - l, b - t):
                 raise ScenarioError(f"the click on Notepad's frame copied {got}, "
                                     f"not {(r - l, b - t)}")
