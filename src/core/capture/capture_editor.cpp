@@ -18,6 +18,8 @@ namespace {
 // Below this many pixels a first selection counts as a click: the prompt
 // shows again.
 constexpr float kMinFirstSelection = 3;
+// A notch of the wheel, as the platform counts it.
+constexpr int kWheelNotch = 120;
 // A resized selection never gets narrower or lower than this.
 constexpr float kMinSelection = 5;
 
@@ -57,6 +59,7 @@ CaptureEditor::CaptureEditor(CaptureHost& host) : host_(host), StoreListBitmap32
         imgView1MouseUp(b, s, x, y, l);
     };
     imgView1.OnKeyPress = [this](char16_t& key) { imgView1KeyPress(key); };
+    imgView1.OnMouseWheel = [this](TShiftState, int delta) { imgView1MouseWheel(delta); };
 }
 
 CaptureEditor::~CaptureEditor() {
@@ -105,7 +108,43 @@ void CaptureEditor::ShowWindowDone() {
         ShowSelectRegion(false, false);
     } else {
         PromptMoved();
+        UpdateSnap();
     }
+}
+
+void CaptureEditor::SetSnapWindows(SnapWindows windows, TPoint pointer) {
+    snapWindows_ = std::move(windows);
+    snapChain_.clear();
+    snapLevel_ = 0;
+    wheelRest_ = 0;
+    if (!showing_ || LayerRect->VisibleRect()) return;
+    LayerRect->SetPointerPos(pointer.X, pointer.Y);
+    PromptMoved();
+    UpdateSnap();
+}
+
+void CaptureEditor::UpdateSnap() {
+    if (LayerRect->VisibleRect()) return;
+    std::vector<SnapWindows::Hit> chain = snapWindows_.ChainAt(LayerRect->PointerPos());
+    if (chain.empty() || snapChain_.empty() || chain.front().id != snapChain_.front().id) {
+        snapLevel_ = 0;
+        wheelRest_ = 0;
+    }
+    snapChain_ = std::move(chain);
+    LayerRect->SetSnapOutline(snapChain_.empty() ? std::nullopt
+                                                 : std::optional(snapChain_[snapLevel_].rect));
+}
+
+void CaptureEditor::imgView1MouseWheel(int delta) {
+    // Only over the prompt: a drag or a selection has its own business.
+    if (LayerRect->VisibleRect() || snapChain_.empty()) return;
+    wheelRest_ += delta;
+    const int notches = wheelRest_ / kWheelNotch;
+    wheelRest_ -= notches * kWheelNotch;
+    // Away from the user steps out to the enclosing window.
+    const int last = static_cast<int>(snapChain_.size()) - 1;
+    snapLevel_ = static_cast<size_t>(std::clamp(static_cast<int>(snapLevel_) + notches, 0, last));
+    LayerRect->SetSnapOutline(snapChain_[snapLevel_].rect);
 }
 
 void CaptureEditor::ShowSelectRegion(bool forceShowRedact, bool /*showGif*/) {
@@ -157,7 +196,10 @@ void CaptureEditor::imgView1MouseDown(TMouseButton button, TShiftState, int x, i
 
 void CaptureEditor::imgView1MouseMove(TShiftState shift, int x, int y, TCustomLayer* layer) {
     LayerRect->SetPointerPos(x, y);
-    if (!LayerRect->VisibleRect()) PromptMoved();
+    if (!LayerRect->VisibleRect()) {
+        PromptMoved();
+        UpdateSnap();
+    }
     if (layer != LayerRect) {
         if (LayerRect->HitTest(x, y)) {
             if (FCurTool) FCurTool->SetLayerOptions(loVisible);
@@ -209,10 +251,20 @@ void CaptureEditor::imgView1MouseMove(TShiftState shift, int x, int y, TCustomLa
 void CaptureEditor::imgView1MouseUp(TMouseButton, TShiftState shift, int, int, TCustomLayer*) {
     if (LayerRect->SelectState() != ssMove) return;
     TFloatRect loc = LayerRect->Location();
-    if (std::fabs(loc.Right - loc.Left) < kMinFirstSelection ||
-        std::fabs(loc.Top - loc.Bottom) < kMinFirstSelection) {
+    const bool thinX = std::fabs(loc.Right - loc.Left) < kMinFirstSelection;
+    const bool thinY = std::fabs(loc.Top - loc.Bottom) < kMinFirstSelection;
+    if (thinX && thinY && SnapOutline()) {
+        // A click, not a drag: the outlined window is the selection.
+        const TRect r = *SnapOutline();
+        loc = TFloatRect{static_cast<float>(r.Left), static_cast<float>(r.Top),
+                         static_cast<float>(r.Right), static_cast<float>(r.Bottom)};
+        LayerRect->SetLocation(loc);
+        LayerRect->SetSnapOutline(std::nullopt);
+        SelectionMoved(loc);
+    } else if (thinX || thinY) {
         LayerRect->SetVisibleRect(false);
         PromptMoved();
+        UpdateSnap();
         imgView1.Invalidate();
         return;
     }
@@ -386,6 +438,10 @@ void CaptureEditor::FormClose() {
     LayerRect->SetVisibleRect(false);
     imgView1.SetCursor(crCross);
     LayerRect->SetSelectState(ssNoVis);
+    LayerRect->SetSnapOutline(std::nullopt);
+    snapWindows_ = SnapWindows();
+    snapChain_.clear();
+    snapLevel_ = 0;
     showing_ = false;
     // The frames go with the capture: a 4K one holds about a hundred
     // megabytes the idle program has no use for. The next capture sizes

@@ -10,9 +10,11 @@
 #include <cstdint>
 #include <optional>
 #include <string_view>
+#include <vector>
 
 #include "capture/editor_shortcuts.h"
 #include "capture/rubberband_layer_new.h"
+#include "capture/snap_windows.h"
 #include "capture/store_list_bitmap32.h"
 #include "dpi/display_scale.h"
 #include "layers/bitmap_layer.h"
@@ -96,6 +98,16 @@ public:
     // The window is showing: kinds 1 and 2 hand over at once.
     void ShowWindowDone();
 
+    // The windows of the frozen screen an area capture snaps to, handed
+    // over by the shell once the window shows (reading them must not delay
+    // the first frame), with the pointer's position then (view
+    // coordinates). While the prompt shows and no drag has begun, the
+    // window under the pointer is outlined, the wheel steps out to the
+    // enclosing window and back in, and a click selects the outline.
+    void SetSnapWindows(SnapWindows windows, TPoint pointer);
+    // What a click would select now.
+    const std::optional<TRect>& SnapOutline() const { return LayerRect->SnapOutline(); }
+
     // The hand-over after a completed selection: the editor, or an output
     // at once when the editor is switched off and not forced.
     void ShowSelectRegion(bool forceShowRedact, bool showGif);
@@ -137,6 +149,10 @@ private:
     void imgView1MouseMove(TShiftState shift, int x, int y, TCustomLayer* layer);
     void imgView1MouseUp(TMouseButton button, TShiftState shift, int x, int y, TCustomLayer* layer);
     void imgView1KeyPress(char16_t& key);
+    void imgView1MouseWheel(int delta);
+    // The outline follows the pointer: the chain under it is read again,
+    // keeping the wheel's step while the innermost window stays the same.
+    void UpdateSnap();
     void LayerRectResizing(const TFloatRect& oldLocation, TFloatRect& newLocation);
     TTextToolControl* TextTool() const;
     // Removes the text layer and its frame without committing anything.
@@ -162,6 +178,10 @@ private:
     bool showing_ = false;
     int pendingKind_ = 0;
     std::optional<TRect> pendingSelection_;
+    SnapWindows snapWindows_;
+    std::vector<SnapWindows::Hit> snapChain_;  // under the pointer, innermost first
+    size_t snapLevel_ = 0;                     // the outlined entry of snapChain_
+    int wheelRest_ = 0;                        // wheel movement short of a notch
 };
 
 }  // namespace lg

@@ -1,5 +1,6 @@
 #include "capture/rubberband_layer_new.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -33,6 +34,10 @@ constexpr int kPromptOffset = 15;
 constexpr int kPromptPadding = 10;
 constexpr int kPromptShadowNear = 2;
 constexpr int kPromptShadowFar = 12;
+// The outline of the window a click would select: the accent colour
+// (art.md), 2 pixels wide inside the window's edge.
+constexpr TColor32 kSnapOutline = 0xFF1CC2F1u;
+constexpr int kSnapOutlineWidth = 2;
 // Past a handle disc's radius: its anti-aliased rim.
 constexpr int kHandleRim = 2;
 
@@ -86,8 +91,18 @@ void TRubberbandLayerNew::SetScale(const DisplayScale& scale) {
     scale_ = scale;
     labelFont_.Dpi = scale.Dpi();
     // The dimming does not depend on the scale: the old and new frame,
-    // handles, label or prompt are all that change.
+    // handles, label or prompt are all that change, and the outline's width.
     BoundsChanged(before, PaintBounds());
+    if (snapOutline_ && !FVisibleRect && View()) View()->InvalidateRect(*snapOutline_);
+}
+
+void TRubberbandLayerNew::SetSnapOutline(std::optional<TRect> r) {
+    if (r == snapOutline_) return;
+    // Only the old and the new window change: the dimming elsewhere stays,
+    // so a pointer moving over the screen never repaints all of it.
+    if (snapOutline_ && !FVisibleRect && View()) View()->InvalidateRect(*snapOutline_);
+    snapOutline_ = r;
+    if (snapOutline_ && !FVisibleRect && View()) View()->InvalidateRect(*snapOutline_);
 }
 
 void TRubberbandLayerNew::SetTextRasterizer(TextRasterizer* r) {
@@ -225,9 +240,32 @@ void TRubberbandLayerNew::DoPaint(TBitmap32& buffer) {
     }
 }
 
+void TRubberbandLayerNew::DimAround(TBitmap32& buffer, const TRect& r) const {
+    const int w = FRectWork.Width();
+    buffer.FillRectTS(TRect{0, 0, w, r.Top}, kSelectionDim);
+    buffer.FillRectTS(TRect{0, r.Top, r.Left, r.Bottom}, kSelectionDim);
+    buffer.FillRectTS(TRect{0, r.Bottom, w, buffer.Height()}, kSelectionDim);
+    buffer.FillRectTS(TRect{r.Right, r.Top, w, r.Bottom}, kSelectionDim);
+}
+
 void TRubberbandLayerNew::PaintPrompt(TBitmap32& buffer) {
     const int w = FRectWork.Width(), h = FRectWork.Height();
-    buffer.FillRectTS(TRect{0, 0, w, h}, kSelectionDim);
+    if (snapOutline_ && !snapOutline_->IsEmpty()) {
+        const TRect& r = *snapOutline_;
+        DimAround(buffer, r);
+        // Inside the edge, so the frame marks exactly what a click selects;
+        // a window thinner than two lines is filled.
+        const int line =
+            std::min({scale_.Px(kSnapOutlineWidth), (r.Width() + 1) / 2, (r.Height() + 1) / 2});
+        buffer.FillRectTS(TRect{r.Left, r.Top, r.Right, r.Top + line}, kSnapOutline);
+        buffer.FillRectTS(TRect{r.Left, r.Bottom - line, r.Right, r.Bottom}, kSnapOutline);
+        buffer.FillRectTS(TRect{r.Left, r.Top + line, r.Left + line, r.Bottom - line},
+                          kSnapOutline);
+        buffer.FillRectTS(TRect{r.Right - line, r.Top + line, r.Right, r.Bottom - line},
+                          kSnapOutline);
+    } else {
+        buffer.FillRectTS(TRect{0, 0, w, h}, kSelectionDim);
+    }
 
     const TextBox prompt = PromptBox(MeasureText(kSelectPrompt));
     buffer.FillRectTS(prompt.shadow, kPromptShadow);
@@ -237,7 +275,6 @@ void TRubberbandLayerNew::PaintPrompt(TBitmap32& buffer) {
 
 void TRubberbandLayerNew::PaintSelection(TBitmap32& buffer) {
     TRect r = RoundRect(Location());  // in order
-    const int w = FRectWork.Width();
 
     // The dashed frame, clockwise from the top-left corner, the pattern
     // starting afresh at every paint.
@@ -255,10 +292,7 @@ void TRubberbandLayerNew::PaintSelection(TBitmap32& buffer) {
         }
     }
 
-    buffer.FillRectTS(TRect{0, 0, w, r.Top}, kSelectionDim);
-    buffer.FillRectTS(TRect{0, r.Top, r.Left, r.Bottom}, kSelectionDim);
-    buffer.FillRectTS(TRect{0, r.Bottom, w, buffer.Height()}, kSelectionDim);
-    buffer.FillRectTS(TRect{r.Right, r.Top, w, r.Bottom}, kSelectionDim);
+    DimAround(buffer, r);
 
     const int midX = (r.Left + r.Right) / 2, midY = (r.Top + r.Bottom) / 2;
     const double outer = scale_.PxD(2.0 * HandleSize());

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string_view>
 
 #include "dpi/display_scale.h"
@@ -48,6 +49,12 @@ public:
     // Where the pointer is (view coordinates), for the prompt.
     void SetPointerPos(int x, int y);
     TPoint PointerPos() const { return TPoint{pointerX_, pointerY_}; }
+
+    // While the prompt shows: the window under the pointer that a click
+    // would select (view coordinates), outlined and left undimmed; the
+    // outline's width takes the layer's scale. Nothing outlines nothing.
+    const std::optional<TRect>& SnapOutline() const { return snapOutline_; }
+    void SetSnapOutline(std::optional<TRect> r);
 
     // The scale of the display showing the selection (or, for the prompt,
     // the pointer): handles, hit bands, the label and the prompt take
@@ -91,6 +98,8 @@ private:
     // How far past its centre a handle's disc may paint.
     int HandleReach() const;
     void PaintPrompt(TBitmap32& buffer);
+    // The frozen screen dimmed around `clear`, which stays as it is.
+    void DimAround(TBitmap32& buffer, const TRect& clear) const;
     void PaintSelection(TBitmap32& buffer);
     void RepaintAll();
 
@@ -98,6 +107,7 @@ private:
     bool FVisibleRect = false;
     TSelectState FSelectState = ssNoVis;
     int pointerX_ = 0, pointerY_ = 0;
+    std::optional<TRect> snapOutline_;
     TFontDesc labelFont_;
     DisplayScale scale_;
     TextRasterizer* text_ = nullptr;

@@ -213,4 +213,8 @@ void TImgView32::KeyDown(std::uint16_t& key, TShiftState shift) {
     if (OnKeyDown) OnKeyDown(key, shift);
 }
 
+void TImgView32::MouseWheel(TShiftState shift, int delta) {
+    if (OnMouseWheel) OnMouseWheel(shift, delta);
+}
+
 }  // namespace lg

@@ -38,6 +38,8 @@ public:
     // The handler may change or clear (0) the key.
     using TKeyPressEvent = std::function<void(char16_t& key)>;
     using TKeyEvent = std::function<void(std::uint16_t& key, TShiftState)>;
+    // `delta` as the wheel gives it: 120 a notch, positive away from the user.
+    using TMouseWheelEvent = std::function<void(TShiftState, int delta)>;
     using TInvalidateEvent = std::function<void(const TRect& area)>;
 
     TImgView32();
@@ -127,6 +129,7 @@ public:
     void MouseUp(TMouseButton button, TShiftState shift, int x, int y);
     void KeyPress(char16_t& key);
     void KeyDown(std::uint16_t& key, TShiftState shift);
+    void MouseWheel(TShiftState shift, int delta);
 
     // A button pressed here is still down: the host holds the mouse.
     bool Capturing() const { return !held_.empty(); }
@@ -143,6 +146,7 @@ public:
     TImgMouseEvent OnMouseUp;
     TKeyPressEvent OnKeyPress;
     TKeyEvent OnKeyDown;
+    TMouseWheelEvent OnMouseWheel;
 
 private:
     friend class PaintSession;

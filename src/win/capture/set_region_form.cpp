@@ -8,6 +8,7 @@
 #include "capture/capture_geometry.h"
 #include "capture/panel_placement.h"
 #include "capture/screen_copy.h"
+#include "capture/snap_window_list.h"
 #include "capture/window_frame.h"
 #include "output/bhint_form.h"
 #include "output/output_panel_layout.h"
@@ -30,6 +31,8 @@ constexpr UINT_PTR kCaretTimer = 1;
 constexpr UINT_PTR kPanelGuardTimer = 2;
 constexpr UINT kPanelGuardMs = 50;
 constexpr int kPanelGuardTicks = 30;
+// Posted after the first frame of an area capture: the window tree is read.
+constexpr UINT kReadSnapWindows = WM_APP + 1;
 
 // The placement's default sizes are the panels' own tables.
 static_assert(kPaletteSize == TSize{kPaletteWidth, kPaletteHeight});
@@ -58,6 +61,13 @@ TSetRegionForm::TSetRegionForm() : editor_(*this), imgView1(editor_.View()) {
     editor_.systemColors = &LookupSystemColor;
     editor_.View().OnKeyDown = [this](std::uint16_t& key, TShiftState shift) {
         editor_.FormKeyDown(key, shift);
+    };
+    imgView1.OnPainted = [this] {
+        if (!snapPending_) return;
+        snapPending_ = false;
+        // Posted, so this paint returns first: the frozen screen is up
+        // before any time goes into the window tree.
+        PostMessageW(hwnd(), kReadSnapWindows, 0, 0);
     };
 }
 
@@ -145,6 +155,7 @@ void TSetRegionForm::OpenCapture(int typeSelect) {
     }
     capture = TBitmap32();  // the view holds its own copy
 
+    snapPending_ = typeSelect == 0;
     const int w = rectWork.Width(), h = rectWork.Height();
     SetWindowPos(hwnd(), HWND_TOPMOST, rectWork.Left, rectWork.Top, w, h,
                  SWP_SHOWWINDOW | SWP_NOACTIVATE);
@@ -157,6 +168,19 @@ void TSetRegionForm::OpenCapture(int typeSelect) {
         SetTimer(hwnd(), kPanelGuardTimer, kPanelGuardMs, nullptr);
     }
     Trace(L"capture shown");
+}
+
+void TSetRegionForm::ReadSnapWindowsNow() {
+    // The capture may have closed before the message came.
+    if (!IsWindowVisible(hwnd()) || !editor_.IsOpen()) return;
+    const TRect work = editor_.RectWork();
+    const std::vector<SnapWindowInfo> list = ReadSnapWindows();
+    POINT p{};
+    GetCursorPos(&p);
+    editor_.SetSnapWindows(SnapWindows(list, work), TPoint{p.x - work.Left, p.y - work.Top});
+    wchar_t text[48];
+    wsprintfW(text, L"snap windows %d", static_cast<int>(list.size()));
+    Trace(text);
 }
 
 bool TSetRegionForm::GetBitmap(TBitmap32& b) {
@@ -222,6 +246,7 @@ void TSetRegionForm::CopyPicture() {
 }
 
 void TSetRegionForm::HideWindow() {
+    snapPending_ = false;
     ShowWindow(hwnd(), SW_HIDE);
     // With the editor's frames, the capture's memory goes back; the next
     // capture sizes the back buffer and the window again.
@@ -369,6 +394,13 @@ LRESULT TSetRegionForm::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
             break;
         case WM_ERASEBKGND:
             return 1;
+        case kReadSnapWindows:
+            try {
+                ReadSnapWindowsNow();
+            } catch (const std::exception&) {
+                // No memory for the list: the capture works without snapping.
+            }
+            return 0;
     }
     return Window::HandleMessage(msg, wp, lp);
 }

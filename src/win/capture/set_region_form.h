@@ -78,6 +78,8 @@ protected:
 private:
     // The capture itself; throws when the memory for it cannot be had.
     void OpenCapture(int typeSelect);
+    // The window tree for snapping, read once the first frame is painted.
+    void ReadSnapWindowsNow();
     // The scale of the monitor a screen rectangle lies on.
     DisplayScale ScaleOnScreen(const TRect& screen) const;
 
@@ -116,6 +118,8 @@ private:
     HotKeyRegistrar* hotKeys_ = nullptr;
     std::vector<HWND> hotKeyEditors_;
     int panelGuardTicks_ = 0;
+    // An area capture waits for its first frame to read the window tree.
+    bool snapPending_ = false;
 };
 
 }  // namespace lg::win

@@ -7,6 +7,7 @@ namespace {
 
 using DwmGetWindowAttributeFn = HRESULT(WINAPI*)(HWND, DWORD, PVOID, DWORD);
 constexpr DWORD kDwmwaExtendedFrameBounds = 9;
+constexpr DWORD kDwmwaCloaked = 14;
 // Only the system folder: never a DLL planted beside the program.
 constexpr DWORD kSearchSystem32 = 0x00000800;
 
@@ -38,6 +39,13 @@ std::optional<TRect> VisibleFrameOf(HWND wnd) {
     RECT r;
     if (!wnd || !GetWindowRect(wnd, &r)) return std::nullopt;
     return VisibleWindowFrame(ExtendedFrameOf(wnd), TRect{r.left, r.top, r.right, r.bottom});
+}
+
+bool WindowCloaked(HWND wnd) {
+    DwmGetWindowAttributeFn fn = DwmGetWindowAttributeProc();
+    if (!fn || !wnd) return false;
+    DWORD cloaked = 0;
+    return SUCCEEDED(fn(wnd, kDwmwaCloaked, &cloaked, sizeof(cloaked))) && cloaked != 0;
 }
 
 }  // namespace lg::win

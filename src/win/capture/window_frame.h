@@ -14,4 +14,9 @@ namespace lg::win {
 // missing or destroyed window.
 std::optional<TRect> VisibleFrameOf(HWND wnd);
 
+// The compositor hides the window although it counts as shown (a window
+// of another virtual desktop, a suspended app). False where it cannot
+// tell.
+bool WindowCloaked(HWND wnd);
+
 }  // namespace lg::win

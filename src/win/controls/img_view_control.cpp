@@ -97,6 +97,7 @@ bool ImgViewControl::OnPaint() {
         // A picture too large to paint leaves the old pixels; never a crash.
     }
     EndPaint(hwnd(), &ps);
+    if (OnPainted) OnPainted();
     return true;
 }
 
@@ -145,6 +146,9 @@ LRESULT ImgViewControl::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
             view_.KeyPress(ch);
             return 0;
         }
+        case WM_MOUSEWHEEL:
+            view_.MouseWheel(ShiftNow(), GET_WHEEL_DELTA_WPARAM(wp));
+            return 0;
     }
     return Window::HandleMessage(msg, wp, lp);
 }

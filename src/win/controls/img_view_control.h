@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include <functional>
+
 #include "layers/img_view32.h"
 #include "platform/window.h"
 #include "raster/bitmap32.h"
@@ -28,6 +30,10 @@ public:
     // The cursor shown for crCross (the capture's cross-hair); null for
     // the system's.
     void SetCrossCursor(HCURSOR cursor) { crossCursor_ = cursor; }
+
+    // Called after each WM_PAINT has put its pixels on the screen: work
+    // that must not delay a frame waits for it.
+    std::function<void()> OnPainted;
 
     // Paints every dirty area now instead of waiting for WM_PAINT.
     void Flush();

@@ -2,6 +2,7 @@
 // prints what it sees as one line of JSON.
 //   lgprobe windows            top-level windows
 //   lgprobe tray               the taskbar's notification area and its children
+//   lgprobe children HWND      a window's child windows, all levels down
 //   lgprobe reg KEY [VALUE]    a value (or the existence of a key) under HKCU
 //   lgprobe post CLASS MSGNAME registers MSGNAME and posts it to the window
 //   lgprobe image PID          the executable a process was started from
@@ -84,6 +85,18 @@ void PrintList(const std::vector<HWND>& list) {
 int Windows() {
     std::vector<HWND> list;
     EnumWindows(&Collect, reinterpret_cast<LPARAM>(&list));
+    PrintList(list);
+    return 0;
+}
+
+int Children(const wchar_t* hwnd) {
+    HWND parent = reinterpret_cast<HWND>(static_cast<UINT_PTR>(std::wcstoul(hwnd, nullptr, 10)));
+    if (!IsWindow(parent)) {
+        std::printf("null\n");
+        return 1;
+    }
+    std::vector<HWND> list;
+    EnumChildWindows(parent, &Collect, reinterpret_cast<LPARAM>(&list));
     PrintList(list);
     return 0;
 }
@@ -365,15 +378,17 @@ int ClipText(const wchar_t* count) {
 
 int wmain(int argc, wchar_t** argv) {
     if (argc < 2) {
-        std::fprintf(stderr,
-                     "usage: lgprobe windows|tray|reg KEY [VALUE]|post CLASS MSG|hold MODS VK "
-                     "SECONDS|trust CERT|get URL|noise X Y W H SECONDS|image PID|holdclip "
-                     "SECONDS|cliptext COUNT\n");
+        std::fprintf(
+            stderr,
+            "usage: lgprobe windows|tray|children HWND|reg KEY [VALUE]|post CLASS MSG|hold "
+            "MODS VK SECONDS|trust CERT|get URL|noise X Y W H SECONDS|image PID|holdclip "
+            "SECONDS|cliptext COUNT\n");
         return 2;
     }
     std::wstring cmd = argv[1];
     if (cmd == L"windows") return Windows();
     if (cmd == L"tray") return Tray();
+    if (cmd == L"children" && argc >= 3) return Children(argv[2]);
     if (cmd == L"reg" && argc >= 3) return Reg(argv[2], argc >= 4 ? argv[3] : nullptr);
     if (cmd == L"post" && argc >= 4) return Post(argv[2], argv[3]);
     if (cmd == L"hold" && argc >= 5) return Hold(argv[2], argv[3], argv[4]);

@@ -708,5 +708,164 @@ TEST_F(CaptureEditorText, EveryWayOutOfAFailingTextBoxLeavesTheEditorUsable) {
     }
 }
 
+// Snapping: a window with an edit field filling most of it, and a second
+// window lower in the stacking that reaches past the capture's corner.
+class CaptureSnapTest : public CaptureEditorTest {
+protected:
+    static constexpr TRect kWindow{50, 40, 350, 260};
+    static constexpr TRect kEdit{60, 70, 340, 250};
+    static constexpr TRect kCornerClipped{300, 200, 400, 300};
+
+    void OpenWithWindows(TPoint pointer = {0, 0}) {
+        Open();
+        const SnapWindowInfo tree[] = {
+            {.rect = kWindow, .z = 0},
+            {.rect = kEdit, .parent = 0, .z = 0},
+            {.rect = {300, 200, 500, 400}, .z = 1},
+        };
+        editor_.SetSnapWindows(SnapWindows(tree, TRect{0, 0, 400, 300}), pointer);
+    }
+    void Wheel(int delta) { editor_.View().MouseWheel(0, delta); }
+    void Click(int x, int y, int wobble = 0) {
+        TImgView32& v = editor_.View();
+        v.MouseMove(0, x, y);
+        v.MouseDown(mbLeft, ssLeft, x, y);
+        v.MouseMove(ssLeft, x + wobble, y + wobble);
+        v.MouseUp(mbLeft, 0, x + wobble, y + wobble);
+    }
+    static TFloatRect Float(const TRect& r) {
+        return TFloatRect{static_cast<float>(r.Left), static_cast<float>(r.Top),
+                          static_cast<float>(r.Right), static_cast<float>(r.Bottom)};
+    }
+};
+
+TEST_F(CaptureSnapTest, HoverOutlinesTheWindowUnderThePointerAndTheWheelStepsOutAndIn) {
+    OpenWithWindows();
+    TImgView32& v = editor_.View();
+    struct Step {
+        const char* what;
+        std::function<void()> act;
+        std::optional<TRect> outline;
+    };
+    const Step steps[] = {
+        {"nothing under the pointer", [] {}, std::nullopt},
+        {"the edit field", [&] { v.MouseMove(0, 100, 100); }, kEdit},
+        {"a notch away steps out", [&] { Wheel(120); }, kWindow},
+        {"and stops at the top-level window", [&] { Wheel(120); }, kWindow},
+        {"a notch back steps in", [&] { Wheel(-120); }, kEdit},
+        {"and stops at the innermost", [&] { Wheel(-240); }, kEdit},
+        {"half a notch does nothing yet", [&] { Wheel(60); }, kEdit},
+        {"the other half steps", [&] { Wheel(60); }, kWindow},
+        {"moving inside the same field keeps the step", [&] { v.MouseMove(0, 200, 200); }, kWindow},
+        {"the window's own frame", [&] { v.MouseMove(0, 55, 45); }, kWindow},
+        {"a window clipped to the capture", [&] { v.MouseMove(0, 380, 280); }, kCornerClipped},
+        {"back on the field: the step starts innermost again", [&] { v.MouseMove(0, 100, 100); },
+         kEdit},
+    };
+    for (const Step& s : steps) {
+        SCOPED_TRACE(s.what);
+        s.act();
+        EXPECT_EQ(editor_.SnapOutline(), s.outline);
+    }
+}
+
+TEST_F(CaptureSnapTest, ClickSelectsTheOutlineAndOpensTheEditor) {
+    struct Case {
+        const char* why;
+        TPoint at;
+        int notches;
+        int wobble;  // pointer movement between press and release
+        TRect selection;
+    };
+    const Case cases[] = {
+        {"the edit field", {100, 100}, 0, 0, kEdit},
+        {"one notch out: the window", {100, 100}, 1, 0, kWindow},
+        {"a window clipped to the capture", {380, 280}, 0, 0, kCornerClipped},
+        {"a hand that moves under the drag threshold still clicks", {100, 100}, 0, 2, kEdit},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.why);
+        host_.calls.clear();
+        OpenWithWindows();
+        editor_.View().MouseMove(0, c.at.X, c.at.Y);
+        Wheel(120 * c.notches);
+        Click(c.at.X, c.at.Y, c.wobble);
+        const TRubberbandLayerNew& sel = editor_.SelectionLayer();
+        EXPECT_TRUE(sel.VisibleRect());
+        EXPECT_EQ(sel.SelectState(), ssEnd);
+        EXPECT_EQ(sel.Location(), Float(c.selection));
+        EXPECT_TRUE(host_.Called("panels"));
+        EXPECT_EQ(editor_.CurTypeTool(), ctPen);
+        TBitmap32 picture;
+        ASSERT_TRUE(editor_.GetBitmap(picture));
+        EXPECT_EQ(picture.Width(), c.selection.Width());
+        EXPECT_EQ(picture.Height(), c.selection.Height());
+        EXPECT_EQ(*picture.PixelPtr(0, 0), *capture_.PixelPtr(c.selection.Left, c.selection.Top));
+        editor_.Close();
+    }
+}
+
+TEST_F(CaptureSnapTest, ADragStillMakesAFreeSelection) {
+    OpenWithWindows();
+    editor_.View().MouseMove(0, 100, 100);
+    DragSelection(100, 100, 200, 150);
+    EXPECT_EQ(editor_.SelectionLayer().Location(), (TFloatRect{100, 100, 200, 150}));
+    EXPECT_EQ(editor_.SelectionLayer().SelectState(), ssEnd);
+    // A thin drag is neither a click nor a selection: the prompt again.
+    editor_.Close();
+    OpenWithWindows();
+    DragSelection(100, 100, 150, 101);
+    EXPECT_FALSE(editor_.SelectionLayer().VisibleRect());
+    EXPECT_EQ(editor_.SnapOutline(), kEdit);
+}
+
+TEST_F(CaptureSnapTest, ClickWhereNoWindowIsShowsThePromptAgain) {
+    OpenWithWindows();
+    Click(10, 10);
+    EXPECT_FALSE(editor_.SelectionLayer().VisibleRect());
+    EXPECT_FALSE(host_.Called("panels"));
+}
+
+TEST_F(CaptureSnapTest, WindowsCameLateOrWindowCaptureOutlinesNothing) {
+    // Before the list arrives the prompt works as ever; the pointer given
+    // with the list outlines at once.
+    Open();
+    editor_.View().MouseMove(0, 100, 100);
+    EXPECT_EQ(editor_.SnapOutline(), std::nullopt);
+    const SnapWindowInfo tree[] = {{.rect = kWindow}};
+    editor_.SetSnapWindows(SnapWindows(tree, TRect{0, 0, 400, 300}), TPoint{100, 100});
+    EXPECT_EQ(editor_.SnapOutline(), kWindow);
+    // Closing forgets them: the next capture reads its own.
+    editor_.Close();
+    EXPECT_EQ(editor_.SnapOutline(), std::nullopt);
+    Open(1, TRect{10, 10, 100, 100});
+    editor_.SetSnapWindows(SnapWindows(tree, TRect{0, 0, 400, 300}), TPoint{100, 100});
+    EXPECT_EQ(editor_.SnapOutline(), std::nullopt);
+}
+
+// The outline is drawn inside the window's edge, its width through the
+// scale of the display under the pointer; the window itself is undimmed.
+TEST_F(CaptureSnapTest, OutlineWidthTakesTheDisplayScale) {
+    for (const auto& [dpi, line] : {std::pair{96, 2}, std::pair{144, 3}, std::pair{192, 4}}) {
+        SCOPED_TRACE(dpi);
+        host_.monitors = {{TRect{0, 0, 400, 300}, dpi}};
+        OpenWithWindows({300, 60});  // on the window's frame, the prompt well away
+        ASSERT_EQ(editor_.SnapOutline(), kWindow);
+        TBitmap32 view(400, 300);
+        editor_.View().PaintTo(view, view.BoundsRect());
+        const int y = 150;
+        const TColor32 accent = *view.PixelPtr(kWindow.Left, y);
+        EXPECT_EQ(accent & 0xFFFFFFu, 0x1CC2F1u);
+        for (int i = 0; i < line; ++i) {
+            EXPECT_EQ(*view.PixelPtr(kWindow.Left + i, y), accent) << i;
+            EXPECT_EQ(*view.PixelPtr(kWindow.Right - 1 - i, y), accent) << i;
+        }
+        EXPECT_EQ(*view.PixelPtr(kWindow.Left + line, y),
+                  *capture_.PixelPtr(kWindow.Left + line, y));
+        EXPECT_NE(*view.PixelPtr(kWindow.Left - 1, y), *capture_.PixelPtr(kWindow.Left - 1, y));
+        editor_.Close();
+    }
+}
+
 }  // namespace
 }  // namespace lg
