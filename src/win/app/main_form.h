@@ -45,6 +45,8 @@ private:
     void N2Click();
     void N3Click();
     void N4Click();
+    // An item of the delay submenu ("Снимок с задержкой").
+    void DelayClick(int seconds);
     void N5Click();
     void N6Click();
     void N9Click();
