@@ -7,6 +7,7 @@
 #include "app/endpoints.h"
 #include "app/icon_handle.h"
 #include "app/mouse_chord_hook.h"
+#include "capture/last_area.h"
 #include "net/open_page.h"
 #include "platform/trace.h"
 #include "platform/u16.h"
@@ -22,9 +23,13 @@ constexpr UINT kTimer1Interval = 1000;
 constexpr UINT_PTR kTimerCheckUpdate = 2;
 constexpr UINT kTimerCheckUpdateInterval = 3600000;  // one hour
 constexpr UINT_PTR kTimerTrayRetry = 3;
+// "Повторить последнюю область" waits for its menu to vanish with the
+// message loop running, so every window behind the menu repaints first.
+constexpr UINT_PTR kTimerRepeatArea = 4;
+constexpr UINT kTimerRepeatAreaInterval = 500;
 
 // Menu command identifiers, named after the items.
-enum MenuId : UINT { kN1 = 101, kN2, kN3, kN4, kN5, kN6, kN7, kN8, kN9, kN10, kN11 };
+enum MenuId : UINT { kN1 = 101, kN2, kN3, kN4, kN5, kN6, kN7, kN8, kN9, kN10, kN11, kN12 };
 // The delay submenu's items, one after another in the order of
 // CaptureDelays().
 constexpr UINT kDelayFirst = 201;
@@ -45,6 +50,7 @@ struct TVEY_Lumigrab_MainForm::MenuItem {
 const TVEY_Lumigrab_MainForm::MenuItem TVEY_Lumigrab_MainForm::kPopupMenu1[] = {
     {kN4, L"Сделать скриншот", true, &TVEY_Lumigrab_MainForm::N4Click},
     {kN11, L"Снимок с задержкой", true, nullptr},
+    {kN12, L"Повторить последнюю область", true, &TVEY_Lumigrab_MainForm::N12Click},
     {kN3, L"Записать видео", true, &TVEY_Lumigrab_MainForm::N3Click},
     {kN7, nullptr, true, nullptr},
     {kN5, L"Техподдержка", false, &TVEY_Lumigrab_MainForm::N5Click},
@@ -147,6 +153,11 @@ bool TVEY_Lumigrab_MainForm::OnTimer(UINT_PTR id) {
         Timer_checkUpdateTimer();
         return true;
     }
+    if (id == kTimerRepeatArea) {
+        KillTimer(hwnd(), kTimerRepeatArea);
+        RequestCapture(kTypeSelectLastArea);
+        return true;
+    }
     return TrayIcon1.OnTimer(id);
 }
 
@@ -225,6 +236,10 @@ void TVEY_Lumigrab_MainForm::N4Click() {
     // Lets the menu vanish from the screen before it is frozen.
     Sleep(500);
     RequestCapture(0);
+}
+
+void TVEY_Lumigrab_MainForm::N12Click() {
+    SetTimer(hwnd(), kTimerRepeatArea, kTimerRepeatAreaInterval, nullptr);
 }
 
 void TVEY_Lumigrab_MainForm::DelayClick(int seconds) {

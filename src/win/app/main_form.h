@@ -51,6 +51,8 @@ private:
     void N6Click();
     void N9Click();
     void N10Click();
+    // "Повторить последнюю область".
+    void N12Click();
     void Timer1Timer();
     void Timer_checkUpdateTimer();
 
