@@ -59,6 +59,7 @@ void CountdownWindow::Start(int seconds) {
     KillTimer(hwnd(), kGoneTimer);
     capturePending_ = false;
     total_ = seconds;
+    shown_ = 0;  // drawn afresh: a restart may show the same number of another delay
     countdown_.Start(seconds, GetTickCount());
     if (!escape_) {
         escape_.emplace(hwnd(), kEscapeHotKeyId, MOD_NOREPEAT, VK_ESCAPE);
