@@ -1,16 +1,19 @@
 """"Повторить последнюю область": with no area captured yet it is a plain
 area capture; after one, it opens the editor at once with the same
-selection on the screen, and Ctrl+C copies a picture of the same size."""
+selection on the screen, and Ctrl+C copies a picture of the same size. Its
+hotkey, stored as "hkLastArea", does the same."""
 import struct
 
 import harness
-from harness import ScenarioError, Session, wait_for
+from harness import PROGRAM_KEY, ScenarioError, Session, wait_for
 from test_capture import clipboard_bmp
 
 # Items of the tray menu are 19 px high under a 3 px border; the repeat is
 # the third, after "Сделать скриншот" and "Снимок с задержкой".
 MENU_BORDER, MENU_ITEM, REPEAT_ITEM = 3, 19, 2
 AREA = (300, 200, 700, 500)
+# Ctrl+Shift+L in the stored form of a hotkey.
+LAST_AREA_HOTKEY = 0x4000 | 0x2000 | 0x4C
 
 
 def count(app, text):
@@ -53,6 +56,8 @@ def copy_selection(s, app):
 
 def scenario():
     with Session("last-area") as s:
+        s.reg_run("add", "HKCU\\" + PROGRAM_KEY, "/v", "hkLastArea", "/t", "REG_DWORD", "/d",
+                  str(LAST_AREA_HOTKEY), "/f")
         app = s.start()
         s.wait_window(cls="TVEY_Lumigrab_MainForm")
 
@@ -77,6 +82,16 @@ def scenario():
         repeated = copy_selection(s, app)
         if repeated != size:
             raise ScenarioError(f"the repeat copied {repeated}, the area {size}")
+
+        # The stored hotkey repeats it too.
+        opened = count(app, "editor opened")
+        s.key("ctrl+shift+l")
+        app.wait_trace("hotkey, kind 3")
+        wait_for(lambda: count(app, "editor opened") > opened, 10, "the editor from the hotkey")
+        if count(app, "capture selection %d,%d,%d,%d" % AREA) != 2:
+            raise ScenarioError("the hotkey did not open the last area")
+        if copy_selection(s, app) != size:
+            raise ScenarioError("the hotkey's repeat copied another size")
 
 
 if __name__ == "__main__":

@@ -6,12 +6,12 @@
 #include <optional>
 
 #include "raster/geometry.h"
+#include "settings/shortcut.h"
 
 namespace lg {
 
-// What StartSelectRegion is given to repeat the last area (after the
-// area 0, window 1 and whole screen 2).
-inline constexpr int kTypeSelectLastArea = 3;
+// What StartSelectRegion is given to repeat the last area.
+inline constexpr int kTypeSelectLastArea = TypeSelectOf(CaptureKind::LastArea);
 
 // The selection, in capture coordinates, a repeat opens with: `lastArea`
 // (virtual-screen coordinates) clipped to `rectWork`, the virtual screen

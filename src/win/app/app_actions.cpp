@@ -93,7 +93,7 @@ void TellCaptureAboutEditors(TSettingForm* form) {
         return;
     }
     const HWND editors[] = {form->hkAllScreen.hwnd(), form->hkAreaScreen.hwnd(),
-                            form->hkWinScreen.hwnd()};
+                            form->hkWinScreen.hwnd(), form->hkLastArea.hwnd()};
     app->SetRegionForm()->SetHotKeyEditors(editors);
 }
 
