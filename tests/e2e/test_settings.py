@@ -18,9 +18,9 @@ VALUES = ("path", "showcursor", "playsound", "hkAllScreen", "hkAreaScreen", "hkW
 # Places in the window's client area at 96 DPI (the window's own layout).
 PAGE = (142, 51)  # the page area's top-left corner
 PAGE_BUTTONS = {"main": (81, 104), "hot": (81, 212), "save": (81, 320)}
-AREA_EDITOR = (PAGE[0] + 30 + 96, PAGE[1] + 134 + 16)
-AREA_BOX_TOP = (PAGE[0] + 30 + 96, PAGE[1] + 134)
-TWO_MOUSE_LABEL = (PAGE[0] + 30 + 58, PAGE[1] + 248 + 10)
+AREA_EDITOR = (PAGE[0] + 30 + 96, PAGE[1] + 114 + 16)
+AREA_BOX_TOP = (PAGE[0] + 30 + 96, PAGE[1] + 114)
+TWO_MOUSE_LABEL = (PAGE[0] + 30 + 58, PAGE[1] + 252 + 10)
 PLAY_SOUND_LABEL = (PAGE[0] + 30 + 58, PAGE[1] + 198 + 10)
 RESET_LABEL = (110, 398)
 CANCEL = (432, 402)

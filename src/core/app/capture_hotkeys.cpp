@@ -5,10 +5,11 @@
 namespace lg {
 namespace {
 
-constexpr std::array<CaptureHotKey, 3> kHotKeys{{
+constexpr std::array<CaptureHotKey, kHotKeyRegistrationOrder.size()> kHotKeys{{
     {thkAll, u"LG all"},
     {thkWin, u"LG win"},
     {thkArea, u"LG area"},
+    {thkLastArea, u"LG last area"},
 }};
 
 constexpr bool InRegistrationOrder() {

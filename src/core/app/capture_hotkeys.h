@@ -1,4 +1,4 @@
-// The three global capture hotkeys as the system knows them: which atom
+// The global capture hotkeys as the system knows them: which atom
 // names each, and how a stored combination becomes the system's modifiers
 // and key. The kinds, their order and their settings are the settings'
 // (settings/shortcut.h), so the settings step can register without this.

@@ -15,6 +15,7 @@ TLGSettings WithWindowFields(const TLGSettings& current, const TLGSettings& edit
     s.hkAll = edited.hkAll;
     s.hkArea = edited.hkArea;
     s.hkWindow = edited.hkWindow;
+    s.hkLastArea = edited.hkLastArea;
     s.TwoMouse = edited.TwoMouse;
     s.Server = edited.Server;
     s.SaveLocal = edited.SaveLocal;

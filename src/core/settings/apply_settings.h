@@ -1,7 +1,7 @@
-// What pressing "СОХРАНИТЬ" does, apart from the window: the three capture
-// hotkeys registered anew in their order (whole screen, window, area), a
-// refused combination cleared so that 0 is what gets stored, then the
-// record stored and the autostart entry applied. Start-up registers the
+// What pressing "СОХРАНИТЬ" does, apart from the window: the capture
+// hotkeys registered anew in their order (whole screen, window, area, last
+// area), a refused combination cleared so that 0 is what gets stored, then
+// the record stored and the autostart entry applied. Start-up registers the
 // same way. The window only reads its controls into a record and shows
 // what came back.
 #pragma once
@@ -37,9 +37,9 @@ struct HotKeyOutcome {
 };
 
 // In kHotKeyRegistrationOrder.
-using HotKeyOutcomes = std::array<HotKeyOutcome, 3>;
+using HotKeyOutcomes = std::array<HotKeyOutcome, kHotKeyRegistrationOrder.size()>;
 
-// Registers the three hotkeys of `settings` in their order. A bare key
+// Registers the hotkeys of `settings` in their order. A bare key
 // (IsBareHotKey) is never offered to the system: its kind is registered
 // empty, so it has no hotkey, as after a refusal.
 HotKeyOutcomes RegisterCaptureHotKeys(const TLGSettings& settings, HotKeyRegistrar& registrar);

@@ -33,6 +33,8 @@ std::u16string_view CaptureName(CaptureKind kind) {
             return u"Скриншот активного окна";
         case CaptureKind::Area:
             return u"Скриншот области";
+        case CaptureKind::LastArea:
+            return u"Повтор последней области";
     }
     return u"";
 }

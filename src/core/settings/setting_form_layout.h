@@ -108,7 +108,7 @@ inline constexpr std::array<SettingOptionItem, 9> kSettingOptions{{
     {SettingOption::btShowCursor, SettingPage::Main, 30, 161, false,
      u"Показывать курсор на скриншоте"},
     {SettingOption::btPlaySound, SettingPage::Main, 30, 198, false, u"Проигрывать звук скриншота"},
-    {SettingOption::btTwoMouse, SettingPage::Hot, 30, 248, false, u"Две кнопки мыши одновременно"},
+    {SettingOption::btTwoMouse, SettingPage::Hot, 30, 252, false, u"Две кнопки мыши одновременно"},
     {SettingOption::btServer, SettingPage::Save, 32, 64, true,
      u"На сервер, копируя ссылку в буфер обмена"},
     {SettingOption::btOpenURL, SettingPage::Save, 65, 97, false, u"Открывать скриншот в браузере"},
@@ -129,16 +129,19 @@ constexpr TRect OptionLabelRect(const SettingOptionItem& item) {
 // Page headings, at (30, 21) of each page, 19-pixel text.
 inline constexpr TRect kPageHeading = OnPage(30, 21, 400, 26);
 
-// The three hotkey editors, whole screen, area and window in that order: a
-// 193 × 33 box each, the 176 × 19 editor inside it, and a label at 251.
+// The hotkey editors, whole screen, area, window and the last area in that
+// order: a 193 × 33 box each, the 176 × 19 editor inside it, and a label
+// at 251. Four rows 44 apart fit above the mouse-chord check box and the
+// refusal note.
 struct SettingHotKeyItem {
     int boxTop;
     std::u16string_view label;
 };
-inline constexpr std::array<SettingHotKeyItem, 3> kSettingHotKeys{{
-    {86, u"Скриншот всего экрана"},
-    {134, u"Скриншот области"},
-    {182, u"Скриншот активного окна"},
+inline constexpr std::array<SettingHotKeyItem, 4> kSettingHotKeys{{
+    {70, u"Скриншот всего экрана"},
+    {114, u"Скриншот области"},
+    {158, u"Скриншот активного окна"},
+    {202, u"Повтор последней области"},
 }};
 inline constexpr int kHotKeyBoxLeft = 30;
 inline constexpr TSize kHotKeyBoxSize{193, 33};
@@ -199,6 +202,13 @@ constexpr bool SettingLayoutFits() {
         if (!Inside(HotKeyBoxRect(h), kSettingPageArea)) return false;
         if (!Inside(HotKeyEditorRect(h), HotKeyBoxRect(h))) return false;
     }
+    // The hotkeys page top to bottom: the editors, the mouse chord, the note.
+    for (const auto& o : kSettingOptions) {
+        if (o.id != SettingOption::btTwoMouse) continue;
+        if (HotKeyBoxRect(kSettingHotKeys.back()).Bottom > OptionButtonRect(o).Top) return false;
+        if (OptionButtonRect(o).Bottom > kRefusalNote.Top) return false;
+    }
+    if (!Inside(kRefusalNote, kSettingPageArea)) return false;
     return Inside(kFormatBox, kSettingPageArea) && Inside(kChooseFolder, kSettingPageArea) &&
            Inside(PageButtonRect(kSettingPages.size() - 1), kSettingFrame) &&
            Inside(kSettingFrame, window) && Inside(kSaveButton, kSettingBottomBar) &&

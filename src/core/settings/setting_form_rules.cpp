@@ -14,6 +14,8 @@ TShortCut HotKeyEditorValues::Of(HotKeyEditorId id) const {
             return hkAreaScreen;
         case HotKeyEditorId::hkWinScreen:
             return hkWinScreen;
+        case HotKeyEditorId::hkLastArea:
+            return hkLastArea;
     }
     return 0;
 }
@@ -21,16 +23,19 @@ TShortCut HotKeyEditorValues::Of(HotKeyEditorId id) const {
 std::optional<HotKeyEditorId> HotKeyClash(HotKeyEditorId changed,
                                           const HotKeyEditorValues& values) {
     using enum HotKeyEditorId;
-    std::array<HotKeyEditorId, 2> order{};
+    std::array<HotKeyEditorId, 3> order{};
     switch (changed) {
         case hkAllScreen:
-            order = {hkWinScreen, hkAreaScreen};
+            order = {hkWinScreen, hkAreaScreen, hkLastArea};
             break;
         case hkAreaScreen:
-            order = {hkWinScreen, hkAllScreen};
+            order = {hkWinScreen, hkAllScreen, hkLastArea};
             break;
         case hkWinScreen:
-            order = {hkAreaScreen, hkAllScreen};
+            order = {hkAreaScreen, hkAllScreen, hkLastArea};
+            break;
+        case hkLastArea:
+            order = {hkWinScreen, hkAreaScreen, hkAllScreen};
             break;
     }
     const TShortCut mine = values.Of(changed);

@@ -12,18 +12,20 @@
 
 namespace lg {
 
-// The three hotkey editors of the hotkeys page.
+// The hotkey editors of the hotkeys page.
 enum class HotKeyEditorId : std::uint8_t {
     hkAllScreen,   // whole screen
     hkAreaScreen,  // area
     hkWinScreen,   // active window
+    hkLastArea,    // the last area again
 };
 
-// The hotkeys the three editors hold.
+// The hotkeys the editors hold.
 struct HotKeyEditorValues {
     TShortCut hkAllScreen = 0;
     TShortCut hkAreaScreen = 0;
     TShortCut hkWinScreen = 0;
+    TShortCut hkLastArea = 0;
 
     TShortCut Of(HotKeyEditorId id) const;
 };
@@ -31,7 +33,8 @@ struct HotKeyEditorValues {
 // After an editor's text changed: the other editor already holding the
 // same combination, looked for in a fixed order (whole screen: window,
 // then area; area: window, then whole screen; window: area, then whole
-// screen). When there is one, the changed editor is set to 0 and the
+// screen; each of them then the last area, which came later, and the last
+// area: window, area, whole screen). When there is one, the changed editor is set to 0 and the
 // other keeps its combination. An empty editor clashes with nothing.
 std::optional<HotKeyEditorId> HotKeyClash(HotKeyEditorId changed, const HotKeyEditorValues& values);
 
@@ -63,6 +66,7 @@ struct SettingFormDefaults {
     TShortCut hkAllScreen = kScShift | 0x2C;  // Shift+PrintScreen
     TShortCut hkAreaScreen = 0x2C;            // PrintScreen
     TShortCut hkWinScreen = kScAlt | 0x2C;    // Alt+PrintScreen
+    TShortCut hkLastArea = 0;                 // none
     bool btTwoMouse = true;
     std::u16string edPath2;  // DefaultSavePath
     bool btServer = true;

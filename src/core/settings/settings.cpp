@@ -20,6 +20,8 @@ TShortCut HotKeySetting(const TLGSettings& s, CaptureKind kind) {
             return s.hkWindow;
         case CaptureKind::Area:
             return s.hkArea;
+        case CaptureKind::LastArea:
+            return s.hkLastArea;
     }
     return 0;
 }
@@ -34,6 +36,9 @@ void SetHotKeySetting(TLGSettings& s, CaptureKind kind, TShortCut hk) {
             return;
         case CaptureKind::Area:
             s.hkArea = hk;
+            return;
+        case CaptureKind::LastArea:
+            s.hkLastArea = hk;
             return;
     }
 }

@@ -36,6 +36,7 @@ struct TLGSettings {
     bool FirstRun = true;                 // the key holds no "FirstRun" value
     bool ShowRedact = true;               // show the editor after a selection
     bool OpenURL = true;                  // open an uploaded picture's link in the browser
+    TShortCut hkLastArea = 0;             // repeats the last area; none by default
 
     friend bool operator==(const TLGSettings&, const TLGSettings&) = default;
 };

@@ -59,6 +59,7 @@ void LoadSettingsFromRegistry(const RegistryStore& store, std::u16string_view de
     s.FirstRun = !store.ValueExists(kKey, u"FirstRun");
     LoadBool(store, u"ShowRedact", s.ShowRedact);
     LoadBool(store, u"OpenURL", s.OpenURL);
+    LoadShortCut(store, u"hkLastArea", s.hkLastArea);
     if (auto v = store.ReadString(kKey, u"lastpath")) lastPath = std::move(*v);
 }
 
@@ -86,6 +87,7 @@ bool SaveSettingsToRegistry(RegistryStore& store, const TLGSettings& s,
         dword(u"format", static_cast<std::uint32_t>(s.format));
         dword(u"ShowRedact", s.ShowRedact);
         dword(u"OpenURL", s.OpenURL);
+        dword(u"hkLastArea", s.hkLastArea);
     }
     bool autostart = SetAutostart(store, s.RunWinStart, exeFileName, exePath);
     return stored && autostart;

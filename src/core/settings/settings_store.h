@@ -4,7 +4,7 @@
 // REG_DWORD, a Boolean read as true for anything but 0; strings REG_SZ):
 //   pencolor, wincolor, path, showcursor, playsound, hkAllScreen,
 //   hkAreaScreen, hkWindow, TwoMouse, Server, SaveLocal, format,
-//   ShowRedact, OpenURL  - the record, written by the settings window's save
+//   ShowRedact, OpenURL, hkLastArea - the record, written by the settings window's save
 //   FirstRun             - only its existence is read; nobody writes it
 //   lastpath             - folder of the last dialog save (written by the output panel)
 //   ServerURL            - optional image server address (set by an administrator)

@@ -15,13 +15,14 @@ inline constexpr TShortCut kScShift = 0x2000;
 inline constexpr TShortCut kScCtrl = 0x4000;
 inline constexpr TShortCut kScAlt = 0x8000;
 
-// The three kinds of capture, numbered as StartSelectRegion takes them.
+// The kinds of capture, numbered as StartSelectRegion takes them.
 // Every hotkey, editor and refusal is named by the capture it starts, so
 // there is no second numbering to translate.
 enum class CaptureKind : std::uint8_t {
-    Area = 0,    // the user selects an area; TLGSettings::hkArea
-    Window = 1,  // the foreground window; TLGSettings::hkWindow
-    Screen = 2,  // the whole virtual screen; TLGSettings::hkAll
+    Area = 0,      // the user selects an area; TLGSettings::hkArea
+    Window = 1,    // the foreground window; TLGSettings::hkWindow
+    Screen = 2,    // the whole virtual screen; TLGSettings::hkAll
+    LastArea = 3,  // the last area again; TLGSettings::hkLastArea (none by default)
 };
 
 // What StartSelectRegion is given for a kind.
@@ -38,9 +39,11 @@ using TTypeHotKey = CaptureKind;
 inline constexpr TTypeHotKey thkAll = CaptureKind::Screen;
 inline constexpr TTypeHotKey thkWin = CaptureKind::Window;
 inline constexpr TTypeHotKey thkArea = CaptureKind::Area;
+inline constexpr TTypeHotKey thkLastArea = CaptureKind::LastArea;
 
 // The order the hotkeys are registered in, at start-up and on every save:
-// whole screen, window, area.
-inline constexpr std::array<CaptureKind, 3> kHotKeyRegistrationOrder{thkAll, thkWin, thkArea};
+// whole screen, window, area, then the last area, which came later.
+inline constexpr std::array<CaptureKind, 4> kHotKeyRegistrationOrder{thkAll, thkWin, thkArea,
+                                                                     thkLastArea};
 
 }  // namespace lg

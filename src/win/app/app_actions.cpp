@@ -1,6 +1,7 @@
 #include "app/app_actions.h"
 
 #include "app/application.h"
+#include "app/countdown_window.h"
 #include "app/endpoints.h"
 #include "app/hot_key_service.h"
 #include "capture/set_region_form.h"
@@ -31,11 +32,22 @@ void RequestCapture(int typeSelect) {
     wsprintfW(text, L"capture requested, kind %d", typeSelect);
     Trace(text);
     Application* app = App();
+    if (app && app->Countdown()) app->Countdown()->Cancel();
     if (app && app->Quitting()) {
         Trace(L"capture refused: the program is ending");
         return;
     }
     if (app && app->SetRegionForm()) app->SetRegionForm()->StartSelectRegion(typeSelect);
+}
+
+void RequestDelayedCapture(int seconds) {
+    Application* app = App();
+    if (!app || !app->Countdown()) return;
+    if (app->Quitting()) {
+        Trace(L"delayed capture refused: the program is ending");
+        return;
+    }
+    app->Countdown()->Start(seconds);
 }
 
 void RequestExit() {
@@ -81,7 +93,7 @@ void TellCaptureAboutEditors(TSettingForm* form) {
         return;
     }
     const HWND editors[] = {form->hkAllScreen.hwnd(), form->hkAreaScreen.hwnd(),
-                            form->hkWinScreen.hwnd()};
+                            form->hkWinScreen.hwnd(), form->hkLastArea.hwnd()};
     app->SetRegionForm()->SetHotKeyEditors(editors);
 }
 

@@ -9,8 +9,13 @@
 namespace lg::win {
 
 // Kinds of capture: 0 an area the user selects, 1 the foreground window,
-// 2 the whole virtual screen.
+// 2 the whole virtual screen, 3 the last area again. A countdown under
+// way stops: this capture takes its place.
 void RequestCapture(int typeSelect);
+
+// An area capture after a countdown of `seconds`; asked again while one
+// counts, it starts over.
+void RequestDelayedCapture(int seconds);
 
 // "Выход": the program ends, at once or after the upload under way; asked
 // again, at once.

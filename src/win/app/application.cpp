@@ -4,6 +4,7 @@
 
 #include "app/after_output_feedback.h"
 #include "app/app_actions.h"
+#include "app/countdown_window.h"
 #include "app/hot_key_service.h"
 #include "app/main_form.h"
 #include "capture/set_region_form.h"
@@ -40,6 +41,7 @@ Application::Application(bool installRequest) : installRequest_(installRequest) 
 Application::~Application() {
     CloseSettingsWindow();
     CloseInfoWindows();
+    countdown_.reset();
     loadForm_.reset();
     bhintForm_.reset();
     offerForm_.reset();
@@ -67,10 +69,9 @@ bool Application::CreateForms() {
     // The hotkeys start captures from now on; a refused combination is not
     // reported at start-up.
     hotKeys_ = std::make_unique<HotKeyService>();
-    hotKeys_->OnCaptureRequested = [this](CaptureKind kind) {
-        // A program waiting to end takes no new picture.
-        if (!Quitting()) setRegionForm_->StartSelectRegion(TypeSelectOf(kind));
-    };
+    // Through the one request every capture takes, which also stops a
+    // countdown; a program waiting to end takes no new picture there.
+    hotKeys_->OnCaptureRequested = [](CaptureKind kind) { RequestCapture(TypeSelectOf(kind)); };
     setRegionForm_->SetHotKeyRegistrar(hotKeys_.get());
     hotKeys_->RegisterAll(LGSettings());
     uploadWorker_ = std::make_unique<TThreadSendScreen>();
@@ -86,6 +87,10 @@ bool Application::CreateForms() {
     bhintForm_->CreateForm(mainForm_->hwnd());
     loadForm_ = std::make_unique<TLoadForm>();
     loadForm_->CreateForm(mainForm_->hwnd());
+    countdown_ = std::make_unique<CountdownWindow>();
+    countdown_->CreateForm(mainForm_->hwnd());
+    // At zero, an area capture exactly as a click on the tray icon asks.
+    countdown_->OnCapture = [] { RequestCapture(0); };
     return true;
 }
 

@@ -19,6 +19,7 @@ class TBHintForm;
 class TFormOfferKVR;
 class TLoadForm;
 class HotKeyService;
+class CountdownWindow;
 class TThreadSendScreen;
 
 class Application {
@@ -41,6 +42,8 @@ public:
     TSetRegionForm* SetRegionForm() const { return setRegionForm_.get(); }
     TFormOfferKVR* OfferForm() const { return offerForm_.get(); }
     HotKeyService* HotKeys() const { return hotKeys_.get(); }
+    // The countdown of a delayed capture.
+    CountdownWindow* Countdown() const { return countdown_.get(); }
 
     // The settings window's save: `edited` applied over the program's
     // `current` record (hotkeys registered anew, refused ones cleared, the
@@ -64,6 +67,7 @@ private:
     std::unique_ptr<TFormOfferKVR> offerForm_;
     std::unique_ptr<TBHintForm> bhintForm_;
     std::unique_ptr<TLoadForm> loadForm_;
+    std::unique_ptr<CountdownWindow> countdown_;
 };
 
 // The running application, or null outside its lifetime.

@@ -37,7 +37,7 @@ bool HotKeyService::Register(CaptureKind kind, TShortCut hk) {
 HotKeyOutcomes HotKeyService::RegisterAll(const TLGSettings& settings) {
     const HotKeyOutcomes outcomes = RegisterCaptureHotKeys(settings, *this);
     Remember(outcomes);
-    bool ok[3] = {};
+    bool ok[kHotKeyRegistrationOrder.size()] = {};
     for (const HotKeyOutcome& o : outcomes) ok[IndexOf(o.kind)] = o.registered;
     wchar_t text[64];
     wsprintfW(text, L"hotkeys registered: all %d, window %d, area %d", ok[IndexOf(thkAll)],

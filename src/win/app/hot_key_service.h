@@ -55,8 +55,8 @@ private:
     // By kind: global atoms added at their first registration and
     // deliberately never deleted, so each hotkey keeps one identifier for
     // the life of the process.
-    std::array<ATOM, 3> atoms_{};
-    std::array<TShortCut, 3> refused_{};
+    std::array<ATOM, kHotKeyRegistrationOrder.size()> atoms_{};
+    std::array<TShortCut, kHotKeyRegistrationOrder.size()> refused_{};
 };
 
 }  // namespace lg::win

@@ -3,11 +3,14 @@
 #include <string>
 
 #include "app/app_actions.h"
+#include "app/capture_countdown.h"
 #include "app/endpoints.h"
 #include "app/icon_handle.h"
 #include "app/mouse_chord_hook.h"
+#include "capture/last_area.h"
 #include "net/open_page.h"
 #include "platform/trace.h"
+#include "platform/u16.h"
 
 namespace lg::win {
 namespace {
@@ -20,15 +23,23 @@ constexpr UINT kTimer1Interval = 1000;
 constexpr UINT_PTR kTimerCheckUpdate = 2;
 constexpr UINT kTimerCheckUpdateInterval = 3600000;  // one hour
 constexpr UINT_PTR kTimerTrayRetry = 3;
+// "Повторить последнюю область" waits for its menu to vanish with the
+// message loop running, so every window behind the menu repaints first.
+constexpr UINT_PTR kTimerRepeatArea = 4;
+constexpr UINT kTimerRepeatAreaInterval = 500;
 
 // Menu command identifiers, named after the items.
-enum MenuId : UINT { kN1 = 101, kN2, kN3, kN4, kN5, kN6, kN7, kN8, kN9, kN10 };
+enum MenuId : UINT { kN1 = 101, kN2, kN3, kN4, kN5, kN6, kN7, kN8, kN9, kN10, kN11, kN12 };
+// The delay submenu's items, one after another in the order of
+// CaptureDelays().
+constexpr UINT kDelayFirst = 201;
 
 }  // namespace
 
 // The tray menu, built and dispatched from this one table, in display
 // order. Hidden items keep their commands but are not shown; separators
-// have no handler.
+// have no caption; the one item with a caption and no handler opens the
+// submenu of delays.
 struct TVEY_Lumigrab_MainForm::MenuItem {
     MenuId id;
     const wchar_t* caption;
@@ -38,6 +49,8 @@ struct TVEY_Lumigrab_MainForm::MenuItem {
 
 const TVEY_Lumigrab_MainForm::MenuItem TVEY_Lumigrab_MainForm::kPopupMenu1[] = {
     {kN4, L"Сделать скриншот", true, &TVEY_Lumigrab_MainForm::N4Click},
+    {kN11, L"Снимок с задержкой", true, nullptr},
+    {kN12, L"Повторить последнюю область", true, &TVEY_Lumigrab_MainForm::N12Click},
     {kN3, L"Записать видео", true, &TVEY_Lumigrab_MainForm::N3Click},
     {kN7, nullptr, true, nullptr},
     {kN5, L"Техподдержка", false, &TVEY_Lumigrab_MainForm::N5Click},
@@ -82,6 +95,15 @@ void TVEY_Lumigrab_MainForm::FormCreate() {
         if (!item.visible) continue;
         if (!item.caption) {
             AppendMenuW(PopupMenu1.get(), MF_SEPARATOR, item.id, nullptr);
+        } else if (!item.click) {
+            // Owned by the menu from here on, destroyed with it.
+            HMENU delays = CreatePopupMenu();
+            UINT id = kDelayFirst;
+            for (const CaptureDelay& delay : CaptureDelays()) {
+                AppendMenuW(delays, MF_STRING, id++, ToWide(delay.caption).c_str());
+            }
+            AppendMenuW(PopupMenu1.get(), MF_POPUP, reinterpret_cast<UINT_PTR>(delays),
+                        item.caption);
         } else {
             AppendMenuW(PopupMenu1.get(), MF_STRING, item.id, item.caption);
         }
@@ -108,6 +130,11 @@ void TVEY_Lumigrab_MainForm::OnDestroyed() {
 
 bool TVEY_Lumigrab_MainForm::OnCommand(WORD id, WORD, HWND control) {
     if (control) return false;
+    const auto delays = CaptureDelays();
+    if (id >= kDelayFirst && id < kDelayFirst + delays.size()) {
+        DelayClick(delays[id - kDelayFirst].seconds);
+        return true;
+    }
     for (const MenuItem& item : kPopupMenu1) {
         if (item.id == id && item.click) {
             (this->*item.click)();
@@ -124,6 +151,11 @@ bool TVEY_Lumigrab_MainForm::OnTimer(UINT_PTR id) {
     }
     if (id == kTimerCheckUpdate) {
         Timer_checkUpdateTimer();
+        return true;
+    }
+    if (id == kTimerRepeatArea) {
+        KillTimer(hwnd(), kTimerRepeatArea);
+        RequestCapture(kTypeSelectLastArea);
         return true;
     }
     return TrayIcon1.OnTimer(id);
@@ -204,6 +236,14 @@ void TVEY_Lumigrab_MainForm::N4Click() {
     // Lets the menu vanish from the screen before it is frozen.
     Sleep(500);
     RequestCapture(0);
+}
+
+void TVEY_Lumigrab_MainForm::N12Click() {
+    SetTimer(hwnd(), kTimerRepeatArea, kTimerRepeatAreaInterval, nullptr);
+}
+
+void TVEY_Lumigrab_MainForm::DelayClick(int seconds) {
+    RequestDelayedCapture(seconds);
 }
 
 void TVEY_Lumigrab_MainForm::N5Click() {

@@ -45,10 +45,14 @@ private:
     void N2Click();
     void N3Click();
     void N4Click();
+    // An item of the delay submenu ("Снимок с задержкой").
+    void DelayClick(int seconds);
     void N5Click();
     void N6Click();
     void N9Click();
     void N10Click();
+    // "Повторить последнюю область".
+    void N12Click();
     void Timer1Timer();
     void Timer_checkUpdateTimer();
 

@@ -6,6 +6,7 @@
 
 #include "capture/app_key_filter.h"
 #include "capture/capture_geometry.h"
+#include "capture/last_area.h"
 #include "capture/panel_placement.h"
 #include "capture/screen_copy.h"
 #include "capture/snap_window_list.h"
@@ -141,6 +142,8 @@ void TSetRegionForm::OpenCapture(int typeSelect) {
         selection = InitialSelection(1, rectWork, ForegroundWindowRect());
     } else if (typeSelect == 2) {
         selection = InitialSelection(2, rectWork, std::nullopt);
+    } else if (typeSelect == kTypeSelectLastArea) {
+        selection = LastAreaSelection(lastArea_, rectWork);
     }
     if (selection) {
         wchar_t text[80];
@@ -149,7 +152,11 @@ void TSetRegionForm::OpenCapture(int typeSelect) {
                   selection->Bottom + rectWork.Top);
         Trace(text);
     }
-    if (!editor_.StartCapture(typeSelect, capture, rectWork, selection)) {
+    areaCapture_ = typeSelect == 0 || typeSelect == kTypeSelectLastArea;
+    // A repeat opens like a window capture, straight into the editor with
+    // its selection; without one it is a plain area capture.
+    const int editorKind = typeSelect == kTypeSelectLastArea ? (selection ? 1 : 0) : typeSelect;
+    if (!editor_.StartCapture(editorKind, capture, rectWork, selection)) {
         Trace(L"capture ended: no selection");
         return;
     }
@@ -185,8 +192,17 @@ void TSetRegionForm::ReadSnapWindowsNow() {
 
 bool TSetRegionForm::GetBitmap(TBitmap32& b) {
     if (!editor_.GetBitmap(b)) return false;
+    if (areaCapture_) RememberArea();
     if (LGSettings().playsound) BassPlayer.Play();
     return true;
+}
+
+void TSetRegionForm::RememberArea() {
+    const TRect work = editor_.RectWork();
+    const TRect selection = IntersectRect(RoundRect(editor_.SelectionLayer().Location()),
+                                          TRect{0, 0, work.Width(), work.Height()});
+    if (selection.IsEmpty()) return;
+    lastArea_ = SelectionOnScreen(selection, work);
 }
 
 void TSetRegionForm::ShowEditorPanels() {

@@ -7,6 +7,7 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -34,8 +35,9 @@ public:
     void SetHotKeyRegistrar(HotKeyRegistrar* registrar) { hotKeys_ = registrar; }
 
     // Starts a capture: 0 an area, 1 the foreground window, 2 the whole
-    // virtual screen. Does nothing while a capture is open or while one of
-    // the hotkey editors has the keyboard focus.
+    // virtual screen, 3 the last area again (kTypeSelectLastArea). Does
+    // nothing while a capture is open or while one of the hotkey editors
+    // has the keyboard focus.
     void StartSelectRegion(int typeSelect);
 
     // Replaces the system registration of the hotkey `tp` by `hk` through
@@ -82,6 +84,9 @@ private:
     void ReadSnapWindowsNow();
     // The scale of the monitor a screen rectangle lies on.
     DisplayScale ScaleOnScreen(const TRect& screen) const;
+    // An area capture (a repeat included) gave a picture: its selection,
+    // on the screen, is the last area from now on.
+    void RememberArea();
 
     // CaptureHost
     void SelectArrowTool() override;
@@ -120,6 +125,10 @@ private:
     int panelGuardTicks_ = 0;
     // An area capture waits for its first frame to read the window tree.
     bool snapPending_ = false;
+    // The last area, in virtual-screen coordinates, for this session; and
+    // whether the open capture is one whose picture replaces it.
+    std::optional<TRect> lastArea_;
+    bool areaCapture_ = false;
 };
 
 }  // namespace lg::win

@@ -28,7 +28,8 @@ constexpr TColor32 kPathText = Color32(170, 177, 178);
 constexpr TColor32 kComboText = Color32(170, 177, 178);
 
 // The capture of each hotkey editor, in the editors' order.
-constexpr CaptureKind kEditorKind[3] = {thkAll, thkArea, thkWin};
+constexpr CaptureKind kEditorKind[] = {thkAll, thkArea, thkWin, thkLastArea};
+static_assert(std::size(kEditorKind) == kSettingHotKeys.size());
 
 TFontDesc Roboto(int pixelHeight, std::uint8_t style = 0, TColor32 color = kWhite) {
     TFontDesc f;
@@ -58,7 +59,7 @@ TSettingForm::~TSettingForm() {
 }
 
 THotKey& TSettingForm::HotKeyEditor(int index) {
-    THotKey* editors[] = {&hkAllScreen, &hkAreaScreen, &hkWinScreen};
+    THotKey* editors[] = {&hkAllScreen, &hkAreaScreen, &hkWinScreen, &hkLastArea};
     return *editors[index];
 }
 
@@ -330,9 +331,9 @@ void TSettingForm::HotKeyChanged(int index) {
         return;
     }
     const HotKeyEditorValues values{hkAllScreen.HotKey(), hkAreaScreen.HotKey(),
-                                    hkWinScreen.HotKey()};
+                                    hkWinScreen.HotKey(), hkLastArea.HotKey()};
     const auto ids = std::array{HotKeyEditorId::hkAllScreen, HotKeyEditorId::hkAreaScreen,
-                                HotKeyEditorId::hkWinScreen};
+                                HotKeyEditorId::hkWinScreen, HotKeyEditorId::hkLastArea};
     if (HotKeyClash(ids[static_cast<std::size_t>(index)], values)) {
         // The editor that just took a combination another one holds gives
         // way; the other keeps it.
@@ -344,8 +345,8 @@ void TSettingForm::HotKeyChanged(int index) {
 }
 
 void TSettingForm::UpdateRefusalNote() {
-    std::array<TShortCut, 3> shown{};
-    for (int i = 0; i < 3; ++i) {
+    std::array<TShortCut, kSettingHotKeys.size()> shown{};
+    for (int i = 0; i < static_cast<int>(shown.size()); ++i) {
         const THotKey& editor = HotKeyEditor(i);
         const TShortCut refused =
             services_.refusedHotKey ? services_.refusedHotKey(kEditorKind[i]) : 0;
@@ -383,6 +384,7 @@ void TSettingForm::LoadSettings() {
     hkAllScreen.SetHotKey(s.hkAll);
     hkAreaScreen.SetHotKey(s.hkArea);
     hkWinScreen.SetHotKey(s.hkWindow);
+    hkLastArea.SetHotKey(s.hkLastArea);
     changing_ = false;
     Option(SettingOption::btTwoMouse).SetDown(s.TwoMouse);
     Option(SettingOption::btServer).SetDown(s.Server);
@@ -400,6 +402,7 @@ SettingsApplied TSettingForm::SaveSettings() {
     s.hkAll = hkAllScreen.HotKey();
     s.hkArea = hkAreaScreen.HotKey();
     s.hkWindow = hkWinScreen.HotKey();
+    s.hkLastArea = hkLastArea.HotKey();
     s.TwoMouse = Ticked(SettingOption::btTwoMouse);
     s.Server = Ticked(SettingOption::btServer);
     s.SaveLocal = Ticked(SettingOption::btSaveToo);
@@ -411,7 +414,7 @@ SettingsApplied TSettingForm::SaveSettings() {
     LGSettings() = applied.settings;
     // The editors show what is stored: a refused combination as empty.
     changing_ = true;
-    for (int i = 0; i < 3; ++i) {
+    for (int i = 0; i < static_cast<int>(std::size(kEditorKind)); ++i) {
         HotKeyEditor(i).SetHotKey(HotKeySetting(applied.settings, kEditorKind[i]));
     }
     changing_ = false;
@@ -432,6 +435,7 @@ void TSettingForm::DefaultSettings() {
     hkAllScreen.SetHotKey(d.hkAllScreen);
     hkAreaScreen.SetHotKey(d.hkAreaScreen);
     hkWinScreen.SetHotKey(d.hkWinScreen);
+    hkLastArea.SetHotKey(d.hkLastArea);
     changing_ = false;
     Option(SettingOption::btTwoMouse).SetDown(d.btTwoMouse);
     SetPathText(win::DefaultSavePath());

@@ -93,8 +93,8 @@ public:
     std::array<TImage, kSettingPages.size()> separators;
     std::array<TImageButton, kSettingOptions.size()> options;
     std::array<TLabel, kSettingOptions.size()> optionLabels;
-    THotKey hkAllScreen, hkAreaScreen, hkWinScreen;
-    std::array<TLabel, 3> hotKeyLabels;
+    THotKey hkAllScreen, hkAreaScreen, hkWinScreen, hkLastArea;
+    std::array<TLabel, kSettingHotKeys.size()> hotKeyLabels;
     // Why a combination an editor holds was refused; hidden when none was.
     TLabel lbRefusal;
     // The folder, read-only: drawn by the window (a click chooses another).
@@ -136,7 +136,7 @@ private:
     bool changing_ = false;  // inside the duplicate rule's own change
     bool printScreenForSnipping_ = false;
     // Per editor, the refused combination it still holds, or 0.
-    std::array<TShortCut, 3> refusedShown_{};
+    std::array<TShortCut, kSettingHotKeys.size()> refusedShown_{};
 };
 
 }  // namespace lg::win

@@ -12,6 +12,7 @@ TEST(CaptureHotKeysTest, EachHotKeyHasItsAtomKindAndSetting) {
     s.hkAll = 0x1111;
     s.hkWindow = 0x2222;
     s.hkArea = 0x3333;
+    s.hkLastArea = 0x4444;
     struct Case {
         CaptureKind type;
         std::u16string_view atom;
@@ -23,6 +24,8 @@ TEST(CaptureHotKeysTest, EachHotKeyHasItsAtomKindAndSetting) {
         {thkAll, u"LG all", 2, 0x1111},
         {thkWin, u"LG win", 1, 0x2222},
         {thkArea, u"LG area", 0, 0x3333},
+        // Added later, so registered last.
+        {thkLastArea, u"LG last area", 3, 0x4444},
     };
     ASSERT_EQ(CaptureHotKeys().size(), std::size(cases));
     for (size_t i = 0; i < std::size(cases); ++i) {

@@ -10,8 +10,9 @@
 #include <string>
 #include <vector>
 
-#include "support/memory_registry_store.h"
+#include "settings/bare_hot_key.h"
 #include "settings/settings_printers.h"
+#include "support/memory_registry_store.h"
 
 namespace lg {
 namespace {
@@ -93,53 +94,57 @@ using K = CaptureKind;
 INSTANTIATE_TEST_SUITE_P(
     Cases, ApplySettingsTest,
     ::testing::Values(
-        ApplyCase{"defaultsAllAccepted",
-                  kShiftPrint,
-                  kAltPrint,
-                  kPrint,
-                  {},
-                  false,
-                  {{K::Screen, kShiftPrint}, {K::Window, kAltPrint}, {K::Area, kPrint}},
-                  kShiftPrint,
-                  kAltPrint,
-                  kPrint,
-                  {}},
+        ApplyCase{
+            "defaultsAllAccepted",
+            kShiftPrint,
+            kAltPrint,
+            kPrint,
+            {},
+            false,
+            {{K::Screen, kShiftPrint}, {K::Window, kAltPrint}, {K::Area, kPrint}, {K::LastArea, 0}},
+            kShiftPrint,
+            kAltPrint,
+            kPrint,
+            {}},
         // Another program holds the window capture's combination: cleared,
         // stored as 0, and said why.
-        ApplyCase{"windowHeldByAnotherProgram",
-                  kShiftPrint,
-                  kCtrlF9,
-                  kPrint,
-                  {kCtrlF9},
-                  false,
-                  {{K::Screen, kShiftPrint}, {K::Window, kCtrlF9}, {K::Area, kPrint}},
-                  kShiftPrint,
-                  0,
-                  kPrint,
-                  {{K::Window, kCtrlF9, HotKeyRefusal::OtherProgram}}},
+        ApplyCase{
+            "windowHeldByAnotherProgram",
+            kShiftPrint,
+            kCtrlF9,
+            kPrint,
+            {kCtrlF9},
+            false,
+            {{K::Screen, kShiftPrint}, {K::Window, kCtrlF9}, {K::Area, kPrint}, {K::LastArea, 0}},
+            kShiftPrint,
+            0,
+            kPrint,
+            {{K::Window, kCtrlF9, HotKeyRefusal::OtherProgram}}},
         // PrintScreen refused while the system gives it to its snipping tool.
-        ApplyCase{"printScreenTakenBySnipping",
-                  kShiftPrint,
-                  kAltPrint,
-                  kPrint,
-                  {kPrint},
-                  true,
-                  {{K::Screen, kShiftPrint}, {K::Window, kAltPrint}, {K::Area, kPrint}},
-                  kShiftPrint,
-                  kAltPrint,
-                  0,
-                  {{K::Area, kPrint, HotKeyRefusal::SnippingTool}}},
-        ApplyCase{"printScreenHeldWithSnippingOff",
-                  kShiftPrint,
-                  kAltPrint,
-                  kPrint,
-                  {kPrint},
-                  false,
-                  {{K::Screen, kShiftPrint}, {K::Window, kAltPrint}, {K::Area, kPrint}},
-                  kShiftPrint,
-                  kAltPrint,
-                  0,
-                  {{K::Area, kPrint, HotKeyRefusal::OtherProgram}}},
+        ApplyCase{
+            "printScreenTakenBySnipping",
+            kShiftPrint,
+            kAltPrint,
+            kPrint,
+            {kPrint},
+            true,
+            {{K::Screen, kShiftPrint}, {K::Window, kAltPrint}, {K::Area, kPrint}, {K::LastArea, 0}},
+            kShiftPrint,
+            kAltPrint,
+            0,
+            {{K::Area, kPrint, HotKeyRefusal::SnippingTool}}},
+        ApplyCase{
+            "printScreenHeldWithSnippingOff",
+            kShiftPrint,
+            kAltPrint,
+            kPrint,
+            {kPrint},
+            false,
+            {{K::Screen, kShiftPrint}, {K::Window, kAltPrint}, {K::Area, kPrint}, {K::LastArea, 0}},
+            kShiftPrint,
+            kAltPrint,
+            0,
+            {{K::Area, kPrint, HotKeyRefusal::OtherProgram}}},
         // A bare key (an older registry value the editor still showed) is
         // never offered to the system: the kind is released instead.
         ApplyCase{"bareLetterIsNotOffered",
@@ -148,7 +153,7 @@ INSTANTIATE_TEST_SUITE_P(
                   kPrint,
                   {},
                   false,
-                  {{K::Screen, 0}, {K::Window, kAltPrint}, {K::Area, kPrint}},
+                  {{K::Screen, 0}, {K::Window, kAltPrint}, {K::Area, kPrint}, {K::LastArea, 0}},
                   0,
                   kAltPrint,
                   kPrint,
@@ -161,24 +166,25 @@ INSTANTIATE_TEST_SUITE_P(
                   kPrint,
                   {0},
                   false,
-                  {{K::Screen, 0}, {K::Window, kAltPrint}, {K::Area, kPrint}},
+                  {{K::Screen, 0}, {K::Window, kAltPrint}, {K::Area, kPrint}, {K::LastArea, 0}},
                   0,
                   kAltPrint,
                   kPrint,
                   {}},
-        ApplyCase{"allThreeRefusedInOrder",
-                  kShiftPrint,
-                  kAltPrint,
-                  ' ',
-                  {kShiftPrint, kAltPrint},
-                  false,
-                  {{K::Screen, kShiftPrint}, {K::Window, kAltPrint}, {K::Area, 0}},
-                  0,
-                  0,
-                  0,
-                  {{K::Screen, kShiftPrint, HotKeyRefusal::OtherProgram},
-                   {K::Window, kAltPrint, HotKeyRefusal::OtherProgram},
-                   {K::Area, ' ', HotKeyRefusal::BareKey}}}),
+        ApplyCase{
+            "allThreeRefusedInOrder",
+            kShiftPrint,
+            kAltPrint,
+            ' ',
+            {kShiftPrint, kAltPrint},
+            false,
+            {{K::Screen, kShiftPrint}, {K::Window, kAltPrint}, {K::Area, 0}, {K::LastArea, 0}},
+            0,
+            0,
+            0,
+            {{K::Screen, kShiftPrint, HotKeyRefusal::OtherProgram},
+             {K::Window, kAltPrint, HotKeyRefusal::OtherProgram},
+             {K::Area, ' ', HotKeyRefusal::BareKey}}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ApplySettings, TakesTheWindowsFieldsAndKeepsWhatACaptureChangedMeanwhile) {
@@ -199,6 +205,7 @@ TEST(ApplySettings, TakesTheWindowsFieldsAndKeepsWhatACaptureChangedMeanwhile) {
     edited.OpenURL = false;
     edited.ShowRedact = false;
     edited.hkArea = kCtrlF9;
+    edited.hkLastArea = kScCtrl | 0x52;
     MemoryRegistryStore store;
     FakeRegistrar registrar;
 
@@ -224,8 +231,44 @@ TEST(ApplySettings, AStoreThatCannotBeWrittenStillRegistersAndSaysSo) {
     const TLGSettings current;
     const SettingsApplied r = ApplySettings(current, current, registrar, store, kExeName, kExePath);
     EXPECT_FALSE(r.stored);
-    EXPECT_EQ(registrar.calls.size(), 3u);
+    EXPECT_EQ(registrar.calls.size(), kHotKeyRegistrationOrder.size());
     EXPECT_EQ(r.settings.hkWindow, 0) << "the program's record holds the refusal all the same";
+}
+
+// The last area's hotkey, none by default, comes after the other three; a
+// refused one is cleared and stored as 0 like theirs.
+TEST(ApplySettings, TheLastAreaHotKeyIsRegisteredLastAndClearedWhenRefused) {
+    constexpr TShortCut kCtrlR = kScCtrl | 0x52;
+    struct Case {
+        const char* name;
+        TShortCut lastArea;
+        bool heldElsewhere;
+        TShortCut stored;
+        std::size_t refused;
+    };
+    const Case cases[] = {
+        {"none by default: released, nothing to report", 0, false, 0, 0},
+        {"accepted", kCtrlR, false, kCtrlR, 0},
+        {"held by another program", kCtrlR, true, 0, 1},
+        {"a bare key is never offered", 'R', false, 0, 1},
+    };
+    for (const Case& c : cases) {
+        MemoryRegistryStore store;
+        FakeRegistrar registrar;
+        if (c.heldElsewhere) registrar.heldElsewhere = {c.lastArea};
+        const TLGSettings current;
+        TLGSettings edited = current;
+        edited.hkLastArea = c.lastArea;
+        const SettingsApplied r =
+            ApplySettings(current, edited, registrar, store, kExeName, kExePath);
+        ASSERT_EQ(registrar.calls.size(), 4u) << c.name;
+        EXPECT_EQ(registrar.calls.back().kind, CaptureKind::LastArea) << c.name;
+        EXPECT_EQ(registrar.calls.back().hk, IsBareHotKey(c.lastArea) ? 0 : c.lastArea) << c.name;
+        EXPECT_EQ(r.settings.hkLastArea, c.stored) << c.name;
+        EXPECT_EQ(store.ReadDword(kProgramKey, u"hkLastArea"), c.stored) << c.name;
+        ASSERT_EQ(r.refused.size(), c.refused) << c.name;
+        if (c.refused) EXPECT_EQ(r.refused[0].kind, CaptureKind::LastArea) << c.name;
+    }
 }
 
 // Start-up registers the same way: a bare key stored by an older version
@@ -241,19 +284,19 @@ TEST(RegisterCaptureHotKeys, AStoredBareKeyIsNotRegisteredAtStart) {
         {"bare digit",
          '5',
          false,
-         {{K::Screen, kShiftPrint}, {K::Window, kAltPrint}, {K::Area, 0}}},
+         {{K::Screen, kShiftPrint}, {K::Window, kAltPrint}, {K::Area, 0}, {K::LastArea, 0}}},
         {"bare enter",
          0x0D,
          false,
-         {{K::Screen, kShiftPrint}, {K::Window, kAltPrint}, {K::Area, 0}}},
+         {{K::Screen, kShiftPrint}, {K::Window, kAltPrint}, {K::Area, 0}, {K::LastArea, 0}}},
         {"F12 alone",
          0x7B,
          true,
-         {{K::Screen, kShiftPrint}, {K::Window, kAltPrint}, {K::Area, 0x7B}}},
+         {{K::Screen, kShiftPrint}, {K::Window, kAltPrint}, {K::Area, 0x7B}, {K::LastArea, 0}}},
         {"keypad 5 alone",
          0x65,
          true,
-         {{K::Screen, kShiftPrint}, {K::Window, kAltPrint}, {K::Area, 0x65}}},
+         {{K::Screen, kShiftPrint}, {K::Window, kAltPrint}, {K::Area, 0x65}, {K::LastArea, 0}}},
     };
     for (const Case& c : cases) {
         TLGSettings s;

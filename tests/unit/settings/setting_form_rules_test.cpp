@@ -56,7 +56,25 @@ INSTANTIATE_TEST_SUITE_P(
             "othersClashAmongThemselves", hkAreaScreen, {kCtrlS, kPrint, kCtrlS}, std::nullopt},
         // Modifiers count: Shift+PrintScreen is not PrintScreen.
         ClashCase{"modifiersDiffer", hkAreaScreen, {kShiftPrint, kPrint, kAltPrint}, std::nullopt},
-        ClashCase{"emptyEditorsNeverClash", hkWinScreen, {0, kPrint, 0}, std::nullopt}),
+        ClashCase{"emptyEditorsNeverClash", hkWinScreen, {0, kPrint, 0}, std::nullopt},
+        // The last area's editor, added later: the others look at it last,
+        // it looks at window, area, whole screen.
+        ClashCase{
+            "lastAreaDistinct", hkLastArea, {kShiftPrint, kPrint, kAltPrint, kCtrlS}, std::nullopt},
+        ClashCase{"lastAreaTakesArea",
+                  hkLastArea,
+                  {kShiftPrint, kPrint, kAltPrint, kPrint},
+                  hkAreaScreen},
+        ClashCase{
+            "lastAreaOrderWinFirst", hkLastArea, {kCtrlS, kCtrlS, kCtrlS, kCtrlS}, hkWinScreen},
+        ClashCase{"areaTakesLastArea",
+                  hkAreaScreen,
+                  {kShiftPrint, kCtrlS, kAltPrint, kCtrlS},
+                  hkLastArea},
+        ClashCase{
+            "allOrderLastAreaLast", hkAllScreen, {kCtrlS, kPrint, kCtrlS, kCtrlS}, hkWinScreen},
+        ClashCase{
+            "emptyLastAreaNeverClashes", hkLastArea, {0, kPrint, kAltPrint, 0}, std::nullopt}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct RadioCase {
@@ -110,6 +128,7 @@ TEST(SettingFormDefaults, ResetValues) {
     EXPECT_EQ(d.hkAllScreen, 0x202C);
     EXPECT_EQ(d.hkAreaScreen, 0x002C);
     EXPECT_EQ(d.hkWinScreen, 0x802C);
+    EXPECT_EQ(d.hkLastArea, 0) << "no hotkey of its own by default";
     EXPECT_TRUE(d.btTwoMouse);
     EXPECT_EQ(d.edPath2, u"D:\\Pictures\\ЛюмиГРАБ\\");
     EXPECT_TRUE(d.btServer);

@@ -84,6 +84,7 @@ INSTANTIATE_TEST_SUITE_P(
                      Dword(r, u"format", 1);
                      Dword(r, u"ShowRedact", 0);
                      Dword(r, u"OpenURL", 0);
+                     Dword(r, u"hkLastArea", 0x6052);
                      String(r, u"lastpath", u"F:\\Last\\");
                  },
                  [](TLGSettings& s, std::u16string& last) {
@@ -101,6 +102,7 @@ INSTANTIATE_TEST_SUITE_P(
                      s.format = 1;
                      s.ShowRedact = false;
                      s.OpenURL = false;
+                     s.hkLastArea = 0x6052;
                      last = u"F:\\Last\\";
                  }},
         // Any value other than 0 is true.
@@ -125,11 +127,13 @@ INSTANTIATE_TEST_SUITE_P(
                      Dword(r, u"hkWindow", 0x0001802C);
                      Dword(r, u"hkAllScreen", 0xFFFF0000);
                      Dword(r, u"hkAreaScreen", 32812);
+                     Dword(r, u"hkLastArea", 0x00024052);
                  },
                  [](TLGSettings& s, std::u16string&) {
                      s.hkWindow = 0x802C;
                      s.hkAll = 0;
                      s.hkArea = 0x802C;
+                     s.hkLastArea = 0x4052;
                  }},
         // A value of another type is ignored; the rest of the key still loads.
         LoadCase{

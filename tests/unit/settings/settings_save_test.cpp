@@ -35,6 +35,7 @@ TLGSettings Distinctive() {
     s.FirstRun = false;
     s.ShowRedact = false;
     s.OpenURL = false;
+    s.hkLastArea = kScCtrl | 0x52;
     return s;
 }
 
@@ -73,7 +74,8 @@ TEST(SaveSettingsTest, WritesExactlyTheStoredFieldsAndKeepsForeignValues) {
                                                                  {u"SaveLocal", 1},
                                                                  {u"format", 2},
                                                                  {u"ShowRedact", 0},
-                                                                 {u"OpenURL", 0}};
+                                                                 {u"OpenURL", 0},
+                                                                 {u"hkLastArea", 0x4052}};
     for (const auto& [name, value] : dwords) {
         EXPECT_EQ(store.ReadDword(kProgramKey, name), value) << ::testing::PrintToString(name);
     }

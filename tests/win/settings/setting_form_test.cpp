@@ -13,8 +13,8 @@
 #include <vector>
 
 #include "output/message_pump.h"
-#include "support/memory_registry_store.h"
 #include "settings/settings.h"
+#include "support/memory_registry_store.h"
 
 namespace lg::win {
 namespace {
@@ -117,12 +117,14 @@ TEST_F(SettingFormTest, SaveRegistersAnewAndStoresARefusedHotkeyAsZero) {
     form->Option(SettingOption::btTwoMouse).Click();
     form->ImageButton5.Click();
 
-    // Whole screen, window, area.
-    ASSERT_EQ(registered_.size(), 3u);
+    // Whole screen, window, area, then the last area, which has none.
+    ASSERT_EQ(registered_.size(), 4u);
     EXPECT_EQ(registered_[0].kind, thkAll);
     EXPECT_EQ(registered_[0].hk, kScShift | 0x2C);
     EXPECT_EQ(registered_[1].kind, thkWin);
     EXPECT_EQ(registered_[2].kind, thkArea);
+    EXPECT_EQ(registered_[3].kind, thkLastArea);
+    EXPECT_EQ(registered_[3].hk, 0);
     EXPECT_EQ(LGSettings().hkWindow, 0);
     EXPECT_EQ(LGSettings().hkAll, kScShift | 0x2C);
     EXPECT_FALSE(LGSettings().TwoMouse);
@@ -141,7 +143,7 @@ TEST_F(SettingFormTest, SaveRegistersAnewAndStoresARefusedHotkeyAsZero) {
 TEST_F(SettingFormTest, ASaveWithEverythingRegisteredSaysNothing) {
     auto form = Open();
     form->ImageButton5.Click();
-    EXPECT_EQ(registered_.size(), 3u);
+    EXPECT_EQ(registered_.size(), 4u);
     EXPECT_TRUE(notices_.empty());
     EXPECT_EQ(closed_, std::vector<int>{1});
 }
