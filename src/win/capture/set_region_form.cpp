@@ -162,7 +162,7 @@ void TSetRegionForm::OpenCapture(int typeSelect) {
     }
     capture = TBitmap32();  // the view holds its own copy
 
-    snapPending_ = typeSelect == 0;
+    snapPending_ = editorKind == 0;
     const int w = rectWork.Width(), h = rectWork.Height();
     SetWindowPos(hwnd(), HWND_TOPMOST, rectWork.Left, rectWork.Top, w, h,
                  SWP_SHOWWINDOW | SWP_NOACTIVATE);
