@@ -15,7 +15,7 @@ sys.path.insert(0, os.path.join(os.path.dirname(os.path.dirname(os.path.abspath(
                                 "tests", "e2e"))
 import harness  # noqa: E402
 from harness import DIST, SIZE, Session, wait_for  # noqa: E402
-from test_settings import CANCEL, SettingsWindow, forget_settings  # noqa: E402
+from test_settings import CANCEL, SettingsWindow  # noqa: E402
 
 OUT = sys.argv[1] if len(sys.argv) > 1 else os.path.join(harness.ROOT, "docs", "shots")
 NOTE = """Релиз 2.0 — что проверить перед выпуском
@@ -177,15 +177,12 @@ def installer(s, shots):
 
 def main():
     os.makedirs(OUT, exist_ok=True)
+    # A fresh prefix of its own: no settings left from anything else.
     with Session("readme") as s:
-        forget_settings(s)
         shots = Shots(s)
-        try:
-            program(s, shots)
-            settings(s, shots)
-            installer(s, shots)
-        finally:
-            forget_settings(s)
+        program(s, shots)
+        settings(s, shots)
+        installer(s, shots)
 
 
 if __name__ == "__main__":
