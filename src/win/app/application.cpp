@@ -66,6 +66,7 @@ bool Application::CreateForms() {
     if (!mainForm_->CreateForm()) return false;
     setRegionForm_ = std::make_unique<TSetRegionForm>();
     setRegionForm_->CreateForm();
+    setRegionForm_->OnNotice = [](std::u16string_view text) { ShowBHint(text); };
     // The hotkeys start captures from now on; a refused combination is not
     // reported at start-up.
     hotKeys_ = std::make_unique<HotKeyService>();

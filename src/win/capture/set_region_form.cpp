@@ -11,7 +11,6 @@
 #include "capture/screen_copy.h"
 #include "capture/snap_window_list.h"
 #include "capture/window_frame.h"
-#include "output/bhint_form.h"
 #include "output/output_panel_layout.h"
 #include "platform/clipboard_text.h"
 #include "platform/display_dpi.h"
@@ -300,7 +299,7 @@ void TSetRegionForm::ToolCreated(TBaseToolLayer& tool) {
 }
 
 void TSetRegionForm::ShowNotice(std::u16string_view text) {
-    ShowBHint(text);
+    if (OnNotice) OnNotice(text);
 }
 
 TTextEditToolLayer* TSetRegionForm::TextLayer() const {

@@ -7,8 +7,10 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <optional>
 #include <span>
+#include <string_view>
 #include <vector>
 
 #include "capture/capture_editor.h"
@@ -33,6 +35,9 @@ public:
     void SetPanels(CaptureOutputPanel* panelSave, CaptureToolPalette* panelTools);
     // The application's hotkey registration, which RegHotKey hands over to.
     void SetHotKeyRegistrar(HotKeyRegistrar* registrar) { hotKeys_ = registrar; }
+    // Shows the editor's notices to the user (the application's
+    // notification window); without it they go unsaid.
+    std::function<void(std::u16string_view text)> OnNotice;
 
     // Starts a capture: 0 an area, 1 the foreground window, 2 the whole
     // virtual screen, 3 the last area again (kTypeSelectLastArea). Does
