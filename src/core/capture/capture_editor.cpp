@@ -347,9 +347,7 @@ bool CaptureEditor::EndTool() {
         frame = text->RBLayer();
         if (!text->StopDrawing()) {
             // The box still shows its caret: that must not reach the picture.
-            DropTextTool();
-            host_.ShowNotice(kTextNotCommittedNotice);
-            AddTool(FCurTypeTool);
+            DropUncommittedText();
             return false;
         }
     }
@@ -372,17 +370,19 @@ bool CaptureEditor::EndTool() {
         // figure stays on its layer; a stopped text box could never be
         // committed nor edited again, so it goes, with a word.
         LayerRect->SetVisible(true);
-        if (text) {
-            DropTextTool();
-            host_.ShowNotice(kTextNotCommittedNotice);
-            AddTool(FCurTypeTool);
-        }
+        if (text) DropUncommittedText();
         return false;
     }
     LayerRect->SetVisible(true);
     if (!text || !blank) StoreListBitmap32.AddBitmap(imgView1.Bitmap(), stamp);
     AddTool(FCurTypeTool);
     return true;
+}
+
+void CaptureEditor::DropUncommittedText() {
+    DropTextTool();
+    host_.ShowNotice(kTextNotCommittedNotice);
+    AddTool(FCurTypeTool);
 }
 
 void CaptureEditor::DropTextTool() {

@@ -157,6 +157,9 @@ private:
     TTextToolControl* TextTool() const;
     // Removes the text layer and its frame without committing anything.
     void DropTextTool();
+    // A text that cannot be committed: it goes with a notice, and a fresh
+    // layer of the current kind takes its place.
+    void DropUncommittedText();
     // The selection is (about to be) at `selection`: the scale of the
     // display showing it goes to the selection layer and the tool.
     void SelectionMoved(const TFloatRect& selection);

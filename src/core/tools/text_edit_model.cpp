@@ -50,11 +50,12 @@ int ClampColumn(std::u16string_view line, int col) {
 // and carriage return removed), without halves of pairs that lack their
 // partner, which the caret could otherwise end up between, and at most
 // kMaxPasteChars characters. Reads no further than the bound needs.
-std::u16string PasteInsertion(std::u16string_view clip, bool& cut) {
+std::u16string PasteInsertion(std::u16string_view clip, TextEditModel::PasteResult& result) {
     const auto dropped = [](char16_t c) { return c == 7 || c == 10 || c == 13; };
     std::u16string out;
-    int chars = 0;
-    cut = false;
+    int& chars = result.inserted;
+    chars = 0;
+    result.cut = false;
     for (std::size_t i = 0; i < clip.size(); ++i) {
         const char16_t c = clip[i];
         // A low half met here had no high half before it.
@@ -69,7 +70,7 @@ std::u16string PasteInsertion(std::u16string_view clip, bool& cut) {
             i = j;
         }
         if (chars == kMaxPasteChars) {
-            cut = true;
+            result.cut = true;
             break;
         }
         out += c;
@@ -117,11 +118,7 @@ bool TextEditModel::KeyPress(char16_t key, const ClipboardText& clipboard) {
 TextEditModel::PasteResult TextEditModel::Paste(std::u16string_view clip) {
     pendingHigh_ = 0;
     PasteResult result;
-    const std::u16string insertion = PasteInsertion(clip, result.cut);
-    Insert(insertion);
-    for (std::size_t i = 0; i < insertion.size(); ++i) {
-        if (!IsLowSurrogate(insertion[i])) ++result.inserted;
-    }
+    Insert(PasteInsertion(clip, result));
     return result;
 }
 

@@ -267,7 +267,9 @@ TEST(ApplySettings, TheLastAreaHotKeyIsRegisteredLastAndClearedWhenRefused) {
         EXPECT_EQ(r.settings.hkLastArea, c.stored) << c.name;
         EXPECT_EQ(store.ReadDword(kProgramKey, u"hkLastArea"), c.stored) << c.name;
         ASSERT_EQ(r.refused.size(), c.refused) << c.name;
-        if (c.refused) EXPECT_EQ(r.refused[0].kind, CaptureKind::LastArea) << c.name;
+        if (c.refused) {
+            EXPECT_EQ(r.refused[0].kind, CaptureKind::LastArea) << c.name;
+        }
     }
 }
 
