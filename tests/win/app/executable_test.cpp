@@ -5,18 +5,13 @@
 #include <string>
 #include <vector>
 
+#include "dist_exe.h"
 #include "platform/u16.h"
 
 namespace lg::win {
 namespace {
 
-std::wstring DistExe() {
-    std::wstring path = Utf8ToWide(LUMIGRAB_DIST_DIR);
-    for (auto& c : path) {
-        if (c == L'/') c = L'\\';
-    }
-    return L"Z:" + path + L"\\Lumigrab.exe";
-}
+using lg::win::testing::DistExe;
 
 TEST(ExecutableTest, CarriesVersion2AndItsProductName) {
     std::wstring exe = DistExe();

@@ -4,19 +4,14 @@
 
 #include <gtest/gtest.h>
 
+#include "dist_exe.h"
 #include "platform/module_path.h"
 #include "platform/u16.h"
 
 namespace lg::win {
 namespace {
 
-std::wstring DistExe() {
-    std::wstring path = Utf8ToWide(LUMIGRAB_DIST_DIR);
-    for (auto& c : path) {
-        if (c == L'/') c = L'\\';
-    }
-    return L"Z:" + path + L"\\Lumigrab.exe";
-}
+using lg::win::testing::DistExe;
 
 TEST(ProgramVersion, ShortAndFullFormsOfTheFileVersion) {
     struct Case {
